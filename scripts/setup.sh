@@ -1,0 +1,23 @@
+#!/bin/bash
+# Installs the Debian packages the build and the tests need, when missing.
+set -euo pipefail
+
+pakete=(
+    build-essential cmake make pkg-config
+    qt6-base-dev           # Qt Core, Widgets, Print Support, Test
+    libbenchmark-dev       # Google Benchmark for make bench
+    clang-format
+)
+
+fehlend=()
+for p in "${pakete[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+[ ${#fehlend[@]} -eq 0 ] && exit 0
+
+echo "Installiere: ${fehlend[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get install -y --no-install-recommends "${fehlend[@]}" ||
+    { $sudo apt-get update && $sudo apt-get install -y --no-install-recommends "${fehlend[@]}"; }

@@ -1,0 +1,352 @@
+#include "Aufteilung.h"
+
+#include "FoerderParameter.h"
+#include "MathUnit.h"
+#include "Zahlformat.h"
+
+#include <algorithm>
+
+namespace Fermalin {
+
+namespace {
+
+using P = TFoerderParameter;
+
+QString euro(double betrag)
+{
+    return FormatN(betrag, 0);
+}
+
+// Inner slider positions snap to a grid that fits the step per position, so
+// that moving the slider by one gives round amounts.
+double aufRaster(double e1, double schritt)
+{
+    double g = 0.01;
+    if (schritt > 10)
+        g = 10;
+    else if (schritt > 5)
+        g = 5;
+    else if (schritt > 1)
+        g = 1;
+    return runden(0, e1 / g) * g;
+}
+
+TAufteilung fuerLedige(double e, double t1)
+{
+    TAufteilung a;
+    a.Eigenbeitrag2 = 0;
+    if (e >= t1) {
+        a.Eigenbeitrag1 = e;
+        a.Eigenbeitrag = e;
+        a.Info =
+            QStringLiteral("Bei der Berechnung für eine einzelne Person wird der in den beiden "
+                           "vorangehenden Dialogbildern für %1 gewählte Eigenbeitrag "
+                           "übernommen.")
+                .arg(FormatD(P::Steuerjahr));
+    } else {
+        a.Eigenbeitrag1 = t1;
+        a.Info = QStringLiteral("Der gewählte Eigenbeitrag (%1 Euro) liegt unter dem tariflichen "
+                                "Mindesteigenbeitrag; er wurde daher entsprechend erhöht.")
+                     .arg(euro(e));
+        a.Eigenbeitrag = a.Eigenbeitrag1;
+    }
+    return a;
+}
+
+TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TAufteilungsVorgabe& v, double e,
+                                double t1)
+{
+    // Each spouse is entitled on their own: own minimum and maximum per contract.
+    const double m1 =
+        std::max(P::Sockelbetrag, std::min(P::Hoechstbetrag, P::Mindestquote * d.Einkommen1) -
+                                      d.VolleKinderzulage1 - d.VolleGrundzulage1);
+    const double m2 =
+        std::max(P::Sockelbetrag, std::min(P::Hoechstbetrag, P::Mindestquote * d.Einkommen2) -
+                                      d.VolleKinderzulage2 - d.VolleGrundzulage2);
+    const double h1 = P::Hoechstbetrag - d.VolleKinderzulage1 - d.VolleGrundzulage1;
+    const double h2 = P::Hoechstbetrag - d.VolleKinderzulage2 - d.VolleGrundzulage2;
+
+    TAufteilung a;
+    double& e1 = a.Eigenbeitrag1;
+    double& e2 = a.Eigenbeitrag2;
+    a.Eigenbeitrag = e;
+
+    if (v.MinBeitrag) {
+        e1 = std::max(t1, m1);
+        e2 = std::max(t1, m2);
+        a.Eigenbeitrag = e1 + e2;
+        if (e1 == m1 && e2 == m2)
+            a.Info = QStringLiteral("Gemäß Vorgabe wurde für beide Verträge der jeweilige "
+                                    "Mindesteigenbeitrag gewählt.");
+        else if (e2 == m2)
+            a.Info = QStringLiteral("Gemäß Vorgabe sollte für beide Verträge der jeweilige "
+                                    "Mindesteigenbeitrag gewählt werden; bei dem ersten Vertrag "
+                                    "musste er (%1 Euro) auf den tariflichen Mindesteigenbeitrag "
+                                    "erhöht werden.")
+                         .arg(euro(m1));
+        else if (e1 == m1)
+            a.Info = QStringLiteral("Gemäß Vorgabe sollte für beide Verträge der jeweilige "
+                                    "Mindesteigenbeitrag gewählt werden; bei dem zweiten Vertrag "
+                                    "musste er (%1 Euro) auf den tariflichen Mindesteigenbeitrag "
+                                    "erhöht werden.")
+                         .arg(euro(m2));
+        else if (m1 == m2)
+            a.Info = QStringLiteral("Die gemäß Vorgabe gewünschten Mindesteigenbeiträge (je %1 "
+                                    "Euro) mussten jeweils auf den tariflichen Mindesteigenbeitrag "
+                                    "erhöht werden.")
+                         .arg(euro(m1));
+        else
+            a.Info = QStringLiteral("Die gemäß Vorgabe gewünschten Mindesteigenbeiträge (%1 bzw. "
+                                    "%2 Euro) mussten jeweils auf den tariflichen "
+                                    "Mindesteigenbeitrag erhöht werden.")
+                         .arg(euro(m1), euro(m2));
+        return a;
+    }
+
+    if (e <= 2 * t1) {
+        e1 = t1;
+        e2 = t1;
+        a.Info =
+            QStringLiteral("Der gewählte, gesamte Eigenbeitrag (%1 Euro) ist so klein, dass für "
+                           "beide Verträge der tarifliche Mindesteigenbeitrag gewählt werden "
+                           "musste.")
+                .arg(euro(e));
+        a.Eigenbeitrag = e1 + e2;
+        return a;
+    }
+
+    if (e <= m1 + m2) {
+        // In proportion to the minimums, so both contracts lose the same share.
+        e1 = runden(2, m1 * e / (m1 + m2));
+        e2 = e - e1;
+        if (e1 >= t1 && e2 >= t1) {
+            a.Info = QStringLiteral("Der gewählte, gesamte Eigenbeitrag (%1 Euro) ist kleiner als "
+                                    "der gesamte Mindesteigenbeitrag (%2 Euro); er wurde so "
+                                    "aufgeteilt, dass bei beiden Verträgen die Zulagen gleichmäßig "
+                                    "gekürzt werden.")
+                         .arg(euro(e), euro(m1 + m2));
+        } else {
+            e1 = std::max(e1, t1);
+            e2 = std::max(e2, t1);
+            a.Info = QStringLiteral("Der gewählte, gesamte Eigenbeitrag (%1 Euro) ist kleiner als "
+                                    "der gesamte Mindesteigenbeitrag (%2 Euro); er wurde unter "
+                                    "Beachtung der tariflichen Mindesteigenbeiträge aufgeteilt.")
+                         .arg(euro(e), euro(m1 + m2));
+            a.Eigenbeitrag = e1 + e2;
+        }
+        return a;
+    }
+
+    if (e >= h1 + h2) {
+        e1 = h1;
+        e2 = h2;
+        a.Eigenbeitrag = h1 + h2;
+        a.Info = QStringLiteral("Der Höchsteigenbeitrag für beide Verträge (je %1 Euro abzüglich "
+                                "der Zulagen) wurde voll ausgeschöpft.")
+                     .arg(euro(P::Hoechstbetrag));
+        return a;
+    }
+
+    // A contract whose minimum equals its maximum leaves nothing to distribute.
+    if (m1 == h1) {
+        e1 = h1;
+        e2 = std::min(h2, e - h1);
+        if (v.fuerAngebot && e2 < t1) {
+            e2 = t1;
+            a.Info = QStringLiteral("Hinweis: Aufgrund des Einkommens der ersten Person sind dort "
+                                    "Mindest- und Höchsteigenbeitrag gleich. Für den zweiten "
+                                    "Vertrag musste der tarifliche Mindestbeitrag eingesetzt "
+                                    "werden.");
+        } else {
+            a.Info = QStringLiteral("Aufgrund des Einkommens der ersten Person sind dort Mindest- "
+                                    "und Höchsteigenbeitrag gleich. Der Rest des gewählten "
+                                    "Gesamteigenbeitrags (%1 Euro) wird dem zweiten Vertrag "
+                                    "zugeschlagen.")
+                         .arg(euro(e));
+        }
+        a.Eigenbeitrag = e1 + e2;
+        return a;
+    }
+
+    if (m2 == h2) {
+        e2 = h2;
+        e1 = std::min(h1, e - h2);
+        if (v.fuerAngebot && e1 < t1) {
+            e1 = t1;
+            a.Info = QStringLiteral("Aufgrund des Einkommens der zweiten Person sind dort Mindest- "
+                                    "und Höchsteigenbeitrag gleich. Für den ersten Vertrag musste "
+                                    "der tarifliche Mindestbeitrag eingesetzt werden.");
+        } else {
+            a.Info = QStringLiteral("Aufgrund des Einkommens der zweiten Person sind dort Mindest- "
+                                    "und Höchsteigenbeitrag gleich. Der Rest des gewählten "
+                                    "Gesamteigenbeitrags (%1 Euro) wird dem ersten Vertrag "
+                                    "zugeschlagen.")
+                         .arg(euro(e));
+        }
+        a.Eigenbeitrag = e1 + e2;
+        return a;
+    }
+
+    a.Schieberegler = true;
+    a.Info =
+        QStringLiteral("Der gewählte Gesamteigenbeitrag (%1 Euro) liegt zwischen der Summe der "
+                       "Mindest- und Höchsteigenbeiträge. Mit dem Schieberegler können Sie "
+                       "die Aufteilung des Eigenbeitrags einstellen.")
+            .arg(euro(e));
+
+    const int n = v.PositionMax;
+    const int pos = v.Position;
+    const double t = 1 - static_cast<double>(pos) / n;
+    // Left end: contract 1 as high as allowed; right end: as low as allowed.
+    const double unten = std::max({t1, m1, e - h2});
+    const double oben = std::min(h1, e - std::max(t1, m2));
+    e1 = runden(2, unten + (oben - unten) * t);
+
+    if (pos == n) {
+        if (e - h2 > std::max(t1, m1))
+            a.Hinweis = QStringLiteral("Höchsteigenbeitrag für 2. Person erreicht");
+        else if (t1 > m1)
+            a.Hinweis = QStringLiteral("Tarifl. Mindesteigenbeitrag für 1. Person erreicht");
+        else
+            a.Hinweis = QStringLiteral("Mindesteigenbeitrag für 1. Person erreicht");
+    } else if (pos == 0) {
+        if (e - std::max(t1, m2) > h1)
+            a.Hinweis = QStringLiteral("Höchsteigenbeitrag für 1. Person erreicht");
+        else if (t1 > m2)
+            a.Hinweis = QStringLiteral("Tarifl. Mindesteigenbeitrag für 2. Person erreicht");
+        else
+            a.Hinweis = QStringLiteral("Mindesteigenbeitrag für 2. Person erreicht");
+    } else {
+        a.Hinweis = QString();
+        e1 = aufRaster(e1, (oben - unten) / n);
+    }
+    e2 = e - e1;
+    return a;
+}
+
+TAufteilung fuerEinzelverdiener(const TZulagenDaten& d, const TAufteilungsVorgabe& v, double e,
+                                double t1, double t2)
+{
+    // Only person 1 is directly entitled; the spouse's allowances hang on person
+    // 1's minimum, so one minimum and one maximum cover both contracts.
+    const double m =
+        std::max(P::Sockelbetrag, std::min(P::Hoechstbetrag, P::Mindestquote * d.Einkommen1) -
+                                      d.VolleKinderzulage1 - d.VolleKinderzulage2 -
+                                      d.VolleGrundzulage1 - d.VolleGrundzulage2);
+    const double h = P::Hoechstbetrag - d.VolleKinderzulage1 - d.VolleKinderzulage2 -
+                     d.VolleGrundzulage1 - d.VolleGrundzulage2;
+
+    TAufteilung a;
+    double& e1 = a.Eigenbeitrag1;
+    double& e2 = a.Eigenbeitrag2;
+    a.Eigenbeitrag = e;
+
+    if (v.MinBeitrag) {
+        e1 = std::max(t1, m);
+        e2 = t2;
+        a.Eigenbeitrag = e1 + e2;
+        if (e1 == m && e2 == 0)
+            a.Info = QStringLiteral("Gemäß der Vorgabe wurde für beide Verträge der "
+                                    "Mindesteigenbeitrag gewählt.");
+        else if (e1 == m)
+            a.Info = QStringLiteral("Gemäß der Vorgabe wurde für den ersten Vertrag der "
+                                    "Mindesteigenbeitrag gewählt. Für den zweiten wurde der "
+                                    "tarifliche Mindesteigenbeitrag eingesetzt.");
+        else
+            a.Info = QStringLiteral("Gemäß Vorgabe sollte für den ersten Vertrag der "
+                                    "Mindesteigenbeitrag (%1 Euro) gewählt werden; dieser musste "
+                                    "auf den tariflichen Mindesteigenbeitrag erhöht werden.")
+                         .arg(euro(m));
+        return a;
+    }
+
+    if (e <= t1 + t2) {
+        e1 = t1;
+        e2 = t2;
+        a.Info = QStringLiteral("Der gewählte Gesamteigenbeitrag (%1 Euro) ist so klein, dass für "
+                                "beide Verträge der tarifliche Mindesteigenbeitrag gewählt werden "
+                                "musste.")
+                     .arg(euro(e));
+        a.Eigenbeitrag = e1 + e2;
+        return a;
+    }
+
+    if (e - t2 <= m) {
+        e2 = t2;
+        e1 = e - t2;
+        a.Info = QStringLiteral("Der Mindesteigenbeitrag für den ersten Vertrag (%1 Euro) wurde "
+                                "unterschritten; dadurch werden die Zulagen für beide Verträge "
+                                "gekürzt.")
+                     .arg(euro(m));
+        return a;
+    }
+
+    // Too little to give the second contract more than its own tariff minimum.
+    if (e <= 2 * t1) {
+        e2 = t2;
+        e1 = e - t2;
+        a.Info = QString();
+        return a;
+    }
+
+    a.Schieberegler = true;
+    a.Info = QStringLiteral("Der gewählte Gesamteigenbeitrag (%1 Euro) liegt zwischen Mindest- und "
+                            "Höchsteigenbeitrag. Mit dem Schieberegler können Sie die Aufteilung "
+                            "des Eigenbeitrags einstellen.")
+                 .arg(euro(e));
+
+    // Above the maximum nothing earns more, so only D is distributed.
+    const double dd = std::min(e, h);
+    const double aa = std::max(t1, m);
+    const int n = v.PositionMax;
+    const int pos = v.Position;
+    if (pos == 0) {
+        // The spouse's contract at its own, smaller tariff minimum.
+        e1 = runden(2, dd - t2);
+        a.Hinweis = QStringLiteral("Tarifl. Mindesteigenbeitrag für 2. Person erreicht");
+    } else {
+        const double t = 1 - static_cast<double>(pos - 1) / (n - 1);
+        e1 = runden(2, aa + (dd - t1 - aa) * t);
+        if (pos == n) {
+            a.Hinweis = t1 > m
+                            ? QStringLiteral("Tarifl. Mindesteigenbeitrag für 1. Person erreicht")
+                            : QStringLiteral("Mindesteigenbeitrag für 1. Person erreicht");
+        } else {
+            a.Hinweis = QString();
+            e1 = aufRaster(e1, (dd - t2 - aa) / n);
+        }
+    }
+    e2 = dd - e1;
+    return a;
+}
+
+} // namespace
+
+TFamilienstand FamilienstandVon(const TZulagenDaten& d)
+{
+    if (!d.Verheiratet)
+        return TFamilienstand::Ledig;
+    return d.Doppelverdiener ? TFamilienstand::Doppelverdiener : TFamilienstand::Einzelverdiener;
+}
+
+TAufteilung EigenbeitragAufteilen(const TZulagenDaten& d, const TAufteilungsVorgabe& v)
+{
+    // The offer page always respects the insurer's minimums; the report only
+    // when the adviser asked for it.
+    const bool tarif = v.fuerAngebot || v.TarMindBtr;
+    const double t1 = tarif ? P::TarifMindestbeitrag : 0.0;
+    const double t2 = tarif ? P::TarifMindestbeitragMittelbar : 0.0;
+    const double e = d.Eigenbeitrag;
+
+    switch (v.Familienstand) {
+    case TFamilienstand::Doppelverdiener:
+        return fuerDoppelverdiener(d, v, e, t1);
+    case TFamilienstand::Einzelverdiener:
+        return fuerEinzelverdiener(d, v, e, t1, t2);
+    case TFamilienstand::Ledig:
+        break;
+    }
+    return fuerLedige(e, t1);
+}
+
+} // namespace Fermalin

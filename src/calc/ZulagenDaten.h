@@ -1,0 +1,62 @@
+// The record of one household computation: inputs and results.
+#pragma once
+
+#include "FoerderParameter.h"
+
+#include <array>
+
+namespace Fermalin {
+
+constexpr int MaxKinder = 9;
+
+struct TZulagenDaten
+{
+    // Inputs
+    bool Verheiratet = false;
+    bool Doppelverdiener = false;     // married and both spouses directly entitled
+    int AnzahlFoerderberechtigte = 1; // 2 exactly when Verheiratet and Doppelverdiener
+    double Einkommen1 = 0;            // whole euros, 0..999999, pension-insured, Einkommensjahr
+    double Einkommen2 = 0;            // 0 unless married with both entitled
+    double EinkommenNR1 = 0;          // income not subject to pension insurance
+    double EinkommenNR2 = 0;          // counts only when married
+    int Kinderzahl = 0;               // 0..MaxKinder
+    std::array<int, MaxKinder> KindGebJahr{};                         // child i at index i-1
+    std::array<int, MaxKinder> KindPerson{1, 1, 1, 1, 1, 1, 1, 1, 1}; // 1 or 2
+    bool MinBeitrag = true;
+    bool TarMindBtr = true;
+    int BeitragsPosition = 0;
+    int BeitragsMax = TFoerderParameter::BeitragsMax;
+    double DeltazvE = 0;
+    double Soli = 0;     // 0 or 0.055
+    int Bundesland = -1; // -1: no church tax
+    double KiStSatz = 0; // 0, 0.08 or 0.09
+
+    // Results of BerechneZulagen
+    double VolleGrundzulage1 = 0, VolleGrundzulage2 = 0;
+    double VolleKinderzulage1 = 0, VolleKinderzulage2 = 0;
+    double Mindesteigenbeitrag1 = 0, Mindesteigenbeitrag2 = 0;
+    double TarifMindestbeitrag1 = 0, TarifMindestbeitrag2 = 0;
+    int PositionVolleZulagen = 0;
+    int PositionTarMindBtr = 0;
+    double Grundzulage1 = 0, Grundzulage2 = 0;
+    double Kinderzulage1 = 0, Kinderzulage2 = 0;
+    double Eigenbeitrag = 0;
+    double Gesamtbeitrag = 0;
+    double zvE = 0;
+    double Steuerersparnis = 0;
+    double Foerderquote = 0;
+
+    // Written by the contribution split
+    double Eigenbeitrag1 = 0, Eigenbeitrag2 = 0;
+
+    double VolleZulagen() const
+    {
+        return VolleGrundzulage1 + VolleKinderzulage1 + VolleGrundzulage2 + VolleKinderzulage2;
+    }
+    double GewaehrteZulagen() const
+    {
+        return Grundzulage1 + Kinderzulage1 + Grundzulage2 + Kinderzulage2;
+    }
+};
+
+} // namespace Fermalin

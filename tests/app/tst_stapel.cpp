@@ -1,0 +1,196 @@
+#include "Stapel.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryFile>
+#include <QTest>
+
+using namespace Fermalin;
+
+namespace {
+
+QJsonObject berechne(const char* zeile, bool* fehlerAus = nullptr)
+{
+    bool fehler = false;
+    const QByteArray aus = BerechneZeile(QByteArrayView(zeile), fehler);
+    if (fehlerAus)
+        *fehlerAus = fehler;
+    return QJsonDocument::fromJson(aus).object();
+}
+
+} // namespace
+
+class TstStapel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void ledigMitVorgaben();
+    void doppelverdienerAufteilung();
+    void eingabenWerdenAngeglichen();
+    void fehlerhafteZeilen_data();
+    void fehlerhafteZeilen();
+    void steuer();
+    void programmUeberDatei();
+};
+
+void TstStapel::ledigMitVorgaben()
+{
+    bool fehler = true;
+    const QJsonObject o = berechne(R"({"Einkommen1": 30000, "TarMindBtr": false})", &fehler);
+    QVERIFY(!fehler);
+    QCOMPARE(o.value(QStringLiteral("Eigenbeitrag")).toDouble(), 1046.0);
+    QCOMPARE(o.value(QStringLiteral("Gesamtbeitrag")).toDouble(), 1200.0);
+    QCOMPARE(o.value(QStringLiteral("zvE")).toDouble(), 25206.8);
+    QCOMPARE(o.value(QStringLiteral("Steuerersparnis")).toDouble(), 195.0);
+    QCOMPARE(o.value(QStringLiteral("BeitragsPosition")).toInt(), 29); // minimum mode
+    QCOMPARE(o.value(QStringLiteral("AnzahlFoerderberechtigte")).toInt(), 1);
+    QCOMPARE(o.value(QStringLiteral("KiStSatz")).toDouble(), 0.0);
+    for (const char* feld :
+         {"VolleGrundzulage1", "VolleGrundzulage2", "VolleKinderzulage1", "VolleKinderzulage2",
+          "Mindesteigenbeitrag1", "Mindesteigenbeitrag2", "TarifMindestbeitrag1",
+          "TarifMindestbeitrag2", "PositionVolleZulagen", "PositionTarMindBtr", "Grundzulage1",
+          "Grundzulage2", "Kinderzulage1", "Kinderzulage2", "Foerderquote", "Einkommen2"})
+        QVERIFY2(o.value(QLatin1String(feld)).isDouble(), feld);
+    const QJsonObject bericht = o.value(QStringLiteral("Aufteilung"))
+                                    .toObject()
+                                    .value(QStringLiteral("Bericht"))
+                                    .toObject();
+    QCOMPARE(bericht.value(QStringLiteral("Eigenbeitrag1")).toDouble(), 1046.0);
+    QCOMPARE(bericht.value(QStringLiteral("Eigenbeitrag2")).toDouble(), 0.0);
+    QVERIFY(bericht.value(QStringLiteral("Hinweis")).isNull());
+    QCOMPARE(bericht.value(QStringLiteral("Schieberegler")).toBool(), false);
+    QVERIFY(bericht.value(QStringLiteral("Info")).toString().contains(QStringLiteral("2010")));
+}
+
+void TstStapel::doppelverdienerAufteilung()
+{
+    // 30000/20000 without children: M1 1046, M2 646; at the right end E = 2 · 2100 − 308
+    const QJsonObject o = berechne(R"({"Verheiratet": true, "Doppelverdiener": true,
+        "Einkommen1": 30000, "Einkommen2": 20000, "MinBeitrag": false, "BeitragsPosition": 50,
+        "Verteilung": 50})");
+    QCOMPARE(o.value(QStringLiteral("AnzahlFoerderberechtigte")).toInt(), 2);
+    QCOMPARE(o.value(QStringLiteral("Eigenbeitrag")).toDouble(), 3892.0);
+    const QJsonObject angebot = o.value(QStringLiteral("Aufteilung"))
+                                    .toObject()
+                                    .value(QStringLiteral("Angebot"))
+                                    .toObject();
+    QCOMPARE(angebot.value(QStringLiteral("Eigenbeitrag1")).toDouble(), 1946.0);
+    QCOMPARE(angebot.value(QStringLiteral("Eigenbeitrag2")).toDouble(), 1946.0);
+    QCOMPARE(angebot.value(QStringLiteral("Eigenbeitrag")).toDouble(), 3892.0);
+}
+
+void TstStapel::eingabenWerdenAngeglichen()
+{
+    const QJsonObject o = berechne(R"({"Einkommen1": 30000, "Einkommen2": 20000,
+        "KindGebJahr": [2009], "KindPerson": [2], "MinBeitrag": false, "BeitragsPosition": 1,
+        "Bundesland": 1, "Soli": 0.055})");
+    QCOMPARE(o.value(QStringLiteral("Einkommen2")).toDouble(), 0.0);
+    QCOMPARE(o.value(QStringLiteral("VolleKinderzulage1")).toDouble(), 300.0);
+    QCOMPARE(o.value(QStringLiteral("KiStSatz")).toDouble(), 0.08);
+    QCOMPARE(o.value(QStringLiteral("BeitragsPosition")).toInt(),
+             o.value(QStringLiteral("PositionTarMindBtr")).toInt());
+}
+
+void TstStapel::fehlerhafteZeilen_data()
+{
+    QTest::addColumn<QByteArray>("zeile");
+    QTest::addColumn<QString>("teil");
+    QTest::newRow("kein JSON") << QByteArray("{\"Einkommen1\": ")
+                               << QStringLiteral("kein gültiges JSON");
+    QTest::newRow("kein Objekt") << QByteArray("[1, 2]") << QStringLiteral("JSON-Objekt");
+    QTest::newRow("unbekannter Schlüssel") << QByteArray(R"({"Einkomen1": 1})")
+                                           << QStringLiteral("unbekannter Schlüssel \"Einkomen1\"");
+    QTest::newRow("Einkommen zu groß")
+        << QByteArray(R"({"Einkommen1": 1000000})")
+        << QStringLiteral("\"Einkommen1\" muss eine ganze Zahl von 0 bis 999999");
+    QTest::newRow("Einkommen mit Cent") << QByteArray(R"({"Einkommen1": 100.5})")
+                                        << QStringLiteral("\"Einkommen1\" muss eine ganze Zahl");
+    QTest::newRow("Text statt Zahl")
+        << QByteArray(R"({"Einkommen1": "30000"})") << QStringLiteral("\"Einkommen1\"");
+    QTest::newRow("Zahl statt bool") << QByteArray(R"({"Verheiratet": 1})")
+                                     << QStringLiteral("\"Verheiratet\" muss true oder false sein");
+    QTest::newRow("zehn Kinder") << QByteArray(R"({"KindGebJahr": [1,2,3,4,5,6,7,8,9,10]})")
+                                 << QStringLiteral("\"KindGebJahr\"");
+    QTest::newRow("KindPerson zu kurz")
+        << QByteArray(R"({"KindGebJahr": [2001, 2002], "KindPerson": [1]})")
+        << QStringLiteral("\"KindPerson\"");
+    QTest::newRow("KindPerson 3") << QByteArray(R"({"KindGebJahr": [2001], "KindPerson": [3]})")
+                                  << QStringLiteral("\"KindPerson\"");
+    QTest::newRow("Soli 0,05") << QByteArray(R"({"Soli": 0.05})")
+                               << QStringLiteral("\"Soli\" muss 0 oder 0.055");
+    QTest::newRow("Bundesland 16")
+        << QByteArray(R"({"Bundesland": 16})")
+        << QStringLiteral("\"Bundesland\" muss eine ganze Zahl von -1 bis 15");
+    QTest::newRow("Position 51") << QByteArray(R"({"BeitragsPosition": 51})")
+                                 << QStringLiteral(
+                                        "\"BeitragsPosition\" muss eine ganze Zahl von 0 bis 50");
+    QTest::newRow("negatives NR-Einkommen")
+        << QByteArray(R"({"EinkommenNR1": -1})")
+        << QStringLiteral("\"EinkommenNR1\" muss eine Zahl größer oder gleich 0");
+}
+
+void TstStapel::fehlerhafteZeilen()
+{
+    QFETCH(QByteArray, zeile);
+    QFETCH(QString, teil);
+    bool fehler = false;
+    const QJsonObject o = QJsonDocument::fromJson(BerechneZeile(zeile, fehler, 7)).object();
+    QVERIFY(fehler);
+    QCOMPARE(o.size(), 1);
+    const QString text = o.value(QStringLiteral("Fehler")).toString();
+    QVERIFY2(text.startsWith(QStringLiteral("Zeile 7: ")), qPrintable(text));
+    QVERIFY2(text.contains(teil), qPrintable(text));
+}
+
+void TstStapel::steuer()
+{
+    bool fehler = true;
+    QJsonObject o = QJsonDocument::fromJson(
+                        SteuerZeile(R"({"Jahr": 2010, "Tabelle": 1, "zvE": 74500})", fehler))
+                        .object();
+    QVERIFY(!fehler);
+    QCOMPARE(o.value(QStringLiteral("Einkommensteuer")).toDouble(), 23118.0);
+    QVERIFY(!o.contains(QStringLiteral("Steuerminderung")));
+    o = QJsonDocument::fromJson(
+            SteuerZeile(R"({"Jahr": 2010, "Tabelle": 1, "zvE": 25206.8, "Abzug": 1200})", fehler))
+            .object();
+    QCOMPARE(o.value(QStringLiteral("Steuerminderung")).toDouble(), 349.0);
+    SteuerZeile(R"({"Jahr": 2000, "Tabelle": 1, "zvE": 1})", fehler);
+    QVERIFY(fehler);
+    SteuerZeile(R"({"Tabelle": 1, "zvE": 1})", fehler);
+    QVERIFY(fehler);
+}
+
+void TstStapel::programmUeberDatei()
+{
+    QTemporaryFile datei;
+    QVERIFY(datei.open());
+    datei.write("{\"Einkommen1\": 30000}\n\nkaputt\n{\"Einkommen1\": 40000}\n");
+    datei.close();
+    QProcess p;
+    p.start(QStringLiteral(FERMALIN_CLI),
+            QStringList{QStringLiteral("berechne"), datei.fileName()});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 1);
+    const QList<QByteArray> zeilen = p.readAllStandardOutput().trimmed().split('\n');
+    QCOMPARE(zeilen.size(), 3); // the blank line is skipped
+    QVERIFY(zeilen.at(0).contains("\"Eigenbeitrag\":1046"));
+    QVERIFY(zeilen.at(1).startsWith("{\"Fehler\":\"Zeile 3: "));
+    QVERIFY(zeilen.at(2).contains("\"Eigenbeitrag\":1446"));
+
+    p.start(QStringLiteral(FERMALIN_CLI), QStringList{QStringLiteral("--help")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Aufruf")));
+
+    p.start(QStringLiteral(FERMALIN_CLI),
+            QStringList{QStringLiteral("steuer"), QStringLiteral("/gibt/es/nicht")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 2);
+}
+
+QTEST_GUILESS_MAIN(TstStapel)
+#include "tst_stapel.moc"
