@@ -80,6 +80,20 @@ void TstStapel::doppelverdienerAufteilung()
     QCOMPARE(angebot.value(QStringLiteral("Eigenbeitrag1")).toDouble(), 1946.0);
     QCOMPARE(angebot.value(QStringLiteral("Eigenbeitrag2")).toDouble(), 1946.0);
     QCOMPARE(angebot.value(QStringLiteral("Eigenbeitrag")).toDouble(), 3892.0);
+    QVERIFY(angebot.value(QStringLiteral("Hinweis")).isNull());
+
+    // Position 29 wants 2436 in all: 2130 own, between the sums of minimums and maximums
+    const QJsonObject regler = berechne(R"({"Verheiratet": true, "Doppelverdiener": true,
+        "Einkommen1": 30000, "Einkommen2": 20000, "MinBeitrag": false, "BeitragsPosition": 29,
+        "Verteilung": 0})")
+                                   .value(QStringLiteral("Aufteilung"))
+                                   .toObject()
+                                   .value(QStringLiteral("Bericht"))
+                                   .toObject();
+    QCOMPARE(regler.value(QStringLiteral("Schieberegler")).toBool(), true);
+    QCOMPARE(regler.value(QStringLiteral("Eigenbeitrag1")).toDouble(), 2130.0 - 646);
+    QCOMPARE(regler.value(QStringLiteral("Hinweis")).toString(),
+             QStringLiteral("Mindesteigenbeitrag für 2. Person erreicht"));
 }
 
 void TstStapel::eingabenWerdenAngeglichen()
