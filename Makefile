@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure build run test bench format clean
+.PHONY: all setup configure build run test bench fuzz format clean
 
 all: build
 
@@ -25,6 +25,17 @@ test: build
 
 bench: build
 	bench/run.sh $(BUILD)
+
+# Each fuzz target for FUZZ_SECONDS on a copy of its seed corpus.
+FUZZ_SECONDS ?= 60
+fuzz: setup
+	CXX=clang++ cmake -S . -B build-fuzz -DFERMALIN_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j$(JOBS) --target fuzz_einstellungen fuzz_gebjahre
+	for ziel in einstellungen gebjahre; do \
+	    mkdir -p build-fuzz/korpus_$$ziel && cp tests/fuzz/korpus_$$ziel/* build-fuzz/korpus_$$ziel/ && \
+	    build-fuzz/tests/fuzz/fuzz_$$ziel -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	        -artifact_prefix=build-fuzz/ build-fuzz/korpus_$$ziel || exit 1; \
+	done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

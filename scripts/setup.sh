@@ -5,8 +5,11 @@ set -euo pipefail
 pakete=(
     build-essential cmake make pkg-config
     qt6-base-dev           # Qt Core, Widgets, Print Support, Test
+    qt6-translations-l10n  # Qt's own dialogs in German (qtbase_de.qm)
+    fonts-liberation2      # metric-compatible sans serif for the absolute layouts
     libbenchmark-dev       # Google Benchmark for make bench
     clang-format
+    clang libclang-rt-14-dev  # libFuzzer and sanitizer runtimes for make fuzz
 )
 
 fehlend=()

@@ -1,0 +1,73 @@
+// A classic INI file in the Windows code page: sections in square brackets,
+// "key=value" lines, CR LF line ends. Section and key names compare without
+// regard to case, as the Windows profile functions do. Lines the program does
+// not touch (foreign sections, comments) survive a save unchanged.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace Fermalin {
+
+// Windows-1252 <-> Unicode; bytes without a character map to U+0080..U+009F,
+// characters outside the code page are written as "?".
+QString Windows1252Decodieren(const QByteArray& bytes);
+QByteArray Windows1252Codieren(const QString& text);
+
+class TIniDatei
+{
+public:
+    // Larger files are not read (their content would not be settings anyway).
+    static constexpr qint64 MaxGroesse = 16 * 1024 * 1024;
+
+    TIniDatei() = default;
+    // Never fails: whatever the bytes are, the result is some INI content.
+    static TIniDatei ausBytes(const QByteArray& bytes);
+    // A missing, unreadable or oversized file gives an empty one.
+    static TIniDatei laden(const QString& pfad);
+
+    bool hatSchluessel(const QString& abschnitt, const QString& schluessel) const;
+    QString lesenText(const QString& abschnitt, const QString& schluessel,
+                      const QString& vorgabe) const;
+    // Decimal with optional sign, or hexadecimal after "0x"; anything else, or a
+    // value outside the 32-bit range, gives the default.
+    int lesenInt(const QString& abschnitt, const QString& schluessel, int vorgabe) const;
+    // Any integer other than 0 is true; a value that is not an integer gives the default.
+    bool lesenBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
+
+    void schreibenText(const QString& abschnitt, const QString& schluessel, const QString& wert);
+    void schreibenInt(const QString& abschnitt, const QString& schluessel, int wert);
+    void schreibenBool(const QString& abschnitt, const QString& schluessel, bool wert);
+    void abschnittLoeschen(const QString& abschnitt);
+    // Erases every key of the section but keeps its place in the file, so that
+    // rewriting it leaves the file's order as it was.
+    void abschnittLeeren(const QString& abschnitt);
+
+    QByteArray alsBytes() const;
+    // Replaces the file atomically (temporary file beside it, then rename), so a
+    // crash or a full disk never leaves a half-written file. On failure fehler
+    // gets "In <pfad> kann nicht geschrieben werden".
+    bool speichern(const QString& pfad, QString* fehler = nullptr) const;
+
+private:
+    struct TZeile
+    {
+        QString schluessel; // empty for comments, blank and other lines
+        QString wert;
+        QString roh; // the line as read, for lines that are not key=value
+    };
+    struct TAbschnitt
+    {
+        QString name; // as written in the file; empty for lines before the first section
+        bool kopf = false;
+        QList<TZeile> zeilen;
+    };
+
+    const TAbschnitt* finde(const QString& name) const;
+    TAbschnitt& findeOderNeu(const QString& name);
+
+    QList<TAbschnitt> m_abschnitte;
+};
+
+} // namespace Fermalin

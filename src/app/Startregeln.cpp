@@ -1,0 +1,62 @@
+#include "Startregeln.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Fermalin {
+
+TStartModus StartModusAus(const QStringList& args)
+{
+    TStartModus m;
+    for (const QString& a : args)
+        if (a == QLatin1String("k") || a == QLatin1String("K"))
+            m.Einzelversion = false;
+    m.Angebotsseite =
+        args.size() > 1 && args.at(1).compare(QLatin1String("back"), Qt::CaseInsensitive) == 0;
+    return m;
+}
+
+std::optional<QSize> GroesseAnpassen(QSize gewuenscht, QSize start, double seitenverhaeltnis,
+                                     QSize arbeitsbereich)
+{
+    if (start.width() == 0 || start.height() == 0 || !(seitenverhaeltnis > 0))
+        return gewuenscht;
+    if (gewuenscht.height() < start.height() || gewuenscht.width() < start.width())
+        return std::nullopt;
+    int w = std::min(gewuenscht.width(), arbeitsbereich.width());
+    int h = static_cast<int>(std::nearbyint(w / seitenverhaeltnis));
+    if (h > arbeitsbereich.height()) {
+        h = arbeitsbereich.height();
+        w = static_cast<int>(std::nearbyint(arbeitsbereich.height() * seitenverhaeltnis));
+    }
+    return QSize(w, h);
+}
+
+QString TemporaeresVerzeichnis(const QProcessEnvironment& umgebung)
+{
+    for (const char* name : {"temp", "TEMP", "TMP", "TMPDIR"}) {
+        const QString wert = umgebung.value(QLatin1String(name));
+        if (!wert.isEmpty() && QFileInfo(wert).isDir())
+            return QDir::cleanPath(wert);
+    }
+    return QDir::tempPath();
+}
+
+QString GrafikDateiPfad(const QProcessEnvironment& umgebung)
+{
+    return QDir(TemporaeresVerzeichnis(umgebung)).filePath(QStringLiteral("G_Ortavo.Bmp"));
+}
+
+QString PfadMitEndung(const QString& programmPfad, const QString& endung)
+{
+    const QFileInfo info(programmPfad);
+    const QString name = info.fileName();
+    const qsizetype punkt = name.lastIndexOf(QLatin1Char('.'));
+    const QString basis = punkt > 0 ? name.left(punkt) : name;
+    return info.dir().filePath(basis + endung);
+}
+
+} // namespace Fermalin

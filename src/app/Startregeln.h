@@ -1,0 +1,36 @@
+// Rules of the program's start and of the main window's size that need no window.
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace Fermalin {
+
+struct TStartModus
+{
+    bool Einzelversion = true;  // false when an offer program started us ("k" or "K")
+    bool Angebotsseite = false; // "back" as the first argument: open the offer page
+};
+
+// args as QCoreApplication::arguments(): the program path first.
+TStartModus StartModusAus(const QStringList& args);
+
+// The size the window takes for a requested outer size, or nothing when the
+// request is refused (smaller than the start size). The aspect ratio of the
+// start size is kept and the work area is never exceeded; halves round to even.
+std::optional<QSize> GroesseAnpassen(QSize gewuenscht, QSize start, double seitenverhaeltnis,
+                                     QSize arbeitsbereich);
+
+// Directory of the chart picture: "temp", then TEMP, TMP, TMPDIR, then the
+// system's temporary directory; never the file-system root by accident.
+QString TemporaeresVerzeichnis(const QProcessEnvironment& umgebung);
+QString GrafikDateiPfad(const QProcessEnvironment& umgebung);
+
+// The program's path with its extension replaced (".ini", ".dat").
+QString PfadMitEndung(const QString& programmPfad, const QString& endung);
+
+} // namespace Fermalin

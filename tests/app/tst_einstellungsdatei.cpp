@@ -1,0 +1,249 @@
+#include "Einstellungsdatei.h"
+#include "IniDatei.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Fermalin;
+
+class TstEinstellungsdatei : public QObject
+{
+    Q_OBJECT
+private slots:
+    void ersterStartOhneDatei();
+    void werteLesen_data();
+    void werteLesen();
+    void windowsDateiVonHand();
+    void geschriebeneDateiBleibtByteGleich();
+    void centUndZehntausendstel();
+    void unlesbaresErgibtVorgaben_data();
+    void unlesbaresErgibtVorgaben();
+    void speichernErsetztAtomar();
+    void schreibfehlerMitMeldung();
+    void dateinameNebenDemProgramm();
+};
+
+void TstEinstellungsdatei::ersterStartOhneDatei()
+{
+    QTemporaryDir dir;
+    const TEinstellungen e =
+        EinstellungenLesen(TIniDatei::laden(dir.filePath(QStringLiteral("fehlt.ini"))), 800, 600);
+    QCOMPARE(e.Breite, 800);
+    QCOMPARE(e.Hoehe, 600);
+    QVERIFY(e.ledig && !e.verheiratet && !e.doppel && e.einzel);
+    QCOMPARE(e.Kinder, 0);
+    QCOMPARE(e.Einkommen1, 0.0);
+    QVERIFY(e.minimal && e.tarMindBtr);
+    QCOMPARE(e.indivBeitrag, 0);
+    QCOMPARE(e.Verteilung, 0);
+    QVERIFY(e.konservativ1 && e.konservativ2 && !e.wachstum1 && !e.risiko2);
+    QVERIFY(!e.Firmenlogo);
+    QVERIFY(e.StartfensterAnzeigen);
+    QCOMPARE(e.Bundesland, -1);
+    QCOMPARE(e.Soli, 0.0);
+}
+
+void TstEinstellungsdatei::werteLesen_data()
+{
+    QTest::addColumn<QByteArray>("wert");
+    QTest::addColumn<int>("alsInt");
+    QTest::addColumn<bool>("alsBool"); // default of the bool read: true
+    QTest::newRow("dezimal") << QByteArray("42") << 42 << true;
+    QTest::newRow("negativ") << QByteArray("-1") << -1 << true;
+    QTest::newRow("null ist falsch") << QByteArray("0") << 0 << false;
+    QTest::newRow("hexadezimal klein") << QByteArray("0x1A") << 26 << true;
+    QTest::newRow("hexadezimal groß") << QByteArray("0X10") << 16 << true;
+    QTest::newRow("Leerzeichen um den Wert") << QByteArray("  7 ") << 7 << true;
+    QTest::newRow("keine Zahl: Vorgabe") << QByteArray("ja") << -99 << true;
+    QTest::newRow("Zahl mit Rest: Vorgabe") << QByteArray("12abc") << -99 << true;
+    QTest::newRow("leer: Vorgabe") << QByteArray("") << -99 << true;
+    QTest::newRow("zu groß für 32 Bit: Vorgabe") << QByteArray("99999999999") << -99 << true;
+    QTest::newRow("Dezimalbruch: Vorgabe") << QByteArray("1,5") << -99 << true;
+}
+
+void TstEinstellungsdatei::werteLesen()
+{
+    QFETCH(QByteArray, wert);
+    QFETCH(int, alsInt);
+    QFETCH(bool, alsBool);
+    const TIniDatei ini = TIniDatei::ausBytes("[A]\r\nx=" + wert + "\r\n");
+    QCOMPARE(ini.lesenInt(QStringLiteral("A"), QStringLiteral("x"), -99), alsInt);
+    QCOMPARE(ini.lesenBool(QStringLiteral("a"), QStringLiteral("X"), true), alsBool);
+}
+
+void TstEinstellungsdatei::windowsDateiVonHand()
+{
+    const QByteArray datei = "; von Hand\r\n"
+                             "[Fremd]\r\n"
+                             "Pfad=C:\\M\xE4rz\\x\r\n"
+                             "\r\n"
+                             "[Daten]\r\n"
+                             "verheirated=1\r\n"
+                             "ledig=0\r\n"
+                             "Kinder=3\r\n"
+                             "Einkommen1=3500055\r\n"
+                             "Soli=550\r\n"
+                             "Bundesland=1\r\n"
+                             "Breite=300\r\n"
+                             "[Angebot]\r\n"
+                             "Kind_GJ1=1950\r\n"
+                             "Kind_GJ2=2005\r\n"
+                             "Kind_1P2=1\r\n"
+                             "Kind_2P2=0\r\n"
+                             "Kind_GJ3=2030\r\n"
+                             "Kind_GJ4=2001\r\n"
+                             "Kind_GJ9=2002\r\n"
+                             "[Sonstige Daten]\r\n"
+                             "FirmenlogoDateipfad=C:\\Logos\\B\xFCro.bmp\r\n";
+    TIniDatei ini = TIniDatei::ausBytes(datei);
+    const TEinstellungen e = EinstellungenLesen(ini, 700, 500);
+    QVERIFY(e.verheiratet && !e.ledig);
+    QCOMPARE(e.Kinder, 3);
+    QCOMPARE(e.Einkommen1, 35000.55);
+    QCOMPARE(e.Soli, 0.055);
+    QCOMPARE(e.Bundesland, 1);
+    QCOMPARE(e.Breite, 300);           // the window applies its minimum
+    QCOMPARE(e.Kind[0].GebJahr, 1950); // the year edit forces it into its range
+    QVERIFY(e.Kind[1].Person1 && !e.Kind[1].Person2);
+    QCOMPARE(e.Kind[2].GebJahr, 2030);
+    QCOMPARE(e.Kind[3].GebJahr, 2000); // child 4 is not read
+    QCOMPARE(e.FirmenlogoDateipfad, QStringLiteral("C:\\Logos\\Büro.bmp"));
+    QCOMPARE(ini.lesenText(QStringLiteral("Fremd"), QStringLiteral("Pfad"), QString()),
+             QStringLiteral("C:\\März\\x"));
+
+    EinstellungenSchreiben(e, ini);
+    const QByteArray neu = ini.alsBytes();
+    // the foreign section and the comment survive byte for byte
+    QVERIFY(neu.startsWith("; von Hand\r\n[Fremd]\r\nPfad=C:\\M\xE4rz\\x\r\n\r\n[Daten]\r\n"));
+    QVERIFY(!neu.contains("Kind_GJ4"));
+    QVERIFY(!neu.contains("Kind_GJ9"));
+    QVERIFY(neu.contains("\r\nSoli=550\r\n"));
+    QVERIFY(neu.contains("\r\nEinkommen1=3500055\r\n"));
+    QVERIFY(neu.contains("\r\nverheirated=1\r\n"));
+    QVERIFY(neu.contains("FirmenlogoDateipfad=C:\\Logos\\B\xFCro.bmp\r\n"));
+    QVERIFY(neu.contains("[Startfenster]\r\nStartfenster-anzeigen=1\r\n"));
+    QVERIFY(!neu.contains('\n' + QByteArray("\n")));
+    QCOMPARE(neu.count("\r\n"), neu.count('\n'));
+}
+
+void TstEinstellungsdatei::geschriebeneDateiBleibtByteGleich()
+{
+    TEinstellungen e;
+    e.Breite = 1024;
+    e.Hoehe = 768;
+    e.verheiratet = true;
+    e.ledig = false;
+    e.doppel = true;
+    e.einzel = false;
+    e.Kinder = 2;
+    e.Kind[0] = {2005, true, false};
+    e.Kind[1] = {2009, false, true};
+    e.Einkommen1 = 35000.55;
+    e.Einkommen2 = 999999;
+    e.EinkommenNR1 = 1234.5;
+    e.DeltazvE = -250.25;
+    e.Soli = 0.055;
+    e.Bundesland = 2;
+    e.Verteilung = 17;
+    e.wachstum2 = true;
+    e.konservativ2 = false;
+    e.Firmenlogo = true;
+    e.FirmenlogoDateipfad = QStringLiteral("/home/berater/Logo für Kunden.bmp");
+    e.StartfensterAnzeigen = false;
+    TIniDatei ini;
+    EinstellungenSchreiben(e, ini);
+    const QByteArray erst = ini.alsBytes();
+
+    TIniDatei wieder = TIniDatei::ausBytes(erst);
+    const TEinstellungen g = EinstellungenLesen(wieder, 1, 1);
+    QCOMPARE(g.Einkommen1, e.Einkommen1);
+    QCOMPARE(g.DeltazvE, e.DeltazvE);
+    QCOMPARE(g.Soli, e.Soli);
+    QCOMPARE(g.Kind[0].GebJahr, 2005);
+    QVERIFY(g.Kind[0].Person1 && !g.Kind[1].Person1);
+    QCOMPARE(g.Verteilung, 17);
+    QVERIFY(g.wachstum2 && !g.konservativ2);
+    QCOMPARE(g.FirmenlogoDateipfad, e.FirmenlogoDateipfad);
+    QVERIFY(!g.StartfensterAnzeigen);
+    EinstellungenSchreiben(g, wieder);
+    QCOMPARE(wieder.alsBytes(), erst);
+}
+
+void TstEinstellungsdatei::centUndZehntausendstel()
+{
+    QCOMPARE(InCent(35000.55), 3500055);
+    QCOMPARE(InCent(0.125), 12); // 12.5 cents, ties to even
+    QCOMPARE(InCent(0.135), 14);
+    QCOMPARE(InZehntausendstel(0.055), 550);
+    QCOMPARE(InCent(1e12), std::numeric_limits<int>::max()); // kept in range, not wrapped
+}
+
+void TstEinstellungsdatei::unlesbaresErgibtVorgaben_data()
+{
+    QTest::addColumn<QByteArray>("inhalt");
+    QByteArray binaer;
+    for (int i = 0; i < 4096; ++i)
+        binaer += static_cast<char>((i * 131) % 256);
+    QTest::newRow("binär") << binaer;
+    QTest::newRow("nur Müll") << QByteArray("]]][[[==\n=\r\r\n[Daten\nKinder==5");
+    QTest::newRow("NUL-Bytes") << QByteArray("[Daten]\0Kinder=5\r\n", 19);
+    QTest::newRow("riesig") << QByteArray(TIniDatei::MaxGroesse + 10, 'x');
+}
+
+void TstEinstellungsdatei::unlesbaresErgibtVorgaben()
+{
+    QFETCH(QByteArray, inhalt);
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("f.ini"));
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+    f.close();
+    TIniDatei ini = TIniDatei::laden(pfad);
+    const TEinstellungen e = EinstellungenLesen(ini, 10, 20);
+    QCOMPARE(e.Kinder, 0);
+    QVERIFY(e.ledig);
+    EinstellungenSchreiben(e, ini);
+    QVERIFY(ini.speichern(pfad));
+    QCOMPARE(EinstellungenLesen(TIniDatei::laden(pfad), 10, 20).Breite, 10);
+}
+
+void TstEinstellungsdatei::speichernErsetztAtomar()
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("fermalin.ini"));
+    TIniDatei ini;
+    ini.schreibenInt(QStringLiteral("Daten"), QStringLiteral("Kinder"), 2);
+    QVERIFY(ini.speichern(pfad));
+    ini.schreibenInt(QStringLiteral("Daten"), QStringLiteral("Kinder"), 3);
+    QVERIFY(ini.speichern(pfad));
+    QCOMPARE(TIniDatei::laden(pfad).lesenInt(QStringLiteral("Daten"), QStringLiteral("Kinder"), 0),
+             3);
+    // no temporary file stays behind
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("fermalin.ini")});
+}
+
+void TstEinstellungsdatei::schreibfehlerMitMeldung()
+{
+    QTemporaryDir dir;
+    // a directory where the file should be: no one can write it, not even root
+    const QString pfad = dir.filePath(QStringLiteral("gesperrt.ini"));
+    QVERIFY(QDir().mkpath(pfad + QStringLiteral("/x")));
+    QString fehler;
+    QVERIFY(!TIniDatei().speichern(pfad, &fehler));
+    QCOMPARE(fehler, QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad));
+    QVERIFY(!TIniDatei().speichern(dir.filePath(QStringLiteral("fehlt/a.ini")), &fehler));
+}
+
+void TstEinstellungsdatei::dateinameNebenDemProgramm()
+{
+    QCOMPARE(EinstellungsdateiFuer(QStringLiteral("/opt/fermalin/fermalin")),
+             QStringLiteral("/opt/fermalin/fermalin.ini"));
+    QCOMPARE(EinstellungsdateiFuer(QStringLiteral("/opt/x/Prog.exe")),
+             QStringLiteral("/opt/x/Prog.ini"));
+}
+
+QTEST_GUILESS_MAIN(TstEinstellungsdatei)
+#include "tst_einstellungsdatei.moc"
