@@ -78,4 +78,52 @@ QString FormatD(int wert)
     return QString::number(wert);
 }
 
+QString FormatG(double wert)
+{
+    if (!std::isfinite(wert))
+        return std::isnan(wert) ? QStringLiteral("NAN")
+                                : (wert > 0 ? QStringLiteral("INF") : QStringLiteral("-INF"));
+    if (wert == 0)
+        return QStringLiteral("0");
+
+    // 15 significant digits, then trailing zeros dropped.
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.14e", std::fabs(wert));
+    std::string ziffern;
+    ziffern += puffer[0];
+    ziffern.append(puffer + 2, 14);
+    const int exponent = std::atoi(std::strchr(puffer, 'e') + 1);
+    ziffern.erase(ziffern.find_last_not_of('0') + 1);
+
+    QString text;
+    if (wert < 0)
+        text += QLatin1Char('-');
+    const int vorKomma = exponent + 1;
+    const auto anhaengen = [&text](const std::string& s) {
+        text += QLatin1String(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    if (vorKomma > 15 || vorKomma < -3) {
+        text += QLatin1Char(ziffern[0]);
+        if (ziffern.size() > 1) {
+            text += QLatin1Char(',');
+            anhaengen(ziffern.substr(1));
+        }
+        text += QLatin1Char('E');
+        text += QString::number(exponent);
+    } else if (vorKomma <= 0) {
+        text += QStringLiteral("0,");
+        anhaengen(std::string(static_cast<size_t>(-vorKomma), '0') + ziffern);
+    } else {
+        const auto n = static_cast<size_t>(vorKomma);
+        if (ziffern.size() <= n) {
+            anhaengen(ziffern + std::string(n - ziffern.size(), '0'));
+        } else {
+            anhaengen(ziffern.substr(0, n));
+            text += QLatin1Char(',');
+            anhaengen(ziffern.substr(n));
+        }
+    }
+    return text;
+}
+
 } // namespace Fermalin

@@ -10,5 +10,8 @@ namespace Fermalin {
 QString FormatN(double wert, int nachkomma);
 // "%d"
 QString FormatD(int wert);
+// "%g": the shortest general form with up to 15 significant digits, no thousands
+// separators; scientific ("1E20", "1,5E-7") from 16 integer digits or below 0,0001.
+QString FormatG(double wert);
 
 } // namespace Fermalin
