@@ -16,9 +16,8 @@ configure: setup
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-# Until the main window exists the program is the batch computation.
 run: build
-	./$(BUILD)/src/fermalin-cli --help
+	./$(BUILD)/src/fermalin
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

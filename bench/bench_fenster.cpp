@@ -1,0 +1,77 @@
+// The main window's responsiveness: time from process start to the shown
+// window, and from one keystroke in the income field to all result fields
+// updated (median and maximum of 200 keystrokes).
+#include "FloatDlg.h"
+#include "Ortavo_Dialog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+#include <vector>
+
+using namespace Fermalin;
+
+namespace {
+
+// Milliseconds since the kernel started this process.
+double msSeitProzessstart()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray s = stat.readAll();
+    const QList<QByteArray> felder = s.mid(s.lastIndexOf(')') + 2).split(' ');
+    const double start = felder.value(19).toDouble() / static_cast<double>(sysconf(_SC_CLK_TCK));
+    const double jetzt = uptime.readAll().split(' ').value(0).toDouble();
+    return (jetzt - start) * 1000;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    TProgrammUmgebung u;
+    u.ProgrammPfad = dir.filePath(QStringLiteral("fermalin"));
+    u.Argumente = {u.ProgrammPfad};
+    u.Heute = QDate::currentDate();
+    auto* f = new THauptformular(u);
+    f->show();
+    if (!QTest::qWaitForWindowExposed(f))
+        return 1;
+    std::printf("Prozessstart bis Hauptfenster gezeigt: %.0f ms (Auflösung 10 ms)\n",
+                msSeitProzessstart());
+
+    f->Edit_Einkommen1->setFocus();
+    f->Edit_Einkommen1->setText(QStringLiteral("3000"));
+    f->Edit_Einkommen1->setCursorPosition(4);
+    std::vector<double> zeiten;
+    for (int i = 0; i < 200; ++i) {
+        // alternately type a digit and take it back: 30000..30009, 3000
+        const bool loeschen = i % 2 == 1;
+        QElapsedTimer t;
+        t.start();
+        if (loeschen)
+            QTest::keyClick(f->Edit_Einkommen1, Qt::Key_Backspace);
+        else
+            QTest::keyClick(f->Edit_Einkommen1, static_cast<char>('0' + (i / 2) % 10));
+        zeiten.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        if (!loeschen && f->Daten.Einkommen1 < 30000)
+            return 2; // the computation did not see the keystroke
+    }
+    std::sort(zeiten.begin(), zeiten.end());
+    std::printf("Tastendruck bis Ergebnisfelder: Median %.3f ms, 90 %% %.3f ms, Maximum %.3f ms "
+                "(200 Tastendrücke)\n",
+                zeiten[zeiten.size() / 2], zeiten[zeiten.size() * 9 / 10], zeiten.back());
+    f->BeendenBestaetigt = true;
+    delete f;
+    return 0;
+}

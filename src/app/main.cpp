@@ -1,0 +1,54 @@
+// The program: start window, main window, event loop.
+#include "Einstellungsdatei.h"
+#include "Fehleranzeige.h"
+#include "IniDatei.h"
+#include "Ortavo_Dialog.h"
+#include "Startfenster.h"
+#include "Uebersetzung.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QLocale>
+
+using namespace Fermalin;
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // 2: the task bar and the message boxes show the application title
+    QApplication::setApplicationName(QStringLiteral("fermalin"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Fermalin"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    LadeQtUebersetzung(app);
+
+    const TProgrammUmgebung umgebung = TProgrammUmgebung::AusAnwendung();
+    // 1
+    const QString ini = EinstellungsdateiFuer(umgebung.ProgrammPfad);
+    bool startfenster = TIniDatei::laden(ini).lesenBool(
+        Einstellungsschluessel::Startfenster, Einstellungsschluessel::StartfensterAnzeigen, true);
+
+    // 3 (the main window decides the mode from the arguments itself)
+    THauptformular hauptformular(umgebung);
+    // 4
+    if (QFile::exists(QStringLiteral(":/NICON")))
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/NICON")));
+
+    // 6: the choice is written at once, beside whatever else the file holds
+    if (startfenster) {
+        TForm_Startfenster fenster;
+        fenster.setWindowTitle(QApplication::applicationDisplayName());
+        fenster.exec();
+        startfenster = fenster.HinweisWiederAnzeigen();
+        TIniDatei datei = TIniDatei::laden(ini);
+        datei.schreibenBool(Einstellungsschluessel::Startfenster,
+                            Einstellungsschluessel::StartfensterAnzeigen, startfenster);
+        QString fehler;
+        if (!datei.speichern(ini, &fehler))
+            ZeigeFehler(fehler);
+    }
+    // 7
+    hauptformular.StartfensterAnzeigen = startfenster;
+    hauptformular.show();
+    return app.exec();
+}
