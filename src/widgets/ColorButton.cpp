@@ -28,10 +28,13 @@ TColorButton::TColorButton(const QString& text, QWidget* parent)
 {
     // The default flag moves with the focus among a dialog's buttons, so every
     // focus change anywhere may make this button (in)active.
-    connect(qApp, &QApplication::focusChanged, this, [this] { AktivPruefen(); });
+    m_fokusVerbindung =
+        connect(qApp, &QApplication::focusChanged, this, [this] { AktivPruefen(); });
 }
 
-TColorButton::~TColorButton() = default;
+// Focus moves while the widget parts of this button are torn down; by then it
+// is no longer a TColorButton and must not be asked.
+TColorButton::~TColorButton() { disconnect(m_fokusVerbindung); }
 
 void TColorButton::setColor(const QColor& farbe)
 {

@@ -68,6 +68,7 @@ private:
 
     QColor m_color;
     bool m_aktiv = false;
+    QMetaObject::Connection m_fokusVerbindung;
 };
 
 } // namespace Fermalin
