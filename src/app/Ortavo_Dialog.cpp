@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
@@ -626,7 +627,10 @@ void THauptformular::resizeEvent(QResizeEvent* event)
         const QSize arbeitsbereich = bildschirm ? bildschirm->availableSize() : size();
         const std::optional<QSize> neu = GroesseAnpassen(size(), QSize(StartBreite, StartHoehe),
                                                          Seitenverhaeltnis, arbeitsbereich);
-        const QSize ziel = neu ? *neu : QSize(StartBreite, StartHoehe);
+        // a refused request leaves the window at the size it had
+        const QSize ziel = neu                          ? *neu
+                           : event->oldSize().isValid() ? event->oldSize()
+                                                        : QSize(StartBreite, StartHoehe);
         if (ziel != size()) {
             m_groesseAnpassen = true;
             resize(ziel);
