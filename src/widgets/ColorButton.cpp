@@ -34,7 +34,10 @@ TColorButton::TColorButton(const QString& text, QWidget* parent)
 
 // Focus moves while the widget parts of this button are torn down; by then it
 // is no longer a TColorButton and must not be asked.
-TColorButton::~TColorButton() { disconnect(m_fokusVerbindung); }
+TColorButton::~TColorButton()
+{
+    disconnect(m_fokusVerbindung);
+}
 
 void TColorButton::setColor(const QColor& farbe)
 {
