@@ -15,6 +15,8 @@ private slots:
     void schaetzung_data();
     void schaetzung();
     void kinderfreibetraege();
+    void andereLagen_data();
+    void andereLagen();
     void ledigMitZweitemLohnWirdAbgelehnt();
 };
 
@@ -112,6 +114,75 @@ void TstZvE::kinderfreibetraege()
     const double paarOhne = ZuVersteuerndesEinkommen(e);
     e.Kinderzahl = 2;
     QCOMPARE(paarOhne - ZuVersteuerndesEinkommen(e), 14016.0);
+}
+
+void TstZvE::andereLagen_data()
+{
+    QTest::addColumn<bool>("verheiratet");
+    QTest::addColumn<int>("kinder");
+    QTest::addColumn<int>("jahr");
+    QTest::addColumn<int>("art1");
+    QTest::addColumn<int>("art2");
+    QTest::addColumn<double>("lohn1");
+    QTest::addColumn<double>("lohn2");
+    QTest::addColumn<double>("kv1");
+    QTest::addColumn<double>("pv1");
+    QTest::addColumn<double>("kv2");
+    QTest::addColumn<double>("pv2");
+    QTest::addColumn<double>("av1");
+    QTest::addColumn<bool>("nurAlt");
+    QTest::addColumn<double>("erwartet");
+    // no own pension contributions; the fictitious East contribution 7960 uses
+    // up nothing of the 20000; Basis 2880 + 400 beats the cap 1900
+    QTest::newRow("ledige Beamtin 2010")
+        << false << 0 << 2010 << int(Beamter) << 0 << 40000.0 << 0.0 << 3000.0 << 400.0 << 0.0
+        << 0.0 << 0.0 << false << 40000.0 - 920 - 36 - 3280;
+    // old law only: 1334 + 667 of the 6143 contributions
+    QTest::newRow("nur altes Recht 2010")
+        << false << 0 << 2010 << int(Arbeitnehmer) << 0 << 30000.0 << 0.0 << 2370.0 << 368.0 << 0.0
+        << 0.0 << 420.0 << true << 30000.0 - 956 - 2001;
+    // AVA 1592; cap 1900 + 1900; Basis 3033.60 + 390 + 1920 + 300 = 5643.60
+    QTest::newRow("Arbeitnehmer mit Beamtem verheiratet 2010")
+        << true << 0 << 2010 << int(Arbeitnehmer) << int(Beamter) << 40000.0 << 30000.0 << 3160.0
+        << 390.0 << 2000.0 << 300.0 << 560.0 << false << 70000.0 - 1840 - 72 - (1592 + 5643.6);
+    // before 2004: 1044 lump sum, 2340 household allowance, 1824 + 1080 for the
+    // child; provision expenses by the law of 2005 (585 + 1500)
+    QTest::newRow("ledig mit Kind 2003")
+        << false << 1 << 2003 << int(Arbeitnehmer) << 0 << 30000.0 << 0.0 << 2000.0 << 300.0 << 0.0
+        << 0.0 << 900.0 << false << 30000.0 - 1044 - 36 - 2085 - 2340 - 2904;
+}
+
+void TstZvE::andereLagen()
+{
+    QFETCH(bool, verheiratet);
+    QFETCH(int, kinder);
+    QFETCH(int, jahr);
+    QFETCH(int, art1);
+    QFETCH(int, art2);
+    QFETCH(double, lohn1);
+    QFETCH(double, lohn2);
+    QFETCH(double, kv1);
+    QFETCH(double, pv1);
+    QFETCH(double, kv2);
+    QFETCH(double, pv2);
+    QFETCH(double, av1);
+    QFETCH(bool, nurAlt);
+    QFETCH(double, erwartet);
+    TZvEEingabe e;
+    e.Verheiratet = verheiratet;
+    e.Kinderzahl = kinder;
+    e.Jahr = jahr;
+    e.Art1 = art1;
+    e.Art2 = art2;
+    e.Lohn1 = lohn1;
+    e.Lohn2 = lohn2;
+    e.KV1 = kv1;
+    e.PV1 = pv1;
+    e.KV2 = kv2;
+    e.PV2 = pv2;
+    e.AV1 = av1;
+    e.NurAltesRecht = nurAlt;
+    QCOMPARE(ZuVersteuerndesEinkommen(e), erwartet);
 }
 
 void TstZvE::ledigMitZweitemLohnWirdAbgelehnt()
