@@ -125,15 +125,6 @@ TIniDatei::TAbschnitt& TIniDatei::findeOderNeu(const QString& name)
     return m_abschnitte.last();
 }
 
-bool TIniDatei::hatSchluessel(const QString& abschnitt, const QString& schluessel) const
-{
-    if (const TAbschnitt* a = finde(abschnitt))
-        for (const TZeile& z : a->zeilen)
-            if (!z.schluessel.isEmpty() && gleich(z.schluessel, schluessel))
-                return true;
-    return false;
-}
-
 QString TIniDatei::lesenText(const QString& abschnitt, const QString& schluessel,
                              const QString& vorgabe) const
 {

@@ -27,7 +27,6 @@ public:
     // A missing, unreadable or oversized file gives an empty one.
     static TIniDatei laden(const QString& pfad);
 
-    bool hatSchluessel(const QString& abschnitt, const QString& schluessel) const;
     QString lesenText(const QString& abschnitt, const QString& schluessel,
                       const QString& vorgabe) const;
     // Decimal with optional sign, or hexadecimal after "0x"; anything else, or a

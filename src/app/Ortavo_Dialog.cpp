@@ -105,14 +105,21 @@ void regulaereSchrift(QGroupBox* g)
             kind->setFont(ProgrammSchrift(13));
 }
 
+void feldfarbe(QLineEdit* e, bool fenster)
+{
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base,
+               fenster ? QPalette().color(QPalette::Base) : QPalette().color(QPalette::Button));
+    e->setPalette(p);
+}
+
+// A read-only result field in the button-face colour, out of the tab order.
 QLineEdit* ergebnisfeld(QWidget* eltern, int x, int y, int breite)
 {
     auto* e = new QLineEdit(eltern);
     e->setReadOnly(true);
     e->setFocusPolicy(Qt::NoFocus);
-    QPalette p = e->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Button));
-    e->setPalette(p);
+    feldfarbe(e, false);
     e->setGeometry(x, y, breite, 21);
     return e;
 }
@@ -146,14 +153,6 @@ void auswahlSetzen(QRadioButton* r, bool an)
     r->setAutoExclusive(false);
     r->setChecked(false);
     r->setAutoExclusive(true);
-}
-
-void feldfarbe(QLineEdit* e, bool fenster)
-{
-    QPalette p = e->palette();
-    p.setColor(QPalette::Base,
-               fenster ? QPalette().color(QPalette::Base) : QPalette().color(QPalette::Button));
-    e->setPalette(p);
 }
 
 } // namespace
@@ -540,8 +539,9 @@ void THauptformular::FormCreate()
         QStringLiteral("Bruttoeinkommen %1 in Euro").arg(TFoerderParameter::Einkommensjahr));
     Label_Einkommen->adjustSize();
     // 16
-    Einzelversion = StartModusAus(m_umgebung.Argumente).Einzelversion;
-    if (StartModusAus(m_umgebung.Argumente).Angebotsseite) {
+    const TStartModus modus = StartModusAus(m_umgebung.Argumente);
+    Einzelversion = modus.Einzelversion;
+    if (modus.Angebotsseite) {
         const QSignalBlocker sperre(PageControl);
         PageControl->setCurrentWidget(TabSheet_Angebot);
         m_aktiveSeite = PageControl->currentIndex();
@@ -687,17 +687,18 @@ void THauptformular::Vorgabeaenderung(QObject* sender)
     }
 
     // 2
-    const auto nrText = [](double betrag) { return FormatN(betrag, 0) + Euro; };
-    if (RadioButton_verheiratet->isChecked()) {
+    const bool verheiratet = RadioButton_verheiratet->isChecked();
+    const auto nrZeigen = [](QLabel* l, double betrag, bool sichtbar) {
+        l->setVisible(sichtbar && betrag > 0);
+        l->setText(FormatN(betrag, 0) + Euro);
+        l->adjustSize();
+    };
+    nrZeigen(Label_EKnr1, Daten.EinkommenNR1, true);
+    Label_EKnr->setVisible(Daten.EinkommenNR1 > 0 || (verheiratet && Daten.EinkommenNR2 > 0));
+    if (verheiratet) {
         Label_Pers2->show();
         Edit_Einkommen2->show();
-        Label_EKnr->setVisible(Daten.EinkommenNR1 > 0 || Daten.EinkommenNR2 > 0);
-        Label_EKnr1->setVisible(Daten.EinkommenNR1 > 0);
-        Label_EKnr1->setText(nrText(Daten.EinkommenNR1));
-        Label_EKnr1->adjustSize();
-        Label_EKnr2->setVisible(Daten.EinkommenNR2 > 0);
-        Label_EKnr2->setText(nrText(Daten.EinkommenNR2));
-        Label_EKnr2->adjustSize();
+        nrZeigen(Label_EKnr2, Daten.EinkommenNR2, true);
         if (RadioButton_Doppelverdiener->isChecked()) {
             Edit_Einkommen2->setEnabled(true);
             Daten.AnzahlFoerderberechtigte = 2;
@@ -707,10 +708,6 @@ void THauptformular::Vorgabeaenderung(QObject* sender)
             Daten.AnzahlFoerderberechtigte = 1;
         }
     } else {
-        Label_EKnr->setVisible(Daten.EinkommenNR1 > 0);
-        Label_EKnr1->setVisible(Daten.EinkommenNR1 > 0);
-        Label_EKnr1->setText(nrText(Daten.EinkommenNR1));
-        Label_EKnr1->adjustSize();
         Label_EKnr2->hide();
         Daten.AnzahlFoerderberechtigte = 1;
         Edit_Einkommen2->hide();
@@ -778,8 +775,6 @@ void THauptformular::EingabenUebernehmen()
     d.TarMindBtr = CheckBox_tarMindBtr->isChecked();
     d.BeitragsPosition = TrackBar_gesB1->value();
     d.BeitragsMax = TrackBar_gesB1->maximum();
-    d.Bundesland = Bundesland;
-    d.KiStSatz = KiStSatzFuer(Bundesland);
 }
 
 void THauptformular::BerechneZulagen()
@@ -936,9 +931,8 @@ void THauptformular::EinstellungenLaden()
     Daten.EinkommenNR2 = e.EinkommenNR2;
     Daten.DeltazvE = e.DeltazvE;
     Daten.Soli = e.Soli;
-    Bundesland = e.Bundesland;
-    Daten.Bundesland = Bundesland;
-    Daten.KiStSatz = KiStSatzFuer(Bundesland);
+    Daten.Bundesland = e.Bundesland;
+    Daten.KiStSatz = KiStSatzFuer(e.Bundesland);
     // 9
     for (int i = 0; i < SpinEdit_Kinderzahl->value(); ++i) {
         TFloatEdit* f = FloatEdit_Kind[i];
@@ -986,7 +980,7 @@ bool THauptformular::EinstellungenSpeichern(QString* fehler)
     e.EinkommenNR2 = Daten.EinkommenNR2;
     e.DeltazvE = Daten.DeltazvE;
     e.Soli = Daten.Soli;
-    e.Bundesland = Bundesland;
+    e.Bundesland = Daten.Bundesland;
     for (int i = 0; i < MaxKinder; ++i) {
         TKindEinstellung& k = e.Kind[static_cast<size_t>(i)];
         k.GebJahr = static_cast<int>(rundeGerade(FloatEdit_Kind[i]->WertLesen()));

@@ -62,7 +62,6 @@ public:
     int ChartStartBreite = 0, ChartStartHoehe = 0;
     double Seitenverhaeltnis = 0;
     TZulagenDaten Daten; // EinkommenNR1/2, DeltazvE, Soli, Bundesland, KiStSatz live here
-    int Bundesland = -1;
     QStringList BerichtZeilen;
     TLayoutDaten LayoutDaten;
 

@@ -203,7 +203,7 @@ std::optional<QJsonObject> leseObjekt(QByteArrayView zeile, QString& fehler, qin
 }
 
 template <size_t N>
-bool unbekannteSchluessel(const QJsonObject& o, const QLatin1String (&erlaubt)[N], TLeser& leser)
+void unbekannteSchluessel(const QJsonObject& o, const QLatin1String (&erlaubt)[N], TLeser& leser)
 {
     for (auto it = o.begin(); it != o.end(); ++it) {
         const QString key = it.key();
@@ -219,10 +219,9 @@ bool unbekannteSchluessel(const QJsonObject& o, const QLatin1String (&erlaubt)[N
                 namen << e;
             leser.melde(QStringLiteral("unbekannter Schlüssel \"%1\"; erlaubt sind %2.")
                             .arg(it.key(), namen.join(QStringLiteral(", "))));
-            return true;
+            return;
         }
     }
-    return false;
 }
 
 void aufteilungSchreiben(TJsonSchreiber& w, const TZulagenDaten& d, bool fuerAngebot,

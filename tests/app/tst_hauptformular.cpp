@@ -112,7 +112,7 @@ void TstHauptformular::ersterStart()
     QVERIFY(f->RadioButton_konservativ1->isChecked() && f->RadioButton_konservativ2->isChecked());
     QVERIFY(!f->LayoutDaten.Firmenlogo());
     QVERIFY(f->StartfensterAnzeigen);
-    QCOMPARE(f->Bundesland, -1);
+    QCOMPARE(f->Daten.Bundesland, -1);
     QCOMPARE(f->Daten.Soli, 0.0);
     QVERIFY(!f->Edit_GebJahre->isEnabled());
     QCOMPARE(f->Label_Einkommen->text(), QStringLiteral("Bruttoeinkommen 2009 in Euro"));
