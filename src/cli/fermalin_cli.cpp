@@ -1,11 +1,44 @@
-// Batch program: the household computation and the tax tariff over JSON Lines.
-#include "Stapel.h"
+// Batch program: the window's computations over JSON Lines, without a display.
+#include "Befehle.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
 #include <cstdio>
+
+namespace Fermalin {
+
+int ZeilenLaufen(const QStringList& dateien, const TZeilenFunktion& zeile, QIODevice& aus)
+{
+    if (dateien.size() > 1) {
+        std::fputs("Zu viele Argumente. Hilfe: fermalin-cli --help\n", stderr);
+        return 2;
+    }
+    QFile ein;
+    const bool offen = dateien.size() == 1
+                           ? (ein.setFileName(dateien.first()), ein.open(QIODevice::ReadOnly))
+                           : ein.open(stdin, QIODevice::ReadOnly);
+    if (!offen) {
+        std::fprintf(stderr, "Die Datei \"%s\" kann nicht gelesen werden: %s\n",
+                     qPrintable(dateien.value(0)), qPrintable(ein.errorString()));
+        return 2;
+    }
+    return StapelLaufen(zeile, ein, aus);
+}
+
+const QList<TBefehl>& Befehle()
+{
+    static const QList<TBefehl> befehle = {
+        {"berechne", [](const QStringList& args,
+                        QIODevice& aus) { return ZeilenLaufen(args, BerechneZeile, aus); }},
+        {"steuer", [](const QStringList& args,
+                      QIODevice& aus) { return ZeilenLaufen(args, SteuerZeile, aus); }},
+    };
+    return befehle;
+}
+
+} // namespace Fermalin
 
 int main(int argc, char** argv)
 {
@@ -18,31 +51,17 @@ int main(int argc, char** argv)
     }
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
-        aus.write(Fermalin::StapelHilfe().toUtf8());
+        QString hilfe = Fermalin::StapelHilfe();
+        for (const Fermalin::TBefehl& befehl : Fermalin::Befehle())
+            if (befehl.hilfe)
+                hilfe += QLatin1Char('\n') + befehl.hilfe();
+        aus.write(hilfe.toUtf8());
         return args.isEmpty() ? 2 : 0;
     }
-    Fermalin::TStapelArt art;
-    if (args.first() == QLatin1String("berechne"))
-        art = Fermalin::TStapelArt::Berechne;
-    else if (args.first() == QLatin1String("steuer"))
-        art = Fermalin::TStapelArt::Steuer;
-    else {
-        std::fprintf(stderr, "Unbekannter Befehl \"%s\". Hilfe: fermalin-cli --help\n",
-                     qPrintable(args.first()));
-        return 2;
-    }
-    if (args.size() > 2) {
-        std::fputs("Zu viele Argumente. Hilfe: fermalin-cli --help\n", stderr);
-        return 2;
-    }
-    QFile ein;
-    const bool offen = args.size() == 2
-                           ? (ein.setFileName(args.at(1)), ein.open(QIODevice::ReadOnly))
-                           : ein.open(stdin, QIODevice::ReadOnly);
-    if (!offen) {
-        std::fprintf(stderr, "Die Datei \"%s\" kann nicht gelesen werden: %s\n",
-                     qPrintable(args.value(1)), qPrintable(ein.errorString()));
-        return 2;
-    }
-    return Fermalin::StapelLaufen(art, ein, aus);
+    for (const Fermalin::TBefehl& befehl : Fermalin::Befehle())
+        if (args.first() == QLatin1String(befehl.name))
+            return befehl.ausfuehren(args.mid(1), aus);
+    std::fprintf(stderr, "Unbekannter Befehl \"%s\". Hilfe: fermalin-cli --help\n",
+                 qPrintable(args.first()));
+    return 2;
 }

@@ -1,5 +1,7 @@
 #include "Stapel.h"
 
+#include "StapelLesen.h"
+
 #include "Aufteilung.h"
 #include "EkSteuer.h"
 #include "Zulagen.h"
@@ -20,209 +22,6 @@
 namespace Fermalin {
 
 namespace {
-
-// Reads the typed values of one input object; the first refusal is kept as the
-// message of the line.
-class TLeser
-{
-public:
-    TLeser(const QJsonObject& o, qint64 zeile) : m_o(o), m_zeile(zeile) {}
-
-    bool fehlerhaft() const { return !m_fehler.isEmpty(); }
-    const QString& fehler() const { return m_fehler; }
-
-    void melde(const QString& text)
-    {
-        if (m_fehler.isEmpty())
-            m_fehler = m_zeile > 0 ? QStringLiteral("Zeile %1: %2").arg(m_zeile).arg(text) : text;
-    }
-
-    bool bool_(const QString& key, bool vorgabe)
-    {
-        const QJsonValue v = m_o.value(key);
-        if (v.isUndefined())
-            return vorgabe;
-        if (!v.isBool()) {
-            melde(QStringLiteral("\"%1\" muss true oder false sein.").arg(key));
-            return vorgabe;
-        }
-        return v.toBool();
-    }
-
-    // A whole number within [min; max].
-    int ganz(const QString& key, int vorgabe, int min, int max)
-    {
-        const QJsonValue v = m_o.value(key);
-        if (v.isUndefined())
-            return vorgabe;
-        const std::optional<int> wert = ganzeZahl(v, min, max);
-        if (!wert) {
-            melde(QStringLiteral("\"%1\" muss eine ganze Zahl von %2 bis %3 sein.")
-                      .arg(key)
-                      .arg(min)
-                      .arg(max));
-            return vorgabe;
-        }
-        return *wert;
-    }
-
-    double zahl(const QString& key, double vorgabe, bool nichtNegativ)
-    {
-        const QJsonValue v = m_o.value(key);
-        if (v.isUndefined())
-            return vorgabe;
-        if (!v.isDouble() || !std::isfinite(v.toDouble()) || (nichtNegativ && v.toDouble() < 0)) {
-            melde(nichtNegativ
-                      ? QStringLiteral("\"%1\" muss eine Zahl größer oder gleich 0 sein.").arg(key)
-                      : QStringLiteral("\"%1\" muss eine Zahl sein.").arg(key));
-            return vorgabe;
-        }
-        return v.toDouble();
-    }
-
-    bool vorhanden(const QString& key) const { return m_o.contains(key); }
-    QJsonValue wert(const QString& key) const { return m_o.value(key); }
-
-    static std::optional<int> ganzeZahl(const QJsonValue& v, int min, int max)
-    {
-        if (!v.isDouble())
-            return std::nullopt;
-        const double d = v.toDouble();
-        if (!(d >= min && d <= max) || std::trunc(d) != d)
-            return std::nullopt;
-        return static_cast<int>(d);
-    }
-
-private:
-    const QJsonObject& m_o;
-    qint64 m_zeile;
-    QString m_fehler;
-};
-
-// Writes one compact JSON object. Faster than building a QJsonObject for every
-// line, which dominated the batch run; numbers in shortest round-trip form.
-class TJsonSchreiber
-{
-public:
-    explicit TJsonSchreiber(QByteArray& ziel) : m_ziel(ziel) { m_ziel += '{'; }
-
-    void zahl(const char* key, double wert)
-    {
-        schluessel(key);
-        char puffer[32];
-        const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert);
-        if (fehler == std::errc() && std::isfinite(wert))
-            m_ziel.append(puffer, ende - puffer);
-        else
-            m_ziel += "null";
-    }
-    void wahr(const char* key, bool wert)
-    {
-        schluessel(key);
-        m_ziel += wert ? "true" : "false";
-    }
-    void text(const char* key, const QString& wert)
-    {
-        schluessel(key);
-        m_ziel += '"';
-        for (const char c : wert.toUtf8()) {
-            switch (c) {
-            case '"':
-                m_ziel += "\\\"";
-                break;
-            case '\\':
-                m_ziel += "\\\\";
-                break;
-            case '\n':
-                m_ziel += "\\n";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char u[8];
-                    std::snprintf(u, sizeof u, "\\u%04x",
-                                  static_cast<unsigned>(static_cast<unsigned char>(c)));
-                    m_ziel += u;
-                } else {
-                    m_ziel += c;
-                }
-            }
-        }
-        m_ziel += '"';
-    }
-    void null(const char* key)
-    {
-        schluessel(key);
-        m_ziel += "null";
-    }
-    TJsonSchreiber objekt(const char* key)
-    {
-        schluessel(key);
-        return TJsonSchreiber(m_ziel);
-    }
-    void schliessen() { m_ziel += '}'; }
-
-private:
-    void schluessel(const char* key)
-    {
-        if (m_erstes)
-            m_erstes = false;
-        else
-            m_ziel += ',';
-        m_ziel += '"';
-        m_ziel += key;
-        m_ziel += "\":";
-    }
-
-    QByteArray& m_ziel;
-    bool m_erstes = true;
-};
-
-QByteArray fehlerObjekt(const QString& text)
-{
-    QJsonObject o;
-    o.insert(QStringLiteral("Fehler"), text);
-    return QJsonDocument(o).toJson(QJsonDocument::Compact);
-}
-
-std::optional<QJsonObject> leseObjekt(QByteArrayView zeile, QString& fehler, qint64 nummer)
-{
-    QJsonParseError pe;
-    const QJsonDocument doc = QJsonDocument::fromJson(zeile.toByteArray(), &pe);
-    const QString vorsatz = nummer > 0 ? QStringLiteral("Zeile %1: ").arg(nummer) : QString();
-    if (pe.error != QJsonParseError::NoError) {
-        fehler = vorsatz + QStringLiteral("kein gültiges JSON (%1 bei Zeichen %2).")
-                               .arg(pe.errorString())
-                               .arg(pe.offset + 1);
-        return std::nullopt;
-    }
-    if (!doc.isObject()) {
-        fehler = vorsatz + QStringLiteral("ein JSON-Objekt {...} wird erwartet.");
-        return std::nullopt;
-    }
-    return doc.object();
-}
-
-template <size_t N>
-void unbekannteSchluessel(const QJsonObject& o, const QLatin1String (&erlaubt)[N], TLeser& leser)
-{
-    for (auto it = o.begin(); it != o.end(); ++it) {
-        const QString key = it.key();
-        bool bekannt = false;
-        for (const QLatin1String& e : erlaubt)
-            if (key == e) {
-                bekannt = true;
-                break;
-            }
-        if (!bekannt) {
-            QStringList namen;
-            for (const QLatin1String& e : erlaubt)
-                namen << e;
-            leser.melde(QStringLiteral("unbekannter Schlüssel \"%1\"; erlaubt sind %2.")
-                            .arg(it.key(), namen.join(QStringLiteral(", "))));
-            return;
-        }
-    }
-}
 
 void aufteilungSchreiben(TJsonSchreiber& w, const TZulagenDaten& d, bool fuerAngebot,
                          int verteilung)
@@ -257,72 +56,9 @@ QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
         return fehlerObjekt(meldung);
 
     TLeser l(*obj, nummer);
-    static const QLatin1String schluessel[] = {QLatin1String("Verheiratet"),
-                                               QLatin1String("Doppelverdiener"),
-                                               QLatin1String("Einkommen1"),
-                                               QLatin1String("Einkommen2"),
-                                               QLatin1String("EinkommenNR1"),
-                                               QLatin1String("EinkommenNR2"),
-                                               QLatin1String("KindGebJahr"),
-                                               QLatin1String("KindPerson"),
-                                               QLatin1String("MinBeitrag"),
-                                               QLatin1String("TarMindBtr"),
-                                               QLatin1String("BeitragsPosition"),
-                                               QLatin1String("DeltazvE"),
-                                               QLatin1String("Soli"),
-                                               QLatin1String("Bundesland"),
-                                               QLatin1String("Verteilung")};
-    unbekannteSchluessel(*obj, schluessel, l);
-
-    TZulagenDaten d;
-    d.Verheiratet = l.bool_(QStringLiteral("Verheiratet"), false);
-    d.Doppelverdiener = l.bool_(QStringLiteral("Doppelverdiener"), false);
-    d.Einkommen1 = l.ganz(QStringLiteral("Einkommen1"), 0, 0, 999999);
-    d.Einkommen2 = l.ganz(QStringLiteral("Einkommen2"), 0, 0, 999999);
-    d.EinkommenNR1 = l.zahl(QStringLiteral("EinkommenNR1"), 0, true);
-    d.EinkommenNR2 = l.zahl(QStringLiteral("EinkommenNR2"), 0, true);
-
-    const QJsonValue gj = l.wert(QStringLiteral("KindGebJahr"));
-    if (!gj.isUndefined()) {
-        const QJsonArray a = gj.toArray();
-        bool gut = gj.isArray() && a.size() <= MaxKinder;
-        for (qsizetype i = 0; gut && i < a.size(); ++i) {
-            const auto jahr = TLeser::ganzeZahl(a.at(i), 0, 9999);
-            gut = jahr.has_value();
-            if (gut)
-                d.KindGebJahr[static_cast<size_t>(i)] = *jahr;
-        }
-        if (gut)
-            d.Kinderzahl = static_cast<int>(a.size());
-        else
-            l.melde(QStringLiteral("\"KindGebJahr\" muss eine Liste von 0 bis 9 Geburtsjahren "
-                                   "(ganze Zahlen von 0 bis 9999) sein."));
-    }
-    const QJsonValue kp = l.wert(QStringLiteral("KindPerson"));
-    if (!kp.isUndefined()) {
-        const QJsonArray a = kp.toArray();
-        bool gut = kp.isArray() && a.size() == d.Kinderzahl;
-        for (qsizetype i = 0; gut && i < a.size(); ++i) {
-            const auto person = TLeser::ganzeZahl(a.at(i), 1, 2);
-            gut = person.has_value();
-            if (gut)
-                d.KindPerson[static_cast<size_t>(i)] = *person;
-        }
-        if (!gut)
-            l.melde(QStringLiteral("\"KindPerson\" muss eine Liste aus 1 und 2 sein, so lang wie "
-                                   "\"KindGebJahr\" (%1 Einträge).")
-                        .arg(d.Kinderzahl));
-    }
-    d.MinBeitrag = l.bool_(QStringLiteral("MinBeitrag"), true);
-    d.TarMindBtr = l.bool_(QStringLiteral("TarMindBtr"), true);
-    d.BeitragsPosition = l.ganz(QStringLiteral("BeitragsPosition"), 0, 0, d.BeitragsMax);
-    d.DeltazvE = l.zahl(QStringLiteral("DeltazvE"), 0, false);
-    d.Soli = l.zahl(QStringLiteral("Soli"), 0, false);
-    if (d.Soli != 0 && d.Soli != 0.055)
-        l.melde(QStringLiteral("\"Soli\" muss 0 oder 0.055 sein."));
-    d.Bundesland = l.ganz(QStringLiteral("Bundesland"), -1, -1, 15);
-    d.KiStSatz = KiStSatzFuer(d.Bundesland);
-    const int verteilung = l.ganz(QStringLiteral("Verteilung"), 0, 0, 50);
+    THaushaltEingabe h = HaushaltLesen(*obj, l);
+    TZulagenDaten& d = h.Daten;
+    const int verteilung = h.Verteilung;
     if (l.fehlerhaft())
         return fehlerObjekt(l.fehler());
 
@@ -378,9 +114,10 @@ QByteArray SteuerZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
     if (!obj)
         return fehlerObjekt(meldung);
     TLeser l(*obj, nummer);
-    static const QLatin1String schluessel[] = {QLatin1String("Jahr"), QLatin1String("Tabelle"),
-                                               QLatin1String("zvE"), QLatin1String("Abzug")};
-    unbekannteSchluessel(*obj, schluessel, l);
+    unbekannteSchluessel(*obj,
+                         {QLatin1String("Jahr"), QLatin1String("Tabelle"), QLatin1String("zvE"),
+                          QLatin1String("Abzug")},
+                         l);
     for (const char* pflicht : {"Jahr", "Tabelle", "zvE"})
         if (!l.vorhanden(QLatin1String(pflicht)))
             l.melde(QStringLiteral("\"%1\" fehlt.").arg(QLatin1String(pflicht)));
@@ -403,7 +140,22 @@ QByteArray SteuerZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
     return aus;
 }
 
-int StapelLaufen(TStapelArt art, QIODevice& ein, QIODevice& aus)
+bool LeereZeile(QByteArrayView zeile)
+{
+    // Only blanks and tabs before the line end make a blank line; any other
+    // byte, a control byte too, gets its output line.
+    qsizetype n = zeile.size();
+    if (n > 0 && zeile[n - 1] == '\n')
+        --n;
+    if (n > 0 && zeile[n - 1] == '\r')
+        --n;
+    for (qsizetype i = 0; i < n; ++i)
+        if (zeile[i] != ' ' && zeile[i] != '\t')
+            return false;
+    return true;
+}
+
+int StapelLaufen(const TZeilenFunktion& funktion, QIODevice& ein, QIODevice& aus)
 {
     bool irgendeinFehler = false;
     qint64 nummer = 0;
@@ -411,11 +163,10 @@ int StapelLaufen(TStapelArt art, QIODevice& ein, QIODevice& aus)
     while (!ein.atEnd()) {
         QByteArray zeile = ein.readLine();
         ++nummer;
-        if (zeile.trimmed().isEmpty())
+        if (LeereZeile(zeile))
             continue;
         bool fehler = false;
-        ausgabe += art == TStapelArt::Berechne ? BerechneZeile(zeile, fehler, nummer)
-                                               : SteuerZeile(zeile, fehler, nummer);
+        ausgabe += funktion(zeile, fehler, nummer);
         ausgabe += '\n';
         irgendeinFehler = irgendeinFehler || fehler;
         if (ausgabe.size() > (1 << 16)) {
@@ -425,6 +176,12 @@ int StapelLaufen(TStapelArt art, QIODevice& ein, QIODevice& aus)
     }
     aus.write(ausgabe);
     return irgendeinFehler ? 1 : 0;
+}
+
+int StapelLaufen(TStapelArt art, QIODevice& ein, QIODevice& aus)
+{
+    return art == TStapelArt::Berechne ? StapelLaufen(BerechneZeile, ein, aus)
+                                       : StapelLaufen(SteuerZeile, ein, aus);
 }
 
 QString StapelHilfe()
@@ -437,7 +194,7 @@ QString StapelHilfe()
                "Liest JSON Lines (ein JSON-Objekt je Zeile) aus DATEI oder, ohne DATEI, von der\n"
                "Standardeingabe und schreibt je Eingabezeile ein JSON-Objekt auf die "
                "Standardausgabe.\n"
-               "Leerzeilen werden übersprungen.\n"
+               "Zeilen aus nichts als Leerzeichen und Tabulatoren werden übersprungen.\n"
                "\n"
                "berechne: Zulagen, Mindest- und Eigenbeitrag, Steuerersparnis und Förderquote "
                "eines\n"

@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 
 namespace Fermalin {
@@ -21,8 +23,15 @@ enum class TStapelArt
 QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 zeilennummer = 0);
 QByteArray SteuerZeile(QByteArrayView zeile, bool& fehler, qint64 zeilennummer = 0);
 
-// Runs every line of ein; blank lines are skipped. Returns 0, or 1 when any line
-// was refused.
+// One input line to one output object; sets fehler when the line was refused.
+using TZeilenFunktion = std::function<QByteArray(QByteArrayView, bool& fehler, qint64 nummer)>;
+
+// True for a line of nothing but blanks and tabs (and its line end).
+bool LeereZeile(QByteArrayView zeile);
+
+// Runs every line of ein through funktion, one output line for each line that is
+// not blank. Returns 0, or 1 when any line was refused.
+int StapelLaufen(const TZeilenFunktion& funktion, QIODevice& ein, QIODevice& aus);
 int StapelLaufen(TStapelArt art, QIODevice& ein, QIODevice& aus);
 
 QString StapelHilfe();

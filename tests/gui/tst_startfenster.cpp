@@ -4,15 +4,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QSignalSpy>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextLayout>
 #include <QDialog>
 #include <QLabel>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <functional>

@@ -1,0 +1,29 @@
+// The commands of the batch program. Each reads JSON Lines from a file or the
+// standard input and writes one JSON object per line.
+#pragma once
+
+#include "Stapel.h"
+
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+
+namespace Fermalin {
+
+struct TBefehl
+{
+    const char* name;
+    // args: the arguments after the command's name. Returns the exit status.
+    int (*ausfuehren)(const QStringList& args, QIODevice& aus);
+    // The command's section of --help, after the general one; may be null.
+    QString (*hilfe)() = nullptr;
+};
+
+// Runs zeile over the lines of the file named in dateien (at most one), or of the
+// standard input when there is none; exit status 2 for a bad call.
+int ZeilenLaufen(const QStringList& dateien, const TZeilenFunktion& zeile, QIODevice& aus);
+
+// Every command; a new command adds its row here.
+const QList<TBefehl>& Befehle();
+
+} // namespace Fermalin
