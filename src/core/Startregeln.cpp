@@ -59,4 +59,14 @@ QString PfadMitEndung(const QString& programmPfad, const QString& endung)
     return info.dir().filePath(basis + endung);
 }
 
+QString LogoDatei(const QString& programmPfad)
+{
+    return QFileInfo(programmPfad).dir().filePath(QStringLiteral("logo.bmp"));
+}
+
+QString LogoSicherung(const QString& programmPfad)
+{
+    return LogoDatei(programmPfad) + QLatin1Char('$');
+}
+
 } // namespace Fermalin
