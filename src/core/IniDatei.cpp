@@ -1,9 +1,11 @@
 #include "IniDatei.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <limits>
+#include <new>
 
 namespace Fermalin {
 
@@ -100,9 +102,23 @@ TIniDatei TIniDatei::ausBytes(const QByteArray& bytes)
 TIniDatei TIniDatei::laden(const QString& pfad)
 {
     QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxGroesse)
+    if (!f.exists())
         return ausBytes({});
-    return ausBytes(f.read(MaxGroesse + 1).left(MaxGroesse));
+    QByteArray bytes;
+    bool gelesen = f.open(QIODevice::ReadOnly);
+    try {
+        if (gelesen)
+            bytes = f.readAll();
+    } catch (const std::bad_alloc&) {
+        gelesen = false;
+    }
+    gelesen = gelesen && f.error() == QFileDevice::NoError;
+    if (!gelesen) {
+        TIniDatei leer = ausBytes({});
+        leer.m_unlesbarerPfad = pfad;
+        return leer;
+    }
+    return ausBytes(bytes);
 }
 
 const TIniDatei::TAbschnitt* TIniDatei::finde(const QString& name) const
@@ -230,7 +246,15 @@ QByteArray TIniDatei::alsBytes() const
 
 bool TIniDatei::speichern(const QString& pfad, QString* fehler) const
 {
+    if (unlesbar() && QFileInfo(pfad) == QFileInfo(m_unlesbarerPfad)) {
+        if (fehler)
+            *fehler = QStringLiteral("%1 kann nicht gelesen werden und wird deshalb nicht "
+                                     "überschrieben; die Einstellungen werden nicht gespeichert.")
+                          .arg(pfad);
+        return false;
+    }
     QSaveFile f(pfad);
+    f.setDirectWriteFallback(true);
     const bool ok = f.open(QIODevice::WriteOnly) && f.write(alsBytes()) >= 0 && f.commit();
     if (!ok && fehler)
         *fehler = QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad);

@@ -18,14 +18,14 @@ QByteArray Windows1252Codieren(const QString& text);
 class TIniDatei
 {
 public:
-    // Larger files are not read (their content would not be settings anyway).
-    static constexpr qint64 MaxGroesse = 16 * 1024 * 1024;
-
     TIniDatei() = default;
     // Never fails: whatever the bytes are, the result is some INI content.
     static TIniDatei ausBytes(const QByteArray& bytes);
-    // A missing, unreadable or oversized file gives an empty one.
+    // A missing file gives an empty one. A file that exists but cannot be read
+    // whole gives an empty one too, marked unlesbar: saving over it is refused,
+    // so that settings the program could not see are never destroyed.
     static TIniDatei laden(const QString& pfad);
+    bool unlesbar() const { return !m_unlesbarerPfad.isEmpty(); }
 
     QString lesenText(const QString& abschnitt, const QString& schluessel,
                       const QString& vorgabe) const;
@@ -45,8 +45,11 @@ public:
 
     QByteArray alsBytes() const;
     // Replaces the file atomically (temporary file beside it, then rename), so a
-    // crash or a full disk never leaves a half-written file. On failure fehler
-    // gets "In <pfad> kann nicht geschrieben werden".
+    // crash or a full disk never leaves a half-written file. Where no temporary
+    // file can be made beside it (a read-only program directory), the existing
+    // file is written in place. On failure fehler gets "In <pfad> kann nicht
+    // geschrieben werden"; over a file that could not be read it refuses with
+    // its own message.
     bool speichern(const QString& pfad, QString* fehler = nullptr) const;
 
 private:
@@ -67,6 +70,7 @@ private:
     TAbschnitt& findeOderNeu(const QString& name);
 
     QList<TAbschnitt> m_abschnitte;
+    QString m_unlesbarerPfad;
 };
 
 } // namespace Fermalin

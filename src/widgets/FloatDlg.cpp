@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -67,6 +68,11 @@ QChar TCustomFloatEdit::Filtern(QChar zeichen) const
     return zeichen;
 }
 
+qsizetype TCustomFloatEdit::Platz() const
+{
+    return std::max<qsizetype>(0, m_maxLaenge - (text().size() - selectedText().size()));
+}
+
 void TCustomFloatEdit::keyPressEvent(QKeyEvent* ev)
 {
     if (ev->matches(QKeySequence::Paste)) {
@@ -84,6 +90,8 @@ void TCustomFloatEdit::keyPressEvent(QKeyEvent* ev)
         if (!f.isNull())
             text += f;
     }
+    if (!isReadOnly())
+        text.truncate(Platz());
     if (text == ev->text()) {
         QLineEdit::keyPressEvent(ev);
         return;
@@ -111,6 +119,9 @@ bool TCustomFloatEdit::Eingefuegt(const QString& text)
             return false;
         gefiltert += f;
     }
+    // Cutting a pasted number would make another number of it.
+    if (gefiltert.size() > Platz())
+        return false;
     insert(gefiltert);
     return true;
 }

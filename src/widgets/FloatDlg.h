@@ -9,6 +9,9 @@
 // been accepted as typed ("." still becomes ","), and refused with a beep
 // otherwise, so that a copied "1.500" never turns silently into another number.
 // Dropping text onto the field is switched off for the same reason.
+//
+// The length limit (setMaxLength) restricts typing and pasting only; a value set
+// from code is always shown whole, so that an amount with cents is never cut.
 #pragma once
 
 #include <QLineEdit>
@@ -44,6 +47,9 @@ public:
     void setMinWert(double wert) { m_MinWert = wert; }
     double MaxWert() const { return m_MaxWert; }
     void setMaxWert(double wert) { m_MaxWert = wert; }
+    // Hides QLineEdit's limit, which would also cut text set from code.
+    int maxLength() const { return m_maxLaenge; }
+    void setMaxLength(int laenge) { m_maxLaenge = laenge; }
 
     // The text as a number with the decimal comma; 0 for anything else.
     double WertLesen() const;
@@ -72,6 +78,8 @@ private:
     // The character as it goes on to the edit, or a null QChar when it is dropped.
     QChar Filtern(QChar zeichen) const;
     bool Eingefuegt(const QString& text);
+    // How many characters may still be typed over the current selection.
+    qsizetype Platz() const;
     void Zurueckholen(const QString& meldung);
 
     bool m_NumInputOnly = true;
@@ -82,6 +90,7 @@ private:
     double m_MinWert = 0;
     double m_MaxWert = 0;
     bool m_imVerlassen = false;
+    int m_maxLaenge = 32767;
 };
 
 class TFloatEdit : public TCustomFloatEdit

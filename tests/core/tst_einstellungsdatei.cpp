@@ -3,10 +3,64 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 using namespace Fermalin;
+
+namespace {
+
+// Makes root obey file permissions for a while, as an ordinary user must: the
+// capabilities that bypass them leave the effective set and come back at the end.
+class TOhneRootRechte
+{
+public:
+    TOhneRootRechte()
+    {
+        if (!capget(m_alt))
+            return;
+        __user_cap_data_struct neu[2] = {m_alt[0], m_alt[1]};
+        for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+            neu[cap / 32].effective &= ~(1u << (cap % 32));
+        m_aktiv = capset(neu);
+    }
+    ~TOhneRootRechte()
+    {
+        if (m_aktiv)
+            capset(m_alt);
+    }
+    // Without the drop, root would pass every permission check and the test would prove nothing.
+    bool wirksam() const { return m_aktiv || geteuid() != 0; }
+
+private:
+    static bool capget(__user_cap_data_struct* daten)
+    {
+        __user_cap_header_struct kopf{_LINUX_CAPABILITY_VERSION_3, 0};
+        return syscall(SYS_capget, &kopf, daten) == 0;
+    }
+    static bool capset(__user_cap_data_struct* daten)
+    {
+        __user_cap_header_struct kopf{_LINUX_CAPABILITY_VERSION_3, 0};
+        return syscall(SYS_capset, &kopf, daten) == 0;
+    }
+
+    __user_cap_data_struct m_alt[2] = {};
+    bool m_aktiv = false;
+};
+
+QByteArray Inhalt(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
 
 class TstEinstellungsdatei : public QObject
 {
@@ -22,6 +76,9 @@ private slots:
     void unlesbaresErgibtVorgaben();
     void speichernErsetztAtomar();
     void schreibfehlerMitMeldung();
+    void grosseDateiWirdGanzGelesen();
+    void unlesbareDateiWirdNichtUeberschrieben();
+    void schreibgeschuetztesVerzeichnis();
     void dateinameNebenDemProgramm();
 };
 
@@ -189,7 +246,6 @@ void TstEinstellungsdatei::unlesbaresErgibtVorgaben_data()
     QTest::newRow("binär") << binaer;
     QTest::newRow("nur Müll") << QByteArray("]]][[[==\n=\r\r\n[Daten\nKinder==5");
     QTest::newRow("NUL-Bytes") << QByteArray("[Daten]\0Kinder=5\r\n", 19);
-    QTest::newRow("riesig") << QByteArray(TIniDatei::MaxGroesse + 10, 'x');
 }
 
 void TstEinstellungsdatei::unlesbaresErgibtVorgaben()
@@ -235,6 +291,97 @@ void TstEinstellungsdatei::schreibfehlerMitMeldung()
     QVERIFY(!TIniDatei().speichern(pfad, &fehler));
     QCOMPARE(fehler, QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad));
     QVERIFY(!TIniDatei().speichern(dir.filePath(QStringLiteral("fehlt/a.ini")), &fehler));
+}
+
+// A settings file of any size is read whole; saving keeps what the program does
+// not know, however far down it stands.
+void TstEinstellungsdatei::grosseDateiWirdGanzGelesen()
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("f.ini"));
+    QByteArray inhalt = "[Daten]\r\nKinder=2\r\n[Fremd]\r\n";
+    const QByteArray zeile = "Eintrag=" + QByteArray(100, 'x') + "\r\n";
+    while (inhalt.size() < 17 * 1024 * 1024)
+        inhalt += zeile;
+    inhalt += "Ende=1\r\n";
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+    f.close();
+
+    TIniDatei ini = TIniDatei::laden(pfad);
+    QVERIFY(!ini.unlesbar());
+    TEinstellungen e = EinstellungenLesen(ini, 10, 20);
+    QCOMPARE(e.Kinder, 2);
+    e.Kinder = 3;
+    EinstellungenSchreiben(e, ini);
+    QVERIFY(ini.speichern(pfad));
+    const TIniDatei wieder = TIniDatei::laden(pfad);
+    QCOMPARE(wieder.lesenInt(QStringLiteral("Daten"), QStringLiteral("Kinder"), 0), 3);
+    QCOMPARE(wieder.lesenInt(QStringLiteral("Fremd"), QStringLiteral("Ende"), 0), 1);
+    QVERIFY(QFileInfo(pfad).size() > 17 * 1024 * 1024);
+}
+
+// A file the program could not read is left as it is, with a message.
+void TstEinstellungsdatei::unlesbareDateiWirdNichtUeberschrieben()
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("f.ini"));
+    const QByteArray vorher = "[Daten]\r\nKinder=4\r\n[Fremd]\r\nWichtig=1\r\n";
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(vorher);
+    f.close();
+    QVERIFY(f.setPermissions(QFileDevice::WriteOwner));
+
+    TOhneRootRechte ohne;
+    if (!ohne.wirksam())
+        QSKIP("Root-Rechte lassen sich hier nicht abgeben");
+    TIniDatei ini = TIniDatei::laden(pfad);
+    QVERIFY(ini.unlesbar());
+    EinstellungenSchreiben(EinstellungenLesen(ini, 10, 20), ini);
+    QString fehler;
+    QVERIFY(!ini.speichern(pfad, &fehler));
+    QVERIFY2(fehler.startsWith(pfad + QStringLiteral(" kann nicht gelesen werden")),
+             qPrintable(fehler));
+    QVERIFY(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(Inhalt(pfad), vorher);
+    // another file is written as usual
+    QVERIFY(ini.speichern(dir.filePath(QStringLiteral("anders.ini"))));
+}
+
+// A writable settings file in a directory the user may not write: no temporary
+// file can go beside it, so the file itself is rewritten.
+void TstEinstellungsdatei::schreibgeschuetztesVerzeichnis()
+{
+    QTemporaryDir dir;
+    const QString programm = dir.filePath(QStringLiteral("programm"));
+    QVERIFY(QDir().mkpath(programm));
+    const QString pfad = programm + QStringLiteral("/fermalin.ini");
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Fremd]\r\nWichtig=1\r\n");
+    f.close();
+    QVERIFY(QFile::setPermissions(programm, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const auto zurueck = qScopeGuard([&] {
+        QFile::setPermissions(programm, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ExeOwner);
+    });
+
+    TOhneRootRechte ohne;
+    if (!ohne.wirksam())
+        QSKIP("Root-Rechte lassen sich hier nicht abgeben");
+    QVERIFY(!QFile(programm + QStringLiteral("/probe")).open(QIODevice::WriteOnly));
+    TIniDatei ini = TIniDatei::laden(pfad);
+    TEinstellungen e = EinstellungenLesen(ini, 10, 20);
+    e.Kinder = 5;
+    EinstellungenSchreiben(e, ini);
+    QString fehler;
+    QVERIFY2(ini.speichern(pfad, &fehler), qPrintable(fehler));
+    const TIniDatei wieder = TIniDatei::laden(pfad);
+    QCOMPARE(EinstellungenLesen(wieder, 10, 20).Kinder, 5);
+    QCOMPARE(wieder.lesenInt(QStringLiteral("Fremd"), QStringLiteral("Wichtig"), 0), 1);
+    QCOMPARE(QDir(programm).entryList(QDir::Files), QStringList{QStringLiteral("fermalin.ini")});
 }
 
 void TstEinstellungsdatei::dateinameNebenDemProgramm()

@@ -99,6 +99,8 @@ private slots:
     void einfuegen_data();
     void einfuegen();
     void escapeErreichtDenDialog();
+    void laengengrenze_data();
+    void laengengrenze();
     void wertLesen_data();
     void wertLesen();
     void wertSetzen_data();
@@ -267,6 +269,52 @@ void TstFloatEdit::tippen()
     Tippen(f.a, tasten);
     QCOMPARE(f.a->text(), text);
     QCOMPARE(f.a->WertLesen(), wert);
+}
+
+void TstFloatEdit::laengengrenze_data()
+{
+    QTest::addColumn<QString>("vorher");
+    QTest::addColumn<QString>("tasten");
+    QTest::addColumn<QString>("ablage"); // pasted after the keys, when not empty
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("die siebte Ziffer wird nicht getippt")
+        << QString() << QStringLiteral("1 2 3 4 5 6 7") << QString() << QStringLiteral("123456");
+    QTest::newRow("über die Markierung wird weiter getippt")
+        << QStringLiteral("123456") << QStringLiteral("<strg+a> 9") << QString()
+        << QStringLiteral("9");
+    QTest::newRow("was passt, wird eingefügt")
+        << QStringLiteral("1234") << QString() << QStringLiteral("56") << QStringLiteral("123456");
+    QTest::newRow("was nicht passt, wird abgewiesen statt abgeschnitten")
+        << QStringLiteral("1234") << QString() << QStringLiteral("567")
+        << QStringLiteral("1234");
+}
+
+// The limit keeps the typing short; a value set from code is shown whole.
+void TstFloatEdit::laengengrenze()
+{
+    QFETCH(QString, vorher);
+    QFETCH(QString, tasten);
+    QFETCH(QString, ablage);
+    QFETCH(QString, text);
+
+    TFenster f;
+    f.a->setIntOnly(false);
+    f.a->setMaxLength(6);
+    f.a->setText(vorher);
+    QVERIFY(f.Aktivieren());
+    f.a->setFocus();
+    f.a->end(false);
+    Tippen(f.a, tasten);
+    if (!ablage.isEmpty()) {
+        QGuiApplication::clipboard()->setText(ablage);
+        QTest::keyClick(f.a, Qt::Key_V, Qt::ControlModifier);
+    }
+    QCOMPARE(f.a->text(), text);
+
+    f.a->WertSetzen(35000.55);
+    QCOMPARE(f.a->text(), QStringLiteral("35000,55"));
+    QCOMPARE(f.a->WertLesen(), 35000.55);
 }
 
 void TstFloatEdit::einfuegen_data()
