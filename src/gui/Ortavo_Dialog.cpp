@@ -300,7 +300,8 @@ bool THauptformular::eventFilter(QObject* objekt, QEvent* event)
 {
     if (objekt == Edit_GebJahre) {
         if (event->type() == QEvent::FocusOut) {
-            Edit_GebJahreExit();
+            if (FokusWechselImFenster(static_cast<QFocusEvent*>(event)->reason()))
+                Edit_GebJahreExit();
         } else if (event->type() == QEvent::KeyPress) {
             const auto* taste = static_cast<QKeyEvent*>(event);
             if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter)

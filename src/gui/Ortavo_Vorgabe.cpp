@@ -50,6 +50,7 @@ void THauptformular::SeiteVorgabeAnlegen()
     QWidget* s = TabSheet_Vorgabe;
     Button_Pruvex = knopf(s, QStringLiteral("Sind Sie\nförderberechtigt?"), 21, 3, 143, 43);
     Button_Pruvex->setFont(ProgrammSchrift(12));
+    Button_Pruvex->setAusrichtung(Qt::AlignLeft | Qt::AlignVCenter);
 
     GroupBox_Anspruchsberechtigung =
         gruppe(s, QStringLiteral("Personendaten"), 10, 56, 658, 174, true);

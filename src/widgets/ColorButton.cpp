@@ -39,6 +39,12 @@ TColorButton::~TColorButton()
     disconnect(m_fokusVerbindung);
 }
 
+void TColorButton::setAusrichtung(Qt::Alignment ausrichtung)
+{
+    m_ausrichtung = ausrichtung;
+    update();
+}
+
 void TColorButton::setColor(const QColor& farbe)
 {
     if (farbe == m_color)
@@ -122,7 +128,11 @@ void TColorButton::paintEvent(QPaintEvent*)
 
     p.fillRect(r, m_color);
 
-    int flags = Qt::AlignCenter | Qt::TextSingleLine;
+    int flags = static_cast<int>(m_ausrichtung);
+    if (!text().contains(QLatin1Char('\n')))
+        flags |= Qt::TextSingleLine;
+    if (m_ausrichtung & Qt::AlignLeft)
+        r.adjust(4, 0, 0, 0); // clear of the bevel
     QStyleOptionButton hinweis;
     initStyleOption(&hinweis);
     flags |= style()->styleHint(QStyle::SH_UnderlineShortcut, &hinweis, this)

@@ -51,6 +51,11 @@ public:
     // button there has the focus: this is the button Enter would press.
     bool Aktiv() const { return m_aktiv; }
 
+    // Where the caption stands on the face; a caption with line breaks is drawn
+    // on several lines.
+    Qt::Alignment Ausrichtung() const { return m_ausrichtung; }
+    void setAusrichtung(Qt::Alignment ausrichtung);
+
     TDrawButtonEvent OnDrawButton;
 
 protected:
@@ -67,6 +72,7 @@ private:
     void AktivPruefen() { AktivSetzen(AktivBerechnen()); }
 
     QColor m_color;
+    Qt::Alignment m_ausrichtung = Qt::AlignCenter;
     bool m_aktiv = false;
     QMetaObject::Connection m_fokusVerbindung;
 };

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontInfo>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
@@ -143,8 +144,11 @@ void TFarbMeldung::SchriftAnwenden(const QFont& schrift)
     if (auto* knoepfe = findChild<QWidget*>(QStringLiteral("qt_msgbox_buttonbox")))
         knoepfe->setObjectName(QStringLiteral("Buttons"));
 
-    const int s = font().pointSize();
-    const int groesse = schrift.pointSize();
+    // Sizes compare in one unit: points where both fonts have them, pixels
+    // otherwise (the program's window font is pixel-sized).
+    const bool punkte = font().pointSize() > 0 && schrift.pointSize() > 0;
+    const int s = punkte ? font().pointSize() : QFontInfo(font()).pixelSize();
+    const int groesse = punkte ? schrift.pointSize() : QFontInfo(schrift).pixelSize();
     if (s > 0 && groesse > s) {
         const int meldungsbreite = Meldung ? Meldung->width() : 0;
         auto strecker = std::make_unique<TStrecker>(this);

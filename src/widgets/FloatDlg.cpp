@@ -49,6 +49,12 @@ bool IstZeichen(const QKeyEvent* ev)
 
 } // namespace
 
+bool FokusWechselImFenster(Qt::FocusReason grund)
+{
+    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason &&
+           grund != Qt::MenuBarFocusReason;
+}
+
 TCustomFloatEdit::TCustomFloatEdit(QWidget* parent) : QLineEdit(parent)
 {
     setAcceptDrops(false);
@@ -236,12 +242,7 @@ void TCustomFloatEdit::Zurueckholen(const QString& meldung)
 
 void TCustomFloatEdit::focusOutEvent(QFocusEvent* ev)
 {
-    const Qt::FocusReason grund = ev->reason();
-    // Only a move of the focus inside the window leaves the field: not the window
-    // losing its activation (to the error box, say), a popup or the menu bar.
-    const bool verlassen = grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason &&
-                           grund != Qt::MenuBarFocusReason;
-    if (!verlassen || s_meldend) {
+    if (!FokusWechselImFenster(ev->reason()) || s_meldend) {
         QLineEdit::focusOutEvent(ev);
         return;
     }

@@ -19,6 +19,11 @@
 
 namespace Fermalin {
 
+// True when the focus moves to another control of the same window; false when
+// the window loses its activation (to a message box, say), a popup or the menu
+// bar takes it: then the user has not left the field.
+bool FokusWechselImFenster(Qt::FocusReason grund);
+
 class TCustomFloatEdit : public QLineEdit
 {
     Q_OBJECT

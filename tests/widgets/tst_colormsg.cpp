@@ -1,10 +1,12 @@
 #include "ColorButton.h"
 #include "ColorMsg.h"
+#include "Schrift.h"
 #include "Uebersetzung.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -42,6 +44,7 @@ struct TBefund
     QStringList beschriftungen;
     QList<QColor> knopffarben;
     QList<QRect> knopfgeometrien;
+    QList<int> knopftextbreiten;
     int fremdeKnoepfe = 0;
     QColor hintergrund;
     bool fuelltHintergrund = false;
@@ -71,6 +74,8 @@ TBefund Befunden(QMessageBox& dialog)
         b.beschriftungen << k->text();
         b.knopffarben << farbknopf->Color();
         b.knopfgeometrien << farbknopf->geometry();
+        b.knopftextbreiten << farbknopf->fontMetrics().horizontalAdvance(
+            QString(k->text()).remove(QLatin1Char('&')));
         if (farbknopf->isDefault())
             b.vorgabe = k->text();
     }
@@ -84,7 +89,9 @@ TBefund Befunden(QMessageBox& dialog)
     sortiert.beschriftungen.clear();
     sortiert.knopffarben.clear();
     sortiert.knopfgeometrien.clear();
+    sortiert.knopftextbreiten.clear();
     for (int i : ordnung) {
+        sortiert.knopftextbreiten << b.knopftextbreiten[i];
         sortiert.beschriftungen << b.beschriftungen[i];
         sortiert.knopffarben << b.knopffarben[i];
         sortiert.knopfgeometrien << b.knopfgeometrien[i];
@@ -200,6 +207,8 @@ private slots:
     void kleinereSchriftBehaeltGroesse_data();
     void kleinereSchriftBehaeltGroesse();
     void groessereSchriftVergroessert();
+    void pixelschriftDesFensters_data();
+    void pixelschriftDesFensters();
     void gesperrterKnopfBehaeltFarbe();
     void zeichenereignis();
     void doppelklickSindZweiKlicks_data();
@@ -400,6 +409,46 @@ void TstColorMsg::groessereSchriftVergroessert()
     QVERIFY(mit.befund.meldung.x() + mit.befund.textbreite <= mit.befund.groesse.width());
     QVERIFY(mit.befund.textbreite > ohne.befund.textbreite);
     QCOMPARE(mit.ergebnis, QMessageBox::Yes);
+}
+
+void TstColorMsg::pixelschriftDesFensters_data()
+{
+    QTest::addColumn<double>("faktor");
+    QTest::newRow("Entwurfsgröße") << 1.0;
+    QTest::newRow("8 % größer") << 1.08;
+    QTest::newRow("1,4fach") << 1.4;
+    QTest::newRow("1,5fach") << 1.5;
+}
+
+// The main window's font is pixel-sized and grows with the window: the dialog
+// grows with it, and neither the question nor a button caption is cut off.
+void TstColorMsg::pixelschriftDesFensters()
+{
+    QFETCH(double, faktor);
+    const QString text = QStringLiteral("Soll das Programm wirklich beendet werden?");
+    const TLauf ohne =
+        Zeigen(text, TMeldungsart::Bestaetigung, QMessageBox::Yes | QMessageBox::No, nullptr);
+    QFont schrift = ProgrammSchrift(13);
+    schrift.setPixelSize(int(13 * faktor));
+    QCOMPARE(schrift.pointSize(), -1);
+    const TLauf mit =
+        Zeigen(text, TMeldungsart::Bestaetigung, QMessageBox::Yes | QMessageBox::No, &schrift);
+
+    QCOMPARE(mit.ergebnis, QMessageBox::Yes);
+    if (QFontInfo(schrift).pixelSize() > QFontInfo(QApplication::font()).pixelSize())
+        QVERIFY(mit.befund.groesse.width() > ohne.befund.groesse.width());
+    const QRect innen(QPoint(0, 0), mit.befund.groesse);
+    QVERIFY2(mit.befund.meldung.x() + mit.befund.textbreite <= innen.width(),
+             qPrintable(QStringLiteral("Text %1 + %2 in %3")
+                            .arg(mit.befund.meldung.x())
+                            .arg(mit.befund.textbreite)
+                            .arg(innen.width())));
+    QVERIFY(mit.befund.textbreite <= mit.befund.meldung.width());
+    QCOMPARE(mit.befund.knopfgeometrien.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(innen.contains(mit.befund.knopfgeometrien[i]));
+        QVERIFY(mit.befund.knopftextbreiten[i] < mit.befund.knopfgeometrien[i].width());
+    }
 }
 
 void TstColorMsg::gesperrterKnopfBehaeltFarbe()
