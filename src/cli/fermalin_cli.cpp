@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 namespace Fermalin {
 
 int ZeilenLaufen(const QStringList& dateien, const TZeilenFunktion& zeile, QIODevice& aus)
@@ -18,7 +20,8 @@ int ZeilenLaufen(const QStringList& dateien, const TZeilenFunktion& zeile, QIODe
     QFile ein;
     const bool offen = dateien.size() == 1
                            ? (ein.setFileName(dateien.first()), ein.open(QIODevice::ReadOnly))
-                           : ein.open(stdin, QIODevice::ReadOnly);
+                           // by descriptor: the stdio route would end a line at a NUL byte
+                           : ein.open(STDIN_FILENO, QIODevice::ReadOnly);
     if (!offen) {
         std::fprintf(stderr, "Die Datei \"%s\" kann nicht gelesen werden: %s\n",
                      qPrintable(dateien.value(0)), qPrintable(ein.errorString()));

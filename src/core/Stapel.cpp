@@ -160,8 +160,12 @@ int StapelLaufen(const TZeilenFunktion& funktion, QIODevice& ein, QIODevice& aus
     bool irgendeinFehler = false;
     qint64 nummer = 0;
     QByteArray ausgabe;
-    while (!ein.atEnd()) {
-        QByteArray zeile = ein.readLine();
+    for (;;) {
+        // A blocking read: only the end of the input gives an empty line (a pipe
+        // may report no data at hand before it has any).
+        const QByteArray zeile = ein.readLine();
+        if (zeile.isEmpty())
+            break;
         ++nummer;
         if (LeereZeile(zeile))
             continue;

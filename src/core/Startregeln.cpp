@@ -59,6 +59,17 @@ QString PfadMitEndung(const QString& programmPfad, const QString& endung)
     return info.dir().filePath(basis + endung);
 }
 
+QPoint EntwurfsPosition(QPoint entwurf, QSize groesse, const QRect& arbeitsbereich)
+{
+    if (!arbeitsbereich.isValid())
+        return entwurf;
+    const int x = std::max(arbeitsbereich.left(),
+                           std::min(entwurf.x(), arbeitsbereich.right() + 1 - groesse.width()));
+    const int y = std::max(arbeitsbereich.top(),
+                           std::min(entwurf.y(), arbeitsbereich.bottom() + 1 - groesse.height()));
+    return QPoint(x, y);
+}
+
 QString LogoDatei(const QString& programmPfad)
 {
     return QFileInfo(programmPfad).dir().filePath(QStringLiteral("logo.bmp"));

@@ -1,7 +1,9 @@
 // Rules of the program's start and of the main window's size that need no window.
 #pragma once
 
+#include <QPoint>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -24,6 +26,10 @@ TStartModus StartModusAus(const QStringList& args);
 // start size is kept and the work area is never exceeded; halves round to even.
 std::optional<QSize> GroesseAnpassen(QSize gewuenscht, QSize start, double seitenverhaeltnis,
                                      QSize arbeitsbereich);
+
+// The design position of a window of the given size, moved into the work area
+// as far as needed (its top left corner stays visible when it is too large).
+QPoint EntwurfsPosition(QPoint entwurf, QSize groesse, const QRect& arbeitsbereich);
 
 // Directory of the chart picture: "temp", then TEMP, TMP, TMPDIR, then the
 // system's temporary directory; never the file-system root by accident.

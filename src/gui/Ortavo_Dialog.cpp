@@ -64,6 +64,8 @@ THauptformular::THauptformular(const TProgrammUmgebung& umgebung, QWidget* paren
     p.setColor(QPalette::Window, hintergrund());
     setPalette(p);
     resize(686, 595);
+    move(EntwurfsPosition(QPoint(514, 300), size(),
+                          screen() ? screen()->availableGeometry() : QRect()));
 
     PageControl = new TSeitenreiter(this);
     PageControl->setFensterfarbe(hintergrund());
@@ -291,9 +293,21 @@ void THauptformular::resizeEvent(QResizeEvent* event)
             return;
         }
     }
-    if (m_strecker)
-        m_strecker->Strecken(width(), height());
+    if (m_strecker) {
+        // A maximised window has the size the window manager gives it; its
+        // content keeps the aspect ratio and stands in the top left corner.
+        QSize inhalt = size();
+        if (isMaximized() && StartBreite > 0)
+            inhalt = GroesseAnpassen(size(), QSize(StartBreite, StartHoehe), Seitenverhaeltnis,
+                                     size())
+                         .value_or(size());
+        m_strecker->Strecken(inhalt.width(), inhalt.height());
+    }
+    // The results are rewritten for the new field widths; a refusal of the
+    // estimate was reported by the change that caused it, not by a resize.
+    m_stillRechnen = true;
     BerechneZulagen();
+    m_stillRechnen = false;
 }
 
 bool THauptformular::eventFilter(QObject* objekt, QEvent* event)
@@ -323,8 +337,8 @@ void THauptformular::PageControlChange(int neueSeite)
 {
     QWidget* seite = PageControl->widget(neueSeite);
     if (seite == TabSheet_Grafik) {
+        // Same place on both pages: the geometry it has, stretched or not, stays.
         Panel_Drucken->setParent(TabSheet_Grafik);
-        Panel_Drucken->move(-1, 445);
         Panel_Drucken->show();
         GroupBox_Drucken->setTitle(QString());
         Button_Weiter->setEnabled(!Einzelversion);
@@ -333,7 +347,6 @@ void THauptformular::PageControlChange(int neueSeite)
         GrafikZeichnen();
     } else if (seite == TabSheet_Vorgabe) {
         Panel_Drucken->setParent(TabSheet_Vorgabe);
-        Panel_Drucken->move(-1, 445);
         Panel_Drucken->show();
         GroupBox_Drucken->setTitle(QStringLiteral("Drucken"));
         DruckSteuerungSetzen();
@@ -415,6 +428,16 @@ void THauptformular::EinstellungenLaden()
     StartfensterAnzeigen = e.StartfensterAnzeigen;
     // 14
     GebJahreAnzeigen();
+    // A file no run of the program could have written (no family status, a
+    // second wage for a single person) is brought into line as a user could
+    // have made it, instead of refusing the estimate on every keystroke.
+    if (!RadioButton_ledig->isChecked() && !RadioButton_verheiratet->isChecked())
+        RadioButton_ledig->setChecked(true);
+    if (RadioButton_verheiratet->isChecked() && !RadioButton_Doppelverdiener->isChecked() &&
+        !RadioButton_Einzelverdiener->isChecked())
+        RadioButton_Einzelverdiener->setChecked(true);
+    if (RadioButton_ledig->isChecked() && Edit_Einkommen2->WertLesen() != 0)
+        Edit_Einkommen2->WertSetzen(0);
 }
 
 bool THauptformular::EinstellungenSpeichern(QString* fehler)

@@ -197,6 +197,7 @@ private:
     bool m_zerstoert = false;
     bool m_groesseAnpassen = false;
     int m_tiefe = 0;    // nesting of Vorgabeaenderung
+    bool m_stillRechnen = false; // a recalculation no user action caused
     QString m_gemeldet; // the refusal already shown in this user action
 };
 

@@ -312,7 +312,7 @@ void THauptformular::BerechneZulagen()
         // the allowances of this run stand; the tax results keep their values
         anzeigen();
         const QString meldung = QString::fromUtf8(fehler.what());
-        if (meldung != m_gemeldet) {
+        if (meldung != m_gemeldet && !m_stillRechnen) {
             m_gemeldet = meldung;
             ZeigeFehler(meldung);
         }

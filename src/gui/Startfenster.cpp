@@ -79,9 +79,9 @@ TForm_Startfenster::TForm_Startfenster(QWidget* parent)
     // depends on the font's own line spacing, which differs between systems.
     const QString absaetze =
         QStringLiteral("<p style=\"margin:0; line-height:%1px; -qt-line-height-type:fixed\">"
-                       "<b>Genauer:</b> Zusätzliche Vorgaben zur noch exakteren Berechnung der "
+                       "Genauer: Zusätzliche Vorgaben zur noch exakteren Berechnung der "
                        "Steuerersparnis möglich<br><br>"
-                       "<b>Anschaulicher:</b> Verbesserte grafische Darstellung der "
+                       "Anschaulicher: Verbesserte grafische Darstellung der "
                        "Talven-Förderung</p>")
             .arg(Zeilenabstand);
     JvHTLabelRR2 = NeuesLabel(this, "JvHTLabelRR2", absaetze, 45, 119, &gross, Qt::RichText);

@@ -1,26 +1,22 @@
 // The program: start window, main window, event loop.
+#include "Anwendung.h"
 #include "Einstellungsdatei.h"
 #include "Fehleranzeige.h"
 #include "IniDatei.h"
 #include "Ortavo_Dialog.h"
 #include "Startfenster.h"
-#include "Uebersetzung.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QLocale>
 
 using namespace Fermalin;
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    // 2: the task bar and the message boxes show the application title
-    QApplication::setApplicationName(QStringLiteral("fermalin"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Fermalin"));
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    LadeQtUebersetzung(app);
+    // 2
+    AnwendungEinrichten(app);
 
     const TProgrammUmgebung umgebung = TProgrammUmgebung::AusAnwendung();
     // 1
@@ -37,7 +33,7 @@ int main(int argc, char** argv)
     // 6: the choice is written at once, beside whatever else the file holds
     if (startfenster) {
         TForm_Startfenster fenster;
-        fenster.setWindowTitle(QApplication::applicationDisplayName());
+        fenster.setWindowTitle(QApplication::applicationName());
         fenster.exec();
         startfenster = fenster.HinweisWiederAnzeigen();
         TIniDatei datei = TIniDatei::laden(ini);

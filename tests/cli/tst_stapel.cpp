@@ -34,6 +34,10 @@ private slots:
     void fehlerhafteZeilen();
     void steuer();
     void programmUeberDatei();
+    void jedeZeileBekommtIhreAntwort_data();
+    void jedeZeileBekommtIhreAntwort();
+    void deutscheParsermeldungen_data();
+    void deutscheParsermeldungen();
 };
 
 void TstStapel::ledigMitVorgaben()
@@ -204,6 +208,81 @@ void TstStapel::programmUeberDatei()
             QStringList{QStringLiteral("steuer"), QStringLiteral("/gibt/es/nicht")});
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 2);
+}
+
+void TstStapel::jedeZeileBekommtIhreAntwort_data()
+{
+    QTest::addColumn<QByteArray>("eingabe");
+    QTest::addColumn<QList<QByteArray>>("anfaenge"); // how each output line starts
+    QTest::addColumn<int>("status");
+    const QByteArray gut = R"({"Einkommen1": 30000})";
+    QTest::newRow("NUL-Byte")
+        << gut + "\n" + QByteArray("\0", 1) + "\n" + gut + "\n"
+        << QList<QByteArray>{"{\"VolleGrundzulage1\"", "{\"Fehler\":\"Zeile 2: ",
+                             "{\"VolleGrundzulage1\""}
+        << 1;
+    QTest::newRow("Steuerzeichen 0x01")
+        << QByteArray("\x01\n") + gut + "\n"
+        << QList<QByteArray>{"{\"Fehler\":\"Zeile 1: ", "{\"VolleGrundzulage1\""} << 1;
+    QTest::newRow("Leerzeichen, Tabulatoren und CR LF sind leer")
+        << QByteArray(" \t \r\n\r\n") + gut + "\r\n\t\n"
+        << QList<QByteArray>{"{\"VolleGrundzulage1\""} << 0;
+    QTest::newRow("ein Formularvorschub ist nicht leer")
+        << QByteArray("\f\n") + gut << QList<QByteArray>{"{\"Fehler\":\"Zeile 1: ",
+                                                         "{\"VolleGrundzulage1\""}
+        << 1;
+}
+
+// A caller pairs the output with the input by position: only a line of blanks
+// and tabs goes without an answer.
+void TstStapel::jedeZeileBekommtIhreAntwort()
+{
+    QFETCH(QByteArray, eingabe);
+    QFETCH(QList<QByteArray>, anfaenge);
+    QFETCH(int, status);
+    QProcess p;
+    p.start(QStringLiteral(FERMALIN_CLI), QStringList{QStringLiteral("berechne")});
+    QVERIFY(p.waitForStarted(30000));
+    p.write(eingabe);
+    p.closeWriteChannel();
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), status);
+    const QByteArray aus = p.readAllStandardOutput();
+    QVERIFY(aus.endsWith('\n'));
+    const QList<QByteArray> zeilen = aus.chopped(1).split('\n');
+    QCOMPARE(zeilen.size(), anfaenge.size());
+    for (qsizetype i = 0; i < zeilen.size(); ++i)
+        QVERIFY2(zeilen.at(i).startsWith(anfaenge.at(i)), zeilen.at(i).constData());
+}
+
+void TstStapel::deutscheParsermeldungen_data()
+{
+    QTest::addColumn<QByteArray>("zeile");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("offenes Objekt") << QByteArray("{\"Einkommen1\": true\n")
+                                    << QStringLiteral("Objekt nicht abgeschlossen");
+    QTest::newRow("Doppelpunkt fehlt") << QByteArray("{\"Einkommen1\" 1}\n")
+                                       << QStringLiteral("Doppelpunkt nach dem Schlüssel fehlt");
+    QTest::newRow("offene Liste") << QByteArray("{\"KindGebJahr\": [2001\n")
+                                  << QStringLiteral("Liste nicht abgeschlossen");
+    QTest::newRow("Rest hinter dem Objekt")
+        << QByteArray(R"({"Einkommen1": 1} 2)") << QStringLiteral("überzählige Zeichen am Ende");
+    QTest::newRow("offene Zeichenkette")
+        << QByteArray(R"({"Einkommen1)") << QStringLiteral("Zeichenkette nicht abgeschlossen");
+}
+
+void TstStapel::deutscheParsermeldungen()
+{
+    QFETCH(QByteArray, zeile);
+    QFETCH(QString, meldung);
+    bool fehler = false;
+    const QString text = QJsonDocument::fromJson(BerechneZeile(zeile, fehler, 3))
+                             .object()
+                             .value(QStringLiteral("Fehler"))
+                             .toString();
+    QVERIFY(fehler);
+    QVERIFY2(text.startsWith(QStringLiteral("Zeile 3: kein gültiges JSON (") + meldung),
+             qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TstStapel)
