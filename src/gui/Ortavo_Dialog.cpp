@@ -39,6 +39,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWindow>
 
 #include <cmath>
 
@@ -212,6 +213,19 @@ void THauptformular::showEvent(QShowEvent* event)
     }
 }
 
+void THauptformular::GroesstmassSetzen()
+{
+    // The largest size the size rule allows on this screen is the size hint the
+    // window manager gets, so that a maximised window obeys the rule too.
+    const QScreen* bildschirm = screen();
+    if (!bildschirm || StartBreite <= 0)
+        return;
+    const QSize bereich = bildschirm->availableSize();
+    if (const auto groesst =
+            GroesseAnpassen(bereich, QSize(StartBreite, StartHoehe), Seitenverhaeltnis, bereich))
+        setMaximumSize(*groesst);
+}
+
 void THauptformular::FormShow()
 {
     if (Einzelversion) {
@@ -228,6 +242,9 @@ void THauptformular::FormShow()
         Button_Hilfe->show();
     }
     Button_Weiter->setEnabled(true);
+    GroesstmassSetzen();
+    if (QWindow* fenster = windowHandle())
+        connect(fenster, &QWindow::screenChanged, this, [this] { GroesstmassSetzen(); });
 }
 
 void THauptformular::closeEvent(QCloseEvent* event)
@@ -293,16 +310,8 @@ void THauptformular::resizeEvent(QResizeEvent* event)
             return;
         }
     }
-    if (m_strecker) {
-        // A maximised window has the size the window manager gives it; its
-        // content keeps the aspect ratio and stands in the top left corner.
-        QSize inhalt = size();
-        if (isMaximized() && StartBreite > 0)
-            inhalt = GroesseAnpassen(size(), QSize(StartBreite, StartHoehe), Seitenverhaeltnis,
-                                     size())
-                         .value_or(size());
-        m_strecker->Strecken(inhalt.width(), inhalt.height());
-    }
+    if (m_strecker)
+        m_strecker->Strecken(width(), height());
     // The results are rewritten for the new field widths; a refusal of the
     // estimate was reported by the change that caused it, not by a resize.
     m_stillRechnen = true;

@@ -179,6 +179,7 @@ protected:
 private:
     void FormCreate();
     void FormShow();
+    void GroesstmassSetzen();
     void FormDestroy();
     void PageControlChanging(int alteSeite);
     void PageControlChange(int neueSeite);
@@ -196,9 +197,9 @@ private:
     bool m_gezeigt = false;
     bool m_zerstoert = false;
     bool m_groesseAnpassen = false;
-    int m_tiefe = 0;    // nesting of Vorgabeaenderung
+    int m_tiefe = 0;             // nesting of Vorgabeaenderung
     bool m_stillRechnen = false; // a recalculation no user action caused
-    QString m_gemeldet; // the refusal already shown in this user action
+    QString m_gemeldet;          // the refusal already shown in this user action
 };
 
 } // namespace Fermalin

@@ -216,11 +216,11 @@ void TstStapel::jedeZeileBekommtIhreAntwort_data()
     QTest::addColumn<QList<QByteArray>>("anfaenge"); // how each output line starts
     QTest::addColumn<int>("status");
     const QByteArray gut = R"({"Einkommen1": 30000})";
-    QTest::newRow("NUL-Byte")
-        << gut + "\n" + QByteArray("\0", 1) + "\n" + gut + "\n"
-        << QList<QByteArray>{"{\"VolleGrundzulage1\"", "{\"Fehler\":\"Zeile 2: ",
-                             "{\"VolleGrundzulage1\""}
-        << 1;
+    QTest::newRow("NUL-Byte") << gut + "\n" + QByteArray("\0", 1) + "\n" + gut + "\n"
+                              << QList<QByteArray>{"{\"VolleGrundzulage1\"",
+                                                   "{\"Fehler\":\"Zeile 2: ",
+                                                   "{\"VolleGrundzulage1\""}
+                              << 1;
     QTest::newRow("Steuerzeichen 0x01")
         << QByteArray("\x01\n") + gut + "\n"
         << QList<QByteArray>{"{\"Fehler\":\"Zeile 1: ", "{\"VolleGrundzulage1\""} << 1;
@@ -228,9 +228,8 @@ void TstStapel::jedeZeileBekommtIhreAntwort_data()
         << QByteArray(" \t \r\n\r\n") + gut + "\r\n\t\n"
         << QList<QByteArray>{"{\"VolleGrundzulage1\""} << 0;
     QTest::newRow("ein Formularvorschub ist nicht leer")
-        << QByteArray("\f\n") + gut << QList<QByteArray>{"{\"Fehler\":\"Zeile 1: ",
-                                                         "{\"VolleGrundzulage1\""}
-        << 1;
+        << QByteArray("\f\n") + gut
+        << QList<QByteArray>{"{\"Fehler\":\"Zeile 1: ", "{\"VolleGrundzulage1\""} << 1;
 }
 
 // A caller pairs the output with the input by position: only a line of blanks
@@ -259,8 +258,8 @@ void TstStapel::deutscheParsermeldungen_data()
 {
     QTest::addColumn<QByteArray>("zeile");
     QTest::addColumn<QString>("meldung");
-    QTest::newRow("offenes Objekt") << QByteArray("{\"Einkommen1\": true\n")
-                                    << QStringLiteral("Objekt nicht abgeschlossen");
+    QTest::newRow("offenes Objekt")
+        << QByteArray("{\"Einkommen1\": true\n") << QStringLiteral("Objekt nicht abgeschlossen");
     QTest::newRow("Doppelpunkt fehlt") << QByteArray("{\"Einkommen1\" 1}\n")
                                        << QStringLiteral("Doppelpunkt nach dem Schlüssel fehlt");
     QTest::newRow("offene Liste") << QByteArray("{\"KindGebJahr\": [2001\n")

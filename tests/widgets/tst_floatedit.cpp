@@ -286,8 +286,7 @@ void TstFloatEdit::laengengrenze_data()
     QTest::newRow("was passt, wird eingefügt")
         << QStringLiteral("1234") << QString() << QStringLiteral("56") << QStringLiteral("123456");
     QTest::newRow("was nicht passt, wird abgewiesen statt abgeschnitten")
-        << QStringLiteral("1234") << QString() << QStringLiteral("567")
-        << QStringLiteral("1234");
+        << QStringLiteral("1234") << QString() << QStringLiteral("567") << QStringLiteral("1234");
 }
 
 // The limit keeps the typing short; a value set from code is shown whole.

@@ -1,0 +1,300 @@
+// How the main window behaves for a user beyond the figures: what it keeps of a
+// settings file, when it reacts to the focus, where it stands, what it is called.
+#include "Anwendung.h"
+#include "ColorButton.h"
+#include "Fehleranzeige.h"
+#include "FloatDlg.h"
+#include "Ortavo_Dialog.h"
+#include "Seitenreiter.h"
+#include "SpinEdit.h"
+#include "Startregeln.h"
+#include "Stretch.h"
+#include "TestProgramm.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+
+#include "../OhneRootRechte.h"
+
+using namespace Fermalin;
+
+class TstFensterverhalten : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void einkommenMitCentBleibt();
+    void unlesbareEinstellungenBleibenErhalten();
+    void geburtsjahreNurBeimVerlassen_data();
+    void geburtsjahreNurBeimVerlassen();
+    void druckgruppeBleibtAmGestrecktenOrt();
+    void titelOhneProgrammnamen();
+    void entwurfsPosition();
+    void maximiertBehaeltSeitenverhaeltnis();
+    void widerspruechlicheDatei_data();
+    void widerspruechlicheDatei();
+    void vorgabejahrNeuerKinder_data();
+    void vorgabejahrNeuerKinder();
+    void pruefknopfZweizeiligLinks();
+
+private:
+    QStringList m_fehler;
+};
+
+void TstFensterverhalten::init()
+{
+    m_fehler.clear();
+    setzeFehleranzeige([this](const QString& m) { m_fehler << m; });
+}
+
+void TstFensterverhalten::cleanup()
+{
+    setzeFehleranzeige({});
+}
+
+void TstFensterverhalten::einkommenMitCentBleibt()
+{
+    TProgramm p;
+    p.iniSchreiben("[Daten]\r\nledig=0\r\nverheirated=1\r\ndoppel=1\r\neinzel=0\r\n"
+                   "Einkommen1=3000000\r\nEinkommen2=3500055\r\n");
+    {
+        auto f = p.fenster();
+        QCOMPARE(f->Edit_Einkommen2->text(), QStringLiteral("35000,55"));
+        QCOMPARE(f->Edit_Einkommen2->WertLesen(), 35000.55);
+        f->BeendenBestaetigt = true;
+    }
+    QVERIFY(p.iniLesen().contains("Einkommen2=3500055\r\n"));
+}
+
+// The save at exit never destroys a file the program could not read.
+void TstFensterverhalten::unlesbareEinstellungenBleibenErhalten()
+{
+    TProgramm p;
+    const QByteArray inhalt = "[Daten]\r\nKinder=2\r\n[Eigenes]\r\nWert=7\r\n";
+    p.iniSchreiben(inhalt);
+    QVERIFY(QFile::setPermissions(p.ini(), QFileDevice::WriteOwner));
+    {
+        TOhneRootRechte ohne;
+        if (!ohne.wirksam())
+            QSKIP("Root-Rechte lassen sich hier nicht abgeben");
+        auto f = p.fenster();
+        QCOMPARE(f->SpinEdit_Kinderzahl->value(), 0);
+        f->BeendenBestaetigt = true;
+    }
+    QCOMPARE(m_fehler.size(), 1);
+    QVERIFY2(m_fehler.first().contains(QStringLiteral("nicht gelesen")), qPrintable(m_fehler[0]));
+    QVERIFY(QFile::setPermissions(p.ini(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(p.iniLesen(), inhalt);
+}
+
+void TstFensterverhalten::geburtsjahreNurBeimVerlassen_data()
+{
+    QTest::addColumn<int>("grund");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("kinder");
+    QTest::newRow("das Fenster verliert die Aktivierung")
+        << int(Qt::ActiveWindowFocusReason) << QStringLiteral("2001 19") << 1;
+    QTest::newRow("ein Kontextmenü öffnet sich")
+        << int(Qt::PopupFocusReason) << QStringLiteral("2001 19") << 1;
+    QTest::newRow("die Menüleiste")
+        << int(Qt::MenuBarFocusReason) << QStringLiteral("2001 19") << 1;
+    QTest::newRow("Tab zum nächsten Feld")
+        << int(Qt::TabFocusReason) << QStringLiteral("2001; 1984") << 2;
+    QTest::newRow("Mausklick in ein anderes Feld")
+        << int(Qt::MouseFocusReason) << QStringLiteral("2001; 1984") << 2;
+}
+
+// A half-typed list stays as it is until the user leaves the field.
+void TstFensterverhalten::geburtsjahreNurBeimVerlassen()
+{
+    QFETCH(int, grund);
+    QFETCH(QString, text);
+    QFETCH(int, kinder);
+    TProgramm p;
+    auto f = p.fenster();
+    f->SpinEdit_Kinderzahl->setValue(1);
+    f->Edit_GebJahre->setText(QStringLiteral("2001 19"));
+    QFocusEvent weg(QEvent::FocusOut, static_cast<Qt::FocusReason>(grund));
+    QApplication::sendEvent(f->Edit_GebJahre, &weg);
+    QCOMPARE(f->Edit_GebJahre->text(), text);
+    QCOMPARE(f->SpinEdit_Kinderzahl->value(), kinder);
+    f->BeendenBestaetigt = true;
+}
+
+void TstFensterverhalten::druckgruppeBleibtAmGestrecktenOrt()
+{
+    TProgramm p;
+    auto f = p.fenster();
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    f->resize(f->StartBreite * 13 / 10, f->StartHoehe * 13 / 10);
+    QVERIFY(f->Strecker()->Faktor() > 1.1);
+    const QRect gestreckt = f->Panel_Drucken->geometry();
+    QVERIFY(gestreckt != QRect(-1, 445, 680, 69));
+    f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
+    QCOMPARE(f->Panel_Drucken->parentWidget(), f->TabSheet_Grafik);
+    QCOMPARE(f->Panel_Drucken->geometry(), gestreckt);
+    f->PageControl->setCurrentWidget(f->TabSheet_Vorgabe);
+    QCOMPARE(f->Panel_Drucken->parentWidget(), f->TabSheet_Vorgabe);
+    QCOMPARE(f->Panel_Drucken->geometry(), gestreckt);
+    // it never covers the result fields above it
+    const QRect ergebnis = f->Edit_e->geometry().translated(
+        f->Edit_e->parentWidget()->mapTo(f->TabSheet_Vorgabe, QPoint(0, 0)));
+    QVERIFY(!gestreckt.intersects(ergebnis));
+    f->BeendenBestaetigt = true;
+}
+
+// The window manager shows the caption as it is; the program's name belongs to
+// the window class and the desktop file.
+void TstFensterverhalten::titelOhneProgrammnamen()
+{
+    AnwendungEinrichten(*qApp);
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Fermalin"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("fermalin"));
+    // No display name of its own: Qt would append one to every title.
+    QApplication::setApplicationName(QStringLiteral("Probe"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
+    QApplication::setApplicationName(QStringLiteral("Fermalin"));
+
+    TProgramm p;
+    auto f = p.fenster();
+    QCOMPARE(f->windowTitle(),
+             QStringLiteral("Berechnung der Zulagen nach dem Altersvermögensgesetz"));
+    f->BeendenBestaetigt = true;
+}
+
+void TstFensterverhalten::entwurfsPosition()
+{
+    const QSize g(686, 595);
+    QCOMPARE(EntwurfsPosition(QPoint(514, 300), g, QRect(0, 0, 1920, 1200)), QPoint(514, 300));
+    QCOMPARE(EntwurfsPosition(QPoint(514, 300), g, QRect(0, 0, 1024, 768)), QPoint(338, 173));
+    QCOMPARE(EntwurfsPosition(QPoint(514, 300), g, QRect(0, 0, 640, 480)), QPoint(0, 0));
+    QCOMPARE(EntwurfsPosition(QPoint(514, 300), g, QRect(100, 30, 1920, 1200)), QPoint(514, 300));
+    QCOMPARE(EntwurfsPosition(QPoint(514, 300), g, QRect(1920, 0, 1280, 1024)), QPoint(1920, 300));
+
+    TProgramm p;
+    auto f = p.fenster();
+    QCOMPARE(f->pos(),
+             EntwurfsPosition(QPoint(514, 300), f->size(), f->screen()->availableGeometry()));
+    f->BeendenBestaetigt = true;
+}
+
+// A maximised window obeys the size rule: the largest size the window manager
+// may give it is the largest the rule allows within the work area.
+void TstFensterverhalten::maximiertBehaeltSeitenverhaeltnis()
+{
+    TProgramm p;
+    auto f = p.fenster();
+    f->showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    const QSize bereich = f->screen()->availableSize();
+    const QSize regel = *GroesseAnpassen(bereich, QSize(f->StartBreite, f->StartHoehe),
+                                         f->Seitenverhaeltnis, bereich);
+    QCOMPARE(f->maximumSize(), regel);
+    // A platform that maximises beyond the hint (the offscreen one does) still
+    // shows the content in the ratio, inside the window.
+    const QRect leiste = f->Panel_Steuerung->geometry();
+    QVERIFY(leiste.bottom() < f->height() && leiste.right() < f->width());
+    QVERIFY(std::abs(leiste.width() - (leiste.bottom() + 1) * f->Seitenverhaeltnis) <= 2);
+    f->BeendenBestaetigt = true;
+}
+
+void TstFensterverhalten::widerspruechlicheDatei_data()
+{
+    QTest::addColumn<QByteArray>("daten");
+    QTest::addColumn<bool>("ledig");
+    QTest::addColumn<double>("einkommen2");
+    QTest::newRow("kein Familienstand, aber ein zweiter Lohn")
+        << QByteArray("ledig=0\r\nverheirated=0\r\nEinkommen1=3000000\r\nEinkommen2=2000000\r\n")
+        << true << 0.0;
+    QTest::newRow("ledig mit zweitem Lohn")
+        << QByteArray("ledig=1\r\nverheirated=0\r\nEinkommen2=2000000\r\n") << true << 0.0;
+    QTest::newRow("verheiratet ohne Angabe, wer förderberechtigt ist")
+        << QByteArray("ledig=0\r\nverheirated=1\r\ndoppel=0\r\neinzel=0\r\nEinkommen2=2000000\r\n")
+        << false << 0.0;
+    QTest::newRow("eine stimmige Datei bleibt, wie sie ist")
+        << QByteArray("ledig=0\r\nverheirated=1\r\ndoppel=1\r\neinzel=0\r\nEinkommen2=2000000\r\n")
+        << false << 20000.0;
+}
+
+// A file no run of the program could have written is brought into line as a
+// user could have made it: no refusal at start, on a resize or a keystroke.
+void TstFensterverhalten::widerspruechlicheDatei()
+{
+    QFETCH(QByteArray, daten);
+    QFETCH(bool, ledig);
+    QFETCH(double, einkommen2);
+    TProgramm p;
+    p.iniSchreiben("[Daten]\r\n" + daten);
+    auto f = p.fenster();
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    f->resize(f->StartBreite * 11 / 10, f->StartHoehe * 11 / 10);
+    QTest::keyClick(f->Edit_Einkommen1, Qt::Key_5);
+    QCOMPARE(m_fehler, QStringList());
+    QCOMPARE(f->RadioButton_ledig->isChecked(), ledig);
+    QCOMPARE(f->RadioButton_verheiratet->isChecked(), !ledig);
+    QVERIFY(f->RadioButton_Doppelverdiener->isChecked() ||
+            f->RadioButton_Einzelverdiener->isChecked());
+    QCOMPARE(f->Edit_Einkommen2->WertLesen(), einkommen2);
+    f->BeendenBestaetigt = true;
+}
+
+void TstFensterverhalten::vorgabejahrNeuerKinder_data()
+{
+    QTest::addColumn<QDate>("heute");
+    QTest::addColumn<QString>("jahre");
+    QTest::newRow("2009: das Entwurfsjahr 2000 liegt im Bereich")
+        << QDate(2009, 6, 1) << QStringLiteral("2000; 2000");
+    QTest::newRow("2026: 2000 liegt vor dem Bereich und wird 2001")
+        << QDate(2026, 12, 10) << QStringLiteral("2001; 2001");
+}
+
+void TstFensterverhalten::vorgabejahrNeuerKinder()
+{
+    QFETCH(QDate, heute);
+    QFETCH(QString, jahre);
+    TProgramm p;
+    p.heute = heute;
+    auto f = p.fenster();
+    f->SpinEdit_Kinderzahl->setValue(2);
+    QCOMPARE(f->Edit_GebJahre->text(), jahre);
+    f->BeendenBestaetigt = true;
+}
+
+// "Sind Sie" and "förderberechtigt?" on two lines, both starting at the left.
+void TstFensterverhalten::pruefknopfZweizeiligLinks()
+{
+    TProgramm p;
+    auto f = p.fenster();
+    TColorButton* k = f->Button_Pruvex;
+    k->show();
+    const QImage bild = k->grab().toImage();
+    // rows and columns with caption pixels (dark on the light blue face)
+    QList<int> zeilen;
+    int links = bild.width();
+    for (int y = 4; y < bild.height() - 4; ++y)
+        for (int x = 4; x < bild.width() - 4; ++x)
+            if (qGray(bild.pixel(x, y)) < 60) {
+                if (zeilen.isEmpty() || zeilen.last() != y)
+                    zeilen << y;
+                links = std::min(links, x);
+            }
+    QVERIFY(!zeilen.isEmpty());
+    // lines of text are apart by more than the gap under an umlaut's dots
+    int bloecke = 1;
+    for (qsizetype i = 1; i < zeilen.size(); ++i)
+        bloecke += zeilen[i] - zeilen[i - 1] > 2;
+    QCOMPARE(bloecke, 2);
+    QVERIFY2(links < 15, qPrintable(QString::number(links)));
+    f->BeendenBestaetigt = true;
+}
+
+QTEST_MAIN(TstFensterverhalten)
+#include "tst_fensterverhalten.moc"
