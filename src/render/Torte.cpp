@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -9,11 +10,12 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTransform>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace Fermalin {
@@ -120,6 +122,10 @@ bool anordnen(const QRectF& fl, const QList<TMarke>& marken, double s, double pi
               TTortenAnordnung& a)
 {
     const QSize r = TortenRadien(static_cast<int>(fl.width()));
+    // A flat, wide area limits the disc by its height.
+    const double hoehe = r.height() * Neigung * (2 + Randanteil);
+    if (hoehe > fl.height())
+        s *= fl.height() / hoehe;
     TScheibe sch{0, 0, r.width() * s, r.height() * s * Neigung, 0};
     sch.tiefe = Randanteil * sch.ry;
     sch.cx = fl.center().x();
@@ -368,15 +374,23 @@ bool GrafikBildSchreiben(const QString& pfad, const QImage& bild, const QSize& z
     if (pfad.isEmpty() || bild.isNull() || ziel.isEmpty())
         return false;
     const QImage gestreckt = BitmapSkalieren(bild, QRect(QPoint(0, 0), ziel));
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
+    // Written beside the target and renamed over it. Not synced to disk: the
+    // picture is made again on the next change, and a sync would cost more than
+    // drawing it.
+    QTemporaryFile neu(pfad + QStringLiteral(".XXXXXX"));
+    if (!neu.open())
         return false;
-    QImageWriter schreiber(&datei, "BMP");
-    if (!schreiber.write(gestreckt)) {
-        datei.cancelWriting();
+    QImageWriter schreiber(&neu, "BMP");
+    if (!schreiber.write(gestreckt) || !neu.flush())
         return false;
-    }
-    return datei.commit();
+    neu.close();
+    if (QFileInfo(pfad).isDir())
+        return false;
+    if (std::rename(QFile::encodeName(neu.fileName()).constData(),
+                    QFile::encodeName(pfad).constData()) != 0)
+        return false;
+    neu.setAutoRemove(false);
+    return true;
 }
 
 } // namespace Fermalin

@@ -92,6 +92,7 @@ void TstTorte::markenPassen_data()
     QTest::newRow("gekürzt, Entwurf") << gekuerztPaar() << entwurf << 1.0;
     QTest::newRow("gekürzt, 1,5fach") << gekuerztPaar() << gross << 1.5;
     QTest::newRow("gekürzt, klein") << gekuerztPaar() << QSizeF(300, 160) << 1.0;
+    QTest::newRow("flach und breit") << gekuerztPaar() << QSizeF(2000, 120) << 1.0;
     // Three tiny slices in a row beside a big one crowd one spot.
     QTest::newRow("winzige Stücke")
         << TStuecke{{u"Grundzulage:"_s, 5, FarbeZulagen},
