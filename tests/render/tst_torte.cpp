@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +55,7 @@ private slots:
     void markenPassen_data();
     void markenPassen();
     void entwurfsgroesseHaeltDieRadien();
+    void weissesStueckHatUmriss_data();
     void weissesStueckHatUmriss();
     void bitmapSkalierenMittelt();
     void bmpDatei_data();
@@ -141,22 +143,47 @@ void TstTorte::entwurfsgroesseHaeltDieRadien()
     }
 }
 
-// The white slice stands out from the white ground by its outline.
+// The white slice stands out from the white ground by its outline; also where
+// the painter is scaled (a page, a printer), which paints the light per slice.
+void TstTorte::weissesStueckHatUmriss_data()
+{
+    QTest::addColumn<double>("massstab");
+    QTest::newRow("Bildpunkte") << 1.0;
+    QTest::newRow("skalierter Maler") << 0.5;
+}
+
 void TstTorte::weissesStueckHatUmriss()
 {
+    QFETCH(double, massstab);
+    const auto bild = [massstab](const TStuecke& s) {
+        QImage b(619, 329, QImage::Format_RGB32);
+        b.fill(Qt::white);
+        QPainter p(&b);
+        p.scale(massstab, massstab);
+        TorteZeichnen(p, QRectF(0, 0, 619 / massstab, 329 / massstab), s, 1 / massstab);
+        return b;
+    };
     const TStuecke weiss{{u"nicht ausgeschöpft:"_s, 2100, FarbeNichtAusgeschoepft}};
-    const QImage bild = TortenBild(weiss, QSize(619, 329));
-    const TTortenAnordnung a = TorteAnordnen(QRectF(0, 0, 619, 329), weiss);
-    const int y = qRound(a.Deckel.center().y());
+    const QImage b1 = bild(weiss);
+    const TTortenAnordnung a =
+        TorteAnordnen(QRectF(0, 0, 619 / massstab, 329 / massstab), weiss, 1 / massstab);
+    const QRectF deckel(a.Deckel.topLeft() * massstab, a.Deckel.size() * massstab);
+    const int y = qRound(deckel.center().y());
     int dunkel = 0;
-    for (int x = qRound(a.Deckel.left()) - 2; x <= qRound(a.Deckel.left()) + 2; ++x)
-        dunkel = std::max(dunkel, 255 - qGray(bild.pixel(x, y)));
+    for (int x = qRound(deckel.left()) - 2; x <= qRound(deckel.left()) + 2; ++x)
+        dunkel = std::max(dunkel, 255 - qGray(b1.pixel(x, y)));
     QVERIFY2(dunkel > 80, qPrintable(QString::number(dunkel)));
 
-    const TStuecke blau{{u"Grundzulage:"_s, 154, FarbeZulagen}};
-    const QImage b2 = TortenBild(blau, QSize(619, 329));
-    const QColor mitte = b2.pixelColor(a.Deckel.center().toPoint());
+    // a blue slice is blue, lit towards the upper left
+    const QImage b2 = bild({{u"Grundzulage:"_s, 154, FarbeZulagen}});
+    const QColor mitte = b2.pixelColor(deckel.center().toPoint());
     QVERIFY(mitte.blue() > mitte.red() + 60);
+    const QColor hell = b2.pixelColor(
+        (deckel.center() - QPointF(0.3 * deckel.width() / 2, 0.4 * deckel.height() / 2)).toPoint());
+    const QColor rand =
+        b2.pixelColor((deckel.center() + QPointF(0.9 * deckel.width() / 2, 0)).toPoint());
+    QVERIFY2(hell.lightness() > rand.lightness() + 20,
+             qPrintable(u"%1 %2"_s.arg(hell.lightness()).arg(rand.lightness())));
 }
 
 // Alternating black and white columns become an even grey, not a pattern.
