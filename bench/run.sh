@@ -4,6 +4,7 @@ set -euo pipefail
 build=${1:-build}
 "$build/bench/bench_zulagen" --benchmark_min_time=0.5
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/bench/bench_fenster"
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/bench/bench_torte" --benchmark_min_time=0.5
 
 daten=$(mktemp)
 trap 'rm -f "$daten"' EXIT

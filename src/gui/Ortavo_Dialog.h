@@ -3,6 +3,7 @@
 #pragma once
 
 #include "LayoutDaten.h"
+#include "TortenDiagramm.h"
 #include "ZulagenDaten.h"
 
 #include <QDate>
@@ -82,7 +83,7 @@ public:
 
     // Seams of the later pieces: report, chart, offer page, dialogs.
     void BerichtErstellen() {}
-    void GrafikZeichnen() {}
+    void GrafikZeichnen();
     void KindZuordnen() {}
 
     // Controls (named as in the window layout)
@@ -141,8 +142,10 @@ public:
     QLineEdit* Edit_Grafik_gesFoerderung;
     TSpinEdit* SpinEdit_Kinderzahl2;
     QFrame* Panel_Chart;
-    QWidget* Chart1;
+    TTortenDiagramm* Chart1;
     TSchieberegler* TrackBar_gesB2;
+    void TrackBar_gesB2Change();
+    void SpinEdit_Kinderzahl2Change();
 
     // offer page
     QGroupBox* GroupBox_Aufteilung;

@@ -18,6 +18,9 @@
 #include "SpinEdit.h"
 #include "Startregeln.h"
 #include "Stretch.h"
+#include "Torte.h"
+#include "TortenDiagramm.h"
+#include "Tortenstuecke.h"
 #include "Zahlformat.h"
 #include "Zulagen.h"
 
@@ -59,17 +62,47 @@ void THauptformular::SeiteGrafikAnlegen()
     SpinEdit_Kinderzahl2 = platziere(new TSpinEdit(g), 380, 33, 42, 24);
     SpinEdit_Kinderzahl2->setRange(0, MaxKinder);
     Panel_Chart = panel(g, 20, 69, 619, 329);
-    Chart1 = new QWidget(Panel_Chart); // the pie chart comes with the chart page
-    Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setAutoFillBackground(true);
-    QPalette weiss = Chart1->palette();
-    weiss.setColor(QPalette::Window, Qt::white);
-    Chart1->setPalette(weiss);
+    Chart1 = new TTortenDiagramm(Panel_Chart);
     Chart1->setGeometry(0, 0, 619, 329);
     beschriftung(g, QStringLiteral("Gesamtbeitrag"), 21, 409);
     TrackBar_gesB2 = platziere(new TSchieberegler(g), 119, 399, 519, 37);
     TrackBar_gesB2->setRange(0, TFoerderParameter::BeitragsMax);
     TrackBar_gesB2->setFrequenz(2);
+
+    connect(TrackBar_gesB2, &QSlider::valueChanged, this, [this] { TrackBar_gesB2Change(); });
+    connect(SpinEdit_Kinderzahl2, &QSpinBox::valueChanged, this,
+            [this] { SpinEdit_Kinderzahl2Change(); });
+}
+
+void THauptformular::GrafikZeichnen()
+{
+    Chart1->StueckeSetzen(TortenStuecke(Daten));
+
+    // The report's picture: the chart as it is on screen, stretched to 87 % of
+    // its size at creation, so the report looks the same at any window size. A
+    // picture that cannot be written leaves the last one in place.
+    const QSize ziel(rundeGeradeInt(0.87 * ChartStartBreite),
+                     rundeGeradeInt(0.87 * ChartStartHoehe));
+    GrafikBildSchreiben(
+        GrafikDatei, TortenBild(Chart1->Stuecke(), Chart1->size(), Chart1->Schriftfaktor()), ziel);
+}
+
+void THauptformular::TrackBar_gesB2Change()
+{
+    // Below the tariff minimum the slider snaps back; the snap arrives here again.
+    if (CheckBox_tarMindBtr->isChecked() && TrackBar_gesB2->value() < Daten.PositionTarMindBtr) {
+        TrackBar_gesB2->setValue(Daten.PositionTarMindBtr);
+        return;
+    }
+    // An unchanged position fires nothing, so the two sliders cannot chase each other.
+    TrackBar_gesB1->setValue(TrackBar_gesB2->value());
+    GrafikZeichnen();
+}
+
+void THauptformular::SpinEdit_Kinderzahl2Change()
+{
+    SpinEdit_Kinderzahl->setValue(SpinEdit_Kinderzahl2->value());
+    GrafikZeichnen();
 }
 
 } // namespace Fermalin
