@@ -34,6 +34,7 @@ const QList<TBefehl>& Befehle()
                         QIODevice& aus) { return ZeilenLaufen(args, BerechneZeile, aus); }},
         {"steuer", [](const QStringList& args,
                       QIODevice& aus) { return ZeilenLaufen(args, SteuerZeile, aus); }},
+        {"angebot", AngebotBefehl, AngebotHilfe},
     };
     return befehle;
 }
