@@ -29,6 +29,8 @@ QString PruvexPfadFuer(const QString& programmPfad)
 std::optional<TProzessAufruf> ProzessAufrufBauen(const QString& befehl, const QString& parameter,
                                                  const QString& verzeichnis)
 {
+    if (befehl.trimmed().isEmpty())
+        return std::nullopt;
     const QString zeile = befehl + QLatin1Char(' ') + parameter;
     QString dir = verzeichnis;
     if (dir.size() > 1 && (dir.endsWith(QLatin1Char('/')) || dir.endsWith(QLatin1Char('\\'))))

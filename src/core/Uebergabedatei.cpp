@@ -71,11 +71,23 @@ bool UebergabeSchreiben(const QString& pfad, const QStringList& zeilen, QString*
 {
     QSaveFile f(pfad);
     const QByteArray bytes = UebergabeBytes(zeilen);
-    const bool ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+    // Unbuffered: a short write (disk full, size limit) shows in write()'s
+    // count; buffered, the final flush can lose it and commit a truncated file.
+    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QString grund = f.errorString();
+    if (ok && f.write(bytes) != bytes.size()) {
+        ok = false;
+        grund = f.errorString();
+        f.cancelWriting();
+    }
+    if (ok && !f.commit()) {
+        ok = false;
+        grund = f.errorString();
+    }
     if (!ok && fehler)
         *fehler = QStringLiteral("Ein-/Ausgabefehler: Die Übergabedatei %1 kann nicht geschrieben "
                                  "werden (%2).")
-                      .arg(pfad, f.errorString());
+                      .arg(pfad, grund);
     return ok;
 }
 
