@@ -41,6 +41,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextDocument>
 
 #include <cmath>
 #include <functional>
@@ -131,6 +132,9 @@ void THauptformular::SeiteAngebotAnlegen()
     Memo_Info->setFrameShape(QFrame::NoFrame);
     Memo_Info->setReadOnly(true);
     Memo_Info->setGeometry(12, 220, 261, 77);
+    // five lines fit the box; a longer sentence still scrolls rather than being cut
+    Memo_Info->document()->setDocumentMargin(1);
+    Memo_Info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Edit_EB1 = ergebnisfeld(g, 304, 227, 97);
     Edit_EB2 = ergebnisfeld(g, 470, 227, 97);
     Edit_EB1->setEnabled(false);
