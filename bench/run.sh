@@ -15,3 +15,8 @@ start=$(date +%s%N)
 ende=$(date +%s%N)
 ns=$((ende - start))
 echo "fermalin-cli berechne: $n Zeilen in $((ns / 1000000)) ms = $((n * 1000000000 / ns)) Zeilen/s"
+start=$(date +%s%N)
+"$build/src/fermalin-cli" angebot --person 1 "$daten" > /dev/null
+ende=$(date +%s%N)
+ns=$((ende - start))
+echo "fermalin-cli angebot: $n Zeilen in $((ns / 1000000)) ms = $((n * 1000000000 / ns)) Zeilen/s"

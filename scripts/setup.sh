@@ -10,6 +10,8 @@ pakete=(
     libbenchmark-dev       # Google Benchmark for make bench
     clang-format
     clang libclang-rt-14-dev  # libFuzzer and sanitizer runtimes for make fuzz
+    libx11-dev             # raising the offer program's window on an X desktop
+    xvfb                   # virtual X server for the window-raising test and screenshots
 )
 
 fehlend=()

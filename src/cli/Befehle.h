@@ -23,6 +23,10 @@ struct TBefehl
 // standard input when there is none; exit status 2 for a bad call.
 int ZeilenLaufen(const QStringList& dateien, const TZeilenFunktion& zeile, QIODevice& aus);
 
+// "angebot": the hand-off file for the offer program (Befehl_Angebot.cpp).
+int AngebotBefehl(const QStringList& args, QIODevice& aus);
+QString AngebotHilfe();
+
 // Every command; a new command adds its row here.
 const QList<TBefehl>& Befehle();
 

@@ -37,6 +37,7 @@ const QList<TBefehl>& Befehle()
                         QIODevice& aus) { return ZeilenLaufen(args, BerechneZeile, aus); }},
         {"steuer", [](const QStringList& args,
                       QIODevice& aus) { return ZeilenLaufen(args, SteuerZeile, aus); }},
+        {"angebot", AngebotBefehl, AngebotHilfe},
     };
     return befehle;
 }

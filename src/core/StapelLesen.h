@@ -135,6 +135,9 @@ public:
             case '\n':
                 m_ziel += "\\n";
                 break;
+            case '\r':
+                m_ziel += "\\r";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char u[8];

@@ -1,7 +1,8 @@
 // Brings another program's top-level window to the front, found by its exact
-// title. A narrow seam: the desktop's own mechanism belongs behind it.
+// title through the desktop's window list.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace Fermalin {
@@ -9,8 +10,12 @@ namespace Fermalin {
 // Title of the offer program's window.
 inline const QString AngebotsprogrammTitel = QStringLiteral("KORVANEL  Angebotsprogramm");
 
-// True when a window with that title was found and raised. Without a desktop
-// mechanism only this program's own windows can be found.
+// True when a window with that title was found and asked to the front. Does
+// nothing without an X server (another platform plugin, or no display).
 bool FensterNachVorne(const QString& titel);
+
+// The same on the X display anzeige (":1"; empty: $DISPLAY), whatever platform
+// this program's own windows use.
+bool FensterNachVorneAuf(const QByteArray& anzeige, const QString& titel);
 
 } // namespace Fermalin

@@ -12,6 +12,7 @@
 #include "GebJahre.h"
 #include "IniDatei.h"
 #include "MathUnit.h"
+#include "Prozessstart.h"
 #include "Schieberegler.h"
 #include "Schrift.h"
 #include "Seitenreiter.h"
@@ -150,18 +151,8 @@ void THauptformular::SignaleVerbinden()
 void THauptformular::FormCreate()
 {
     // 1, 2: the eligibility checker beside the program
-    const QDir dir = QFileInfo(m_umgebung.ProgrammPfad).dir();
-    PruvexPfad = QDir::cleanPath(dir.filePath(QStringLiteral("../Talven_Pruvex/Pruvex.exe")));
-    if (!QFileInfo::exists(PruvexPfad))
-        PruvexPfad = dir.filePath(QStringLiteral("Pruvex.exe"));
-    if (QFileInfo::exists(PruvexPfad)) {
-        Button_Pruvex->show();
-        if (PruvexPfad.contains(QLatin1Char(' ')))
-            PruvexPfad = QLatin1Char('"') + PruvexPfad + QLatin1Char('"');
-    } else {
-        Button_Pruvex->hide();
-        PruvexPfad.clear();
-    }
+    PruvexPfad = PruvexPfadFuer(m_umgebung.ProgrammPfad);
+    Button_Pruvex->setVisible(!PruvexPfad.isEmpty());
     // 3: the German separators come from Zahlformat, whatever the locale says.
     // 4
     GrafikDatei = GrafikDateiPfad(m_umgebung.Umgebung);
@@ -201,6 +192,8 @@ void THauptformular::FormCreate()
         const QSignalBlocker sperre(PageControl);
         PageControl->setCurrentWidget(TabSheet_Angebot);
         m_aktiveSeite = PageControl->currentIndex();
+        // without the page handler the rows and the offer-mode split would be stale
+        KindZuordnen();
     }
 }
 
@@ -338,7 +331,9 @@ void THauptformular::PageControlChanging(int alteSeite)
 {
     if (PageControl->widget(alteSeite) == TabSheet_Angebot) {
         GebJahreAnzeigen();
-        BerechneZulagen();
+        // the whole driver: in minimum mode the slider follows new birth years,
+        // and the report shows them
+        Vorgabeaenderung(nullptr);
     }
 }
 

@@ -84,7 +84,16 @@ public:
     // Seams of the later pieces: report, chart, offer page, dialogs.
     void BerichtErstellen() {}
     void GrafikZeichnen();
-    void KindZuordnen() {}
+
+    // offer page (Ortavo_Angebot.cpp)
+    void EigenbeitragAufteilen(bool fuerAngebot);
+    void Angebotaenderung();
+    void KindZuordnen();
+    void Kind_verschoben(QRadioButton* knopf);
+    // False when the hand-off file could not be written; the window then stays.
+    bool Button_AngebotClick(QObject* sender);
+    // eligibility checker (Pruefprogramm.cpp)
+    void Button_Pruvex1Click();
 
     // Controls (named as in the window layout)
     TSeitenreiter* PageControl;
@@ -190,6 +199,8 @@ private:
     void SeiteVorgabeAnlegen();
     void SeiteGrafikAnlegen();
     void SeiteAngebotAnlegen();
+    void AngebotVerbinden();
+    void KinderBereichSetzen();
     void DruckgruppeAnlegen();
     void SignaleVerbinden();
     void EingabenUebernehmen();

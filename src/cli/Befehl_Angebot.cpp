@@ -1,0 +1,132 @@
+// "angebot": the offer program's hand-off file for one person of each household,
+// as the offer page would write it, without the window.
+#include "Befehle.h"
+
+#include "Aufteilung.h"
+#include "EkSteuer.h"
+#include "StapelLesen.h"
+#include "Uebergabedatei.h"
+#include "Zulagen.h"
+
+#include <cstdio>
+
+namespace Fermalin {
+
+namespace {
+
+QByteArray AngebotZeile(QByteArrayView zeile, bool& fehler, qint64 nummer, int person)
+{
+    fehler = true;
+    QString meldung;
+    const std::optional<QJsonObject> obj = leseObjekt(zeile, meldung, nummer);
+    if (!obj)
+        return fehlerObjekt(meldung);
+
+    TLeser l(*obj, nummer);
+    THaushaltEingabe h =
+        HaushaltLesen(*obj, l, {QLatin1String("Klassik1"), QLatin1String("Klassik2")});
+    const int klassik1 = l.ganz(QStringLiteral("Klassik1"), 0, 0, 2);
+    const int klassik2 = l.ganz(QStringLiteral("Klassik2"), 0, 0, 2);
+    TZulagenDaten& d = h.Daten;
+    // The second "Erfassung" button is disabled for a single person.
+    if (person == 2 && !d.Verheiratet)
+        l.melde(QStringLiteral("\"--person 2\" gibt es nur für Verheiratete (\"Verheiratet\": "
+                               "true)."));
+    if (l.fehlerhaft())
+        return fehlerObjekt(l.fehler());
+
+    try {
+        BerechneHaushalt(d);
+    } catch (const EVorsorgeFehler& e) {
+        l.melde(QString::fromUtf8(e.what()));
+        return fehlerObjekt(l.fehler());
+    }
+
+    // The offer page's split before any click: offer mode, the stored slider.
+    TAufteilungsVorgabe v;
+    v.Familienstand = FamilienstandVon(d);
+    v.MinBeitrag = d.MinBeitrag;
+    v.TarMindBtr = d.TarMindBtr;
+    v.Position = h.Verteilung;
+    v.fuerAngebot = true;
+    const TAufteilung a = EigenbeitragAufteilen(d, v);
+    d.Eigenbeitrag1 = a.Eigenbeitrag1;
+    d.Eigenbeitrag2 = a.Eigenbeitrag2;
+
+    const auto klassik = static_cast<TKlassik>(person == 2 ? klassik2 : klassik1);
+    QString text;
+    for (const QString& z : UebergabeZeilen(d, person, klassik))
+        text += z + QStringLiteral("\r\n");
+    QByteArray aus;
+    aus.reserve(text.size() + 32);
+    TJsonSchreiber o(aus);
+    o.text("Datei", text);
+    o.schliessen();
+    fehler = false;
+    return aus;
+}
+
+int Angebot(const QStringList& args, QIODevice& aus)
+{
+    int person = 1;
+    QStringList dateien;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        QString wert;
+        if (a == QLatin1String("--person")) {
+            if (i + 1 >= args.size()) {
+                std::fputs("\"--person\" braucht einen Wert: 1 oder 2.\n", stderr);
+                return 2;
+            }
+            wert = args.at(++i);
+        } else if (a.startsWith(QLatin1String("--person="))) {
+            wert = a.mid(9);
+        } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
+            std::fprintf(stderr, "Unbekannte Option \"%s\". Hilfe: fermalin-cli --help\n",
+                         qPrintable(a));
+            return 2;
+        } else {
+            dateien << a;
+            continue;
+        }
+        if (wert != QLatin1String("1") && wert != QLatin1String("2")) {
+            std::fprintf(stderr, "\"--person\" muss 1 oder 2 sein, nicht \"%s\".\n",
+                         qPrintable(wert));
+            return 2;
+        }
+        person = wert.toInt();
+    }
+    return ZeilenLaufen(
+        dateien,
+        [person](QByteArrayView zeile, bool& fehler, qint64 nummer) {
+            return AngebotZeile(zeile, fehler, nummer, person);
+        },
+        aus);
+}
+
+} // namespace
+
+int AngebotBefehl(const QStringList& args, QIODevice& aus)
+{
+    return Angebot(args, aus);
+}
+
+QString AngebotHilfe()
+{
+    return QStringLiteral(
+        "Aufruf: fermalin-cli angebot [--person 1|2] [DATEI]\n"
+        "\n"
+        "angebot: die Übergabedatei an das Angebotsprogramm für die 1. oder 2. Person (Vorgabe\n"
+        "1), wie sie die Seite \"Angebotsberechnung\" vor einem Klick auf \"Erfassung\" "
+        "schreibt.\n"
+        "Schlüssel wie bei berechne, dazu:\n"
+        "  Klassik1, Klassik2             Art der Kapitalanlage der 1. bzw. 2. Person:\n"
+        "                                 0 sicherheitsorientiert, 1 wachstumsorientiert,\n"
+        "                                 2 risikobewusst (0)\n"
+        "Die Aufteilung des Eigenbeitrags ist die der Angebotsseite mit \"Verteilung\".\n"
+        "Ausgabe je Zeile: {\"Datei\": TEXT}; TEXT sind die Zeilen der Datei, jede mit CR LF\n"
+        "abgeschlossen (die Datei selbst ist TEXT in Windows-1252). \"--person 2\" wird für\n"
+        "eine ledige Person abgelehnt wie eine fehlerhafte Zeile.\n");
+}
+
+} // namespace Fermalin

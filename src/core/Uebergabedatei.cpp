@@ -1,0 +1,94 @@
+#include "Uebergabedatei.h"
+
+#include "IniDatei.h"
+#include "MathUnit.h"
+
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace Fermalin {
+
+namespace {
+
+// Amounts go over as whole cents; halves to even.
+QString cent(double euro)
+{
+    return QString::number(static_cast<qint64>(rundeGerade(euro * 100)));
+}
+
+} // namespace
+
+QStringList UebergabeZeilen(const TZulagenDaten& d, int person, TKlassik klassik)
+{
+    const bool zweite = person == 2;
+    // Single persons and two earners hand over an ordinary contract; for a
+    // one-earner couple the second contract is the spouse's, indirectly entitled.
+    const bool eigenerVertrag = !d.Verheiratet || d.Doppelverdiener;
+    QStringList z;
+    z.reserve(12 + 2 * MaxKinder);
+    z << QStringLiteral("[Typ]")
+      << QStringLiteral("Klassik=") + QString::number(static_cast<int>(klassik))
+      << QStringLiteral("Euro=1") << QString() << QStringLiteral("[Daten]");
+    z << QStringLiteral("Typ=") + QString::number(eigenerVertrag ? 1 : (zweite ? 3 : 2));
+    if (!zweite)
+        z << QStringLiteral("Einkommen=") + cent(d.Einkommen1);
+    else if (d.Verheiratet && d.Doppelverdiener)
+        z << QStringLiteral("Einkommen=") + cent(d.Einkommen2);
+    const int kinder = std::clamp(d.Kinderzahl, 0, MaxKinder);
+    z << QStringLiteral("Kinder=") + QString::number(kinder);
+    for (int i = 0; i < kinder; ++i) {
+        const auto k = static_cast<size_t>(i);
+        const bool fuerPerson2 = d.KindPerson[k] == 2;
+        const QString nr = QString::number(i + 1);
+        z << QStringLiteral("Geburtsjahr") + nr + QLatin1Char('=') +
+                 QString::number(d.KindGebJahr[k]);
+        z << QStringLiteral("Kind") + nr +
+                 (fuerPerson2 == zweite ? QStringLiteral("=1") : QStringLiteral("=0"));
+    }
+    int ebTyp = 1;
+    if (d.MinBeitrag)
+        ebTyp = 2;
+    else if (d.BeitragsPosition == d.BeitragsMax && eigenerVertrag)
+        ebTyp = 3;
+    z << QStringLiteral("EB_Typ=") + QString::number(ebTyp);
+    if (ebTyp == 1)
+        z << QStringLiteral("Eigenbeitrag=") + cent(zweite ? d.Eigenbeitrag2 : d.Eigenbeitrag1);
+    return z;
+}
+
+QByteArray UebergabeBytes(const QStringList& zeilen)
+{
+    QByteArray bytes;
+    for (const QString& zeile : zeilen) {
+        bytes += Windows1252Codieren(zeile);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool UebergabeSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
+{
+    QSaveFile f(pfad);
+    const QByteArray bytes = UebergabeBytes(zeilen);
+    // Unbuffered: a short write (disk full, size limit) shows in write()'s
+    // count; buffered, the final flush can lose it and commit a truncated file.
+    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QString grund = f.errorString();
+    if (ok && f.write(bytes) != bytes.size()) {
+        ok = false;
+        grund = f.errorString();
+        f.cancelWriting();
+    }
+    if (ok && !f.commit()) {
+        ok = false;
+        grund = f.errorString();
+    }
+    if (!ok && fehler)
+        *fehler = QStringLiteral("Ein-/Ausgabefehler: Die Übergabedatei %1 kann nicht geschrieben "
+                                 "werden (%2).")
+                      .arg(pfad, grund);
+    return ok;
+}
+
+} // namespace Fermalin
