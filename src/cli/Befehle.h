@@ -8,6 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QCoreApplication;
+
 namespace Fermalin {
 
 struct TBefehl
@@ -25,5 +29,11 @@ int ZeilenLaufen(const QStringList& dateien, const TZeilenFunktion& zeile, QIODe
 
 // Every command; a new command adds its row here.
 const QList<TBefehl>& Befehle();
+
+// "bericht" (Befehl_Bericht.cpp).
+int BerichtBefehl(const QStringList& args, QIODevice& aus);
+QString BerichtHilfe();
+// The application object: a graphical one (without a display) for a PDF report.
+std::unique_ptr<QCoreApplication> AnwendungErzeugen(int& argc, char** argv);
 
 } // namespace Fermalin

@@ -34,6 +34,7 @@ const QList<TBefehl>& Befehle()
                         QIODevice& aus) { return ZeilenLaufen(args, BerechneZeile, aus); }},
         {"steuer", [](const QStringList& args,
                       QIODevice& aus) { return ZeilenLaufen(args, SteuerZeile, aus); }},
+        {"bericht", BerichtBefehl, BerichtHilfe},
     };
     return befehle;
 }
@@ -42,7 +43,7 @@ const QList<TBefehl>& Befehle()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const auto app = Fermalin::AnwendungErzeugen(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     QFile aus;
     if (!aus.open(stdout, QIODevice::WriteOnly)) {

@@ -111,6 +111,14 @@ QString FuerMedium(const QString& html, TMedium medium)
                   QStringLiteral("<span style=\"text-decoration:underline\">") +
                       QStringLiteral("&nbsp;").repeated(blanks) + QStringLiteral("</span>"));
     }
+    // A width on a cell spanning columns: the engine gives it to the first
+    // column alone and squeezes the next one.
+    static const QRegularExpression spannend(
+        QStringLiteral("(<td\\b[^>]*\\bcolspan=\"\\d+\"[^>]*?) width=\"\\d+%\""));
+    static const QRegularExpression spannend2(
+        QStringLiteral("(<td\\b[^>]*?) width=\"\\d+%\"([^>]*\\bcolspan=\"\\d+\")"));
+    s.replace(spannend, QStringLiteral("\\1"));
+    s.replace(spannend2, QStringLiteral("\\1\\2"));
     // "</br>" is a line break to the browser the document was written for.
     s.replace(QStringLiteral("</br>"), QStringLiteral("<br>"));
     const qsizetype stilEnde = s.indexOf(QStringLiteral("</style>"));
