@@ -2,6 +2,7 @@
 // one household computation.
 #pragma once
 
+#include "Druckregeln.h"
 #include "LayoutDaten.h"
 #include "ZulagenDaten.h"
 
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -22,15 +24,18 @@ class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 class QScrollArea;
+class QTextBrowser;
 
 namespace Fermalin {
 
 class TColorButton;
+class TDruckvorschau;
 class TFloatEdit;
 class TSchieberegler;
 class TSeitenreiter;
 class TSpinEdit;
 class TStrecker;
+class TWebBrowserWrapper;
 
 // What the window takes from its surroundings; tests give their own.
 struct TProgrammUmgebung
@@ -81,9 +86,18 @@ public:
     bool EinstellungenSpeichern(QString* fehler = nullptr);
 
     // Seams of the later pieces: report, chart, offer page, dialogs.
-    void BerichtErstellen() {}
+    void BerichtErstellen();
     void GrafikZeichnen() {}
     void KindZuordnen() {}
+
+    // Report and printing (Ortavo_Bericht.cpp)
+    void BerichtAnlegen();
+    // Null when the engine is refused; the window is placed and shown.
+    TDruckvorschau* DruckvorschauAnzeigen();
+    TWebBrowserWrapper* BrowserWrapper = nullptr; // a child of the window
+    QTextBrowser* WebBrowser = nullptr;           // the hidden view in Panel_WebBrowser
+    // The rendering engine's version; tests give their own.
+    std::function<TBrowserVersion()> BrowserDateiversion;
 
     // Controls (named as in the window layout)
     TSeitenreiter* PageControl;
