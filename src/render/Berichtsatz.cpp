@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextFrame>
@@ -89,6 +90,36 @@ const QString ergaenzendeRegeln = QStringLiteral(
     "td.tabEBLeToPa { padding-top:10px; padding-bottom:10px; vertical-align:middle; }\r\n"
     "td { padding-top:1px; padding-bottom:1px; }\r\n");
 
+// The engine matches every rule against every element; the document's sheet
+// has many border classes that the report never uses. Only the rules that can
+// match stay; the media rules are applied by removing elements instead.
+QString stilKuerzen(const QString& stil, const QString& html)
+{
+    static const QRegularExpression klassen(QStringLiteral("class=\"([^\"]*)\""));
+    QSet<QString> benutzt;
+    for (auto it = klassen.globalMatch(html); it.hasNext();)
+        for (const QString& k : it.next().captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            benutzt.insert(k);
+    static const QRegularExpression medien(
+        QStringLiteral("@media[^{]*\\{[^{}]*\\{[^{}]*\\}\\s*\\}"));
+    QString rest = stil;
+    rest.remove(medien);
+    static const QRegularExpression regel(QStringLiteral("([^{}]+)\\{([^{}]*)\\}"));
+    QString aus;
+    for (auto it = regel.globalMatch(rest); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        bool passt = false;
+        for (const QString& sel : m.captured(1).split(QLatin1Char(','))) {
+            const QString s = sel.trimmed();
+            const qsizetype punkt = s.indexOf(QLatin1Char('.'));
+            passt = passt || punkt < 0 || benutzt.contains(s.mid(punkt + 1));
+        }
+        if (passt)
+            aus += m.captured(0).trimmed() + QStringLiteral("\r\n");
+    }
+    return aus;
+}
+
 } // namespace
 
 QString FuerMedium(const QString& html, TMedium medium)
@@ -121,9 +152,14 @@ QString FuerMedium(const QString& html, TMedium medium)
     s.replace(spannend2, QStringLiteral("\\1\\2"));
     // "</br>" is a line break to the browser the document was written for.
     s.replace(QStringLiteral("</br>"), QStringLiteral("<br>"));
+    const qsizetype stilAnfang = s.indexOf(QStringLiteral("<style type=\"text/css\">"));
     const qsizetype stilEnde = s.indexOf(QStringLiteral("</style>"));
-    if (stilEnde >= 0)
-        s.insert(stilEnde, ergaenzendeRegeln);
+    if (stilAnfang >= 0 && stilEnde > stilAnfang) {
+        const qsizetype innen = stilAnfang + 23;
+        const QString stil =
+            stilKuerzen(s.mid(innen, stilEnde - innen), s.mid(stilEnde)) + ergaenzendeRegeln;
+        s.replace(innen, stilEnde - innen, stil);
+    }
     return s;
 }
 
