@@ -90,7 +90,8 @@ TDruckvorschau* THauptformular::DruckvorschauAnzeigen()
                             QFileInfo(m_umgebung.ProgrammPfad).fileName() +
                             QStringLiteral("/PRINTTMPL");
     TDruckvorschau* vorschau = BrowserWrapper->PrintPreview(vorlage);
-    vorschau->setWindowFlag(Qt::WindowStaysOnTopHint);
+    // A window of its own on top, closed with the main window.
+    vorschau->setParent(this, Qt::Window | Qt::WindowStaysOnTopHint);
     const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
     const QSize flaeche = bildschirm ? bildschirm->size() : QSize(1024, 768);
     vorschau->setGeometry(VorschauGeometrie(flaeche));

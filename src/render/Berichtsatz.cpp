@@ -137,7 +137,9 @@ QString FuerMedium(const QString& html, TMedium medium)
                        "black\">&nbsp;</span>"));
     for (QRegularExpressionMatch m = linie.match(s); m.hasMatch(); m = linie.match(s)) {
         const int breite = m.captured(1).toInt();
-        const int blanks = std::max(1, static_cast<int>(std::lround(breite / 3.3)));
+        // a no-break blank is about a third of an em wide; 4 pt keeps the line
+        // within its width in the 12 pt heading as in the 10 pt text
+        const int blanks = std::max(1, static_cast<int>(std::lround(breite / 4.0)));
         s.replace(m.capturedStart(), m.capturedLength(),
                   QStringLiteral("<span style=\"text-decoration:underline\">") +
                       QStringLiteral("&nbsp;").repeated(blanks) + QStringLiteral("</span>"));
