@@ -14,7 +14,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QTextBrowser>
+#include <QTextDocument>
 
 #include <benchmark/benchmark.h>
 
@@ -71,7 +71,7 @@ void ansichtLaden(benchmark::State& state, bool mitGrafik, bool layout = true)
     o.Beratungsprotokoll = true;
     o.MitGrafik = mitGrafik;
     o.GrafikDatei = dir.filePath(QStringLiteral("G_Ortavo.Bmp"));
-    QTextBrowser ansicht;
+    TBerichtAnsicht ansicht;
     ansicht.resize(350, 296);
     TWebBrowserWrapper w(&ansicht);
     QStringList zeilen;
@@ -82,8 +82,11 @@ void ansichtLaden(benchmark::State& state, bool mitGrafik, bool layout = true)
             GrafikBildSchreiben(o.GrafikDatei, TortenBild(TortenStuecke(d), QSize(619, 329)),
                                 QSize(539, 286));
         w.LoadFromString(berichtBauen(d, o, zeilen));
-        if (layout)
+        if (layout) {
+            // as the view does when it is shown
+            ansicht.document()->setTextWidth(ansicht.width());
             benchmark::DoNotOptimize(ansicht.document()->documentLayout()->documentSize());
+        }
     }
 }
 

@@ -5,19 +5,44 @@
 #include "HTML_Ausgabe.h"
 
 #include <QIODevice>
-#include <QTextBrowser>
+#include <QPaintEvent>
+#include <QPainter>
 
 namespace Fermalin {
 
-TWebBrowserWrapper::TWebBrowserWrapper(QTextBrowser* webBrowser, QObject* parent)
+TBerichtAnsicht::TBerichtAnsicht(QWidget* parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+}
+
+void TBerichtAnsicht::setDocument(QTextDocument* dokument)
+{
+    if (dokument == m_dokument)
+        return;
+    delete m_dokument;
+    m_dokument = dokument;
+    if (m_dokument)
+        m_dokument->setParent(this);
+    update();
+}
+
+void TBerichtAnsicht::paintEvent(QPaintEvent* event)
+{
+    if (!m_dokument)
+        return;
+    QPainter p(this);
+    m_dokument->setTextWidth(width());
+    m_dokument->drawContents(&p, event->rect());
+}
+
+TWebBrowserWrapper::TWebBrowserWrapper(TBerichtAnsicht* webBrowser, QObject* parent)
     : QObject(parent), m_browser(webBrowser)
 {
-    if (m_browser) {
-        // Offline for good: no link is followed, nothing is looked up on disk.
-        m_browser->setOpenLinks(false);
-        m_browser->setOpenExternalLinks(false);
-        m_browser->setSearchPaths({});
-    }
+    // Offline for good: the documents read no file but their pictures and
+    // nothing from the network.
     NavigateAndWait(QStringLiteral("about:blank"));
 }
 
@@ -26,13 +51,8 @@ void TWebBrowserWrapper::Zeigen(const QString& html)
     m_html = html;
     if (!m_browser)
         return;
-    QTextDocument* alt = m_browser->document();
-    auto* neu = new TBerichtDokument(FuerMedium(html, TMedium::Bildschirm), TMedium::Bildschirm,
-                                     BilderImDokument(html), m_browser);
-    m_browser->setDocument(neu);
-    if (alt && alt->parent() == m_browser)
-        alt->deleteLater();
-    m_browser->clearHistory();
+    m_browser->setDocument(new TBerichtDokument(FuerMedium(html, TMedium::Bildschirm),
+                                                TMedium::Bildschirm, BilderImDokument(html)));
 }
 
 bool TWebBrowserWrapper::NavigateAndWait(const QString& url)

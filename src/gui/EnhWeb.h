@@ -5,13 +5,32 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
 class QIODevice;
-class QTextBrowser;
+class QTextDocument;
 
 namespace Fermalin {
 
 class TDruckvorschau;
+
+// The view the report is loaded into. It lays the document out only when it
+// paints: hidden beneath the pages, it never does, and a keystroke pays for
+// the document alone.
+class TBerichtAnsicht : public QWidget
+{
+public:
+    explicit TBerichtAnsicht(QWidget* parent = nullptr);
+    QTextDocument* document() const { return m_dokument; }
+    // Takes the document over; the previous one is gone, with no way back.
+    void setDocument(QTextDocument* dokument);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QTextDocument* m_dokument = nullptr;
+};
 
 class TWebBrowserWrapper : public QObject
 {
@@ -19,7 +38,7 @@ class TWebBrowserWrapper : public QObject
 
 public:
     // The view belongs to the main window; the wrapper only serves it.
-    explicit TWebBrowserWrapper(QTextBrowser* webBrowser, QObject* parent = nullptr);
+    explicit TWebBrowserWrapper(TBerichtAnsicht* webBrowser, QObject* parent = nullptr);
 
     // Replaces the document; the view keeps no history of reports.
     void LoadFromString(const QString& html);
@@ -38,7 +57,7 @@ public:
 private:
     void Zeigen(const QString& html);
 
-    QPointer<QTextBrowser> m_browser;
+    QPointer<TBerichtAnsicht> m_browser;
     QString m_html;
     int m_flags = 0;
 };

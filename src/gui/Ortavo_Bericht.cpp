@@ -18,7 +18,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -28,7 +27,7 @@ namespace Fermalin {
 void THauptformular::BerichtAnlegen()
 {
     // The view fills the hidden panel beneath the pages.
-    WebBrowser = new QTextBrowser(Panel_WebBrowser);
+    WebBrowser = new TBerichtAnsicht(Panel_WebBrowser);
     auto* l = new QVBoxLayout(Panel_WebBrowser);
     l->setContentsMargins(0, 0, 0, 0);
     l->addWidget(WebBrowser);

@@ -24,7 +24,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 class QScrollArea;
-class QTextBrowser;
 
 namespace Fermalin {
 
@@ -35,6 +34,7 @@ class TSchieberegler;
 class TSeitenreiter;
 class TSpinEdit;
 class TStrecker;
+class TBerichtAnsicht;
 class TWebBrowserWrapper;
 
 // What the window takes from its surroundings; tests give their own.
@@ -95,7 +95,7 @@ public:
     // Null when the engine is refused; the window is placed and shown.
     TDruckvorschau* DruckvorschauAnzeigen();
     TWebBrowserWrapper* BrowserWrapper = nullptr; // a child of the window
-    QTextBrowser* WebBrowser = nullptr;           // the hidden view in Panel_WebBrowser
+    TBerichtAnsicht* WebBrowser = nullptr;        // the hidden view in Panel_WebBrowser
     // The rendering engine's version; tests give their own.
     std::function<TBrowserVersion()> BrowserDateiversion;
 
