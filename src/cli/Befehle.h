@@ -8,6 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QCoreApplication;
+
 namespace Fermalin {
 
 struct TBefehl
@@ -29,5 +33,11 @@ QString AngebotHilfe();
 
 // Every command; a new command adds its row here.
 const QList<TBefehl>& Befehle();
+
+// "bericht" (Befehl_Bericht.cpp).
+int BerichtBefehl(const QStringList& args, QIODevice& aus);
+QString BerichtHilfe();
+// The application object: a graphical one (without a display) for a PDF report.
+std::unique_ptr<QCoreApplication> AnwendungErzeugen(int& argc, char** argv);
 
 } // namespace Fermalin

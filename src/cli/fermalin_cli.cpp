@@ -38,6 +38,7 @@ const QList<TBefehl>& Befehle()
         {"steuer", [](const QStringList& args,
                       QIODevice& aus) { return ZeilenLaufen(args, SteuerZeile, aus); }},
         {"angebot", AngebotBefehl, AngebotHilfe},
+        {"bericht", BerichtBefehl, BerichtHilfe},
     };
     return befehle;
 }
@@ -46,7 +47,7 @@ const QList<TBefehl>& Befehle()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const auto app = Fermalin::AnwendungErzeugen(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     QFile aus;
     if (!aus.open(stdout, QIODevice::WriteOnly)) {

@@ -174,6 +174,7 @@ void THauptformular::FormCreate()
     Daten.AnzahlFoerderberechtigte = 1;
     // 9, 10: the browser wrapper comes with the report; the child tables exist.
     BerichtZeilen.clear();
+    BerichtAnlegen();
     // 11 is done when the rows are created; 12
     LayoutDaten = TLayoutDaten();
     // 13

@@ -2,6 +2,7 @@
 // one household computation.
 #pragma once
 
+#include "Druckregeln.h"
 #include "LayoutDaten.h"
 #include "TortenDiagramm.h"
 #include "ZulagenDaten.h"
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -27,11 +29,14 @@ class QScrollArea;
 namespace Fermalin {
 
 class TColorButton;
+class TDruckvorschau;
 class TFloatEdit;
 class TSchieberegler;
 class TSeitenreiter;
 class TSpinEdit;
 class TStrecker;
+class TBerichtAnsicht;
+class TWebBrowserWrapper;
 
 // What the window takes from its surroundings; tests give their own.
 struct TProgrammUmgebung
@@ -81,8 +86,8 @@ public:
     // False when the file could not be written; fehler then holds the message.
     bool EinstellungenSpeichern(QString* fehler = nullptr);
 
-    // Seams of the later pieces: report, chart, offer page, dialogs.
-    void BerichtErstellen() {}
+    // chart page (Ortavo_Grafik.cpp) and report (Ortavo_Bericht.cpp)
+    void BerichtErstellen();
     void GrafikZeichnen();
 
     // offer page (Ortavo_Angebot.cpp)
@@ -94,6 +99,15 @@ public:
     bool Button_AngebotClick(QObject* sender);
     // eligibility checker (Pruefprogramm.cpp)
     void Button_Pruvex1Click();
+
+    // Report and printing (Ortavo_Bericht.cpp)
+    void BerichtAnlegen();
+    // Null when the engine is refused; the window is placed and shown.
+    TDruckvorschau* DruckvorschauAnzeigen();
+    TWebBrowserWrapper* BrowserWrapper = nullptr; // a child of the window
+    TBerichtAnsicht* WebBrowser = nullptr;        // the hidden view in Panel_WebBrowser
+    // The rendering engine's version; tests give their own.
+    std::function<TBrowserVersion()> BrowserDateiversion;
 
     // Controls (named as in the window layout)
     TSeitenreiter* PageControl;

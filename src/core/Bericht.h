@@ -1,0 +1,30 @@
+// The result report: the German HTML document that states the inputs, the
+// contributions and allowances, the tax saving and the subsidy rate, with its
+// notes. The window and the batch program build it with the same function.
+#pragma once
+
+#include "ZulagenDaten.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace Fermalin {
+
+struct TBerichtOptionen
+{
+    bool Beratungsprotokoll = false; // "Als Anlage z. Beratungsprotokoll"
+    QString Kundenname;              // as typed; escaped in the document
+    bool MitGrafik = false;          // "Mit grafischer Darstellung"
+    QString GrafikDatei;             // the chart picture the document names
+    bool Firmenlogo = false;         // LayoutDaten.Firmenlogo
+    QString LogoDatei;               // LogoDatei(programmPfad)
+};
+
+// The report-mode split: sets Eigenbeitrag1, Eigenbeitrag2 and Eigenbeitrag of a
+// computed record. verteilung: the offer page's distribution slider.
+void BerichtAufteilen(TZulagenDaten& d, int verteilung, int verteilungMax = 50);
+
+// Writes the whole document into zeilen (cleared first). d is computed and split.
+void BerichtSchreiben(QStringList& zeilen, const TZulagenDaten& d, const TBerichtOptionen& o);
+
+} // namespace Fermalin

@@ -1,0 +1,65 @@
+// The hidden view of the report: shows an HTML text that exists only in memory,
+// without a file and without the network, and opens the print preview of it.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QIODevice;
+class QTextDocument;
+
+namespace Fermalin {
+
+class TDruckvorschau;
+
+// The view the report is loaded into. It lays the document out only when it
+// paints: hidden beneath the pages, it never does, and a keystroke pays for
+// the document alone.
+class TBerichtAnsicht : public QWidget
+{
+public:
+    explicit TBerichtAnsicht(QWidget* parent = nullptr);
+    QTextDocument* document() const { return m_dokument; }
+    // Takes the document over; the previous one is gone, with no way back.
+    void setDocument(QTextDocument* dokument);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QTextDocument* m_dokument = nullptr;
+};
+
+class TWebBrowserWrapper : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The view belongs to the main window; the wrapper only serves it.
+    explicit TWebBrowserWrapper(TBerichtAnsicht* webBrowser, QObject* parent = nullptr);
+
+    // Replaces the document; the view keeps no history of reports.
+    void LoadFromString(const QString& html);
+    // HTML bytes in Windows-1252.
+    void LoadFromStream(QIODevice& strom);
+    void LoadStreamIntoDocument(QIODevice& strom);
+    // Only the blank page can be navigated to: nothing is fetched from anywhere.
+    // False for any other address.
+    bool NavigateAndWait(const QString& url);
+    // Opens a new, modeless preview of the current document; the caller places it.
+    TDruckvorschau* PrintPreview(const QString& vorlageUrl);
+
+    const QString& Html() const { return m_html; }
+    int LetzteFlags() const { return m_flags; }
+
+private:
+    void Zeigen(const QString& html);
+
+    QPointer<TBerichtAnsicht> m_browser;
+    QString m_html;
+    int m_flags = 0;
+};
+
+} // namespace Fermalin

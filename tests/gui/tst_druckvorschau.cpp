@@ -1,0 +1,265 @@
+#include "ColorButton.h"
+#include "ColorMsg.h"
+#include "Druckvorschau.h"
+#include "EnhWeb.h"
+#include "FloatDlg.h"
+#include "HTML_Ausgabe.h"
+#include "Ortavo_Dialog.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+#include <memory>
+
+using namespace Fermalin;
+
+namespace {
+
+struct TProgramm
+{
+    QTemporaryDir dir;
+
+    std::unique_ptr<THauptformular> fenster() const
+    {
+        const QString pfad = dir.filePath(QStringLiteral("fermalin"));
+        QFile ini(dir.filePath(QStringLiteral("fermalin.ini")));
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write("[Startfenster]\nStartfenster-anzeigen=0\n");
+        ini.close();
+        TProgrammUmgebung u;
+        u.ProgrammPfad = pfad;
+        u.Argumente = QStringList{pfad};
+        u.Heute = QDate(2009, 6, 1);
+        u.Umgebung.insert(QStringLiteral("temp"), dir.path());
+        return std::make_unique<THauptformular>(u);
+    }
+};
+
+QString bericht(const THauptformular& f)
+{
+    return BerichtText(f.BerichtZeilen);
+}
+
+int pdfSeiten(const QString& datei)
+{
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pdf = f.readAll();
+    return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
+                            pdf.count("/Type /Page "));
+}
+
+} // namespace
+
+class TstDruckvorschau : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { MeldungsHakenSetzen({}); }
+
+    void berichtFolgtJederEingabe()
+    {
+        TProgramm p;
+        auto f = p.fenster();
+        QVERIFY(bericht(*f).contains(QStringLiteral("<h1>Staatliche Förderung")));
+        f->Edit_Einkommen1->setText(QStringLiteral("30000"));
+        QVERIFY(bericht(*f).contains(QStringLiteral(">30.000&#160; Euro</td>")));
+        // the view holds the same document, for the screen: no paper-only parts
+        QCOMPARE(f->BrowserWrapper->Html(), bericht(*f));
+        QVERIFY(
+            f->WebBrowser->document()->toPlainText().contains(QStringLiteral("Ihre Vorgabedaten")));
+    }
+
+    void druckoptionenBauenNeu()
+    {
+        TProgramm p;
+        auto f = p.fenster();
+        f->Edit_Einkommen1->setText(QStringLiteral("30000"));
+        QVERIFY(f->CheckBox_MitGrafik->isEnabled());
+        f->CheckBox_MitGrafik->click();
+        QVERIFY(bericht(*f).contains(QStringLiteral("<h2><br>Grafische Darstellung</h2>")));
+        QVERIFY(bericht(*f).contains(QStringLiteral("G_Ortavo.Bmp\" width=\"100%\">")));
+        QVERIFY(!f->Edit_Druck_Name->isEnabled());
+        f->CheckBox_Beratungsprotokol->click();
+        QVERIFY(f->Edit_Druck_Name->isEnabled());
+        QVERIFY(bericht(*f).contains(QStringLiteral("erstellt für&nbsp;&nbsp;&nbsp;<span")));
+        QVERIFY(bericht(*f).contains(QStringLiteral("Ergänzung zum Beratungsprotokoll")));
+        // the name counts when the field is left
+        f->Edit_Druck_Name->setText(QStringLiteral("Müller & <Söhne>"));
+        QVERIFY(!bericht(*f).contains(QStringLiteral("Müller")));
+        emit f->Edit_Druck_Name->editingFinished();
+        QVERIFY(bericht(*f).contains(QStringLiteral("erstellt für&nbsp;&nbsp;&nbsp;Müller &amp; "
+                                                    "&lt;Söhne&gt;</h2>")));
+        f->CheckBox_Beratungsprotokol->click();
+        QVERIFY(!bericht(*f).contains(QStringLiteral("erstellt für")));
+        QVERIFY(!f->Edit_Druck_Name->isEnabled());
+    }
+
+    void versionspruefung_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QString>("meldung");
+        QTest::addColumn<bool>("vorschau");
+        QTest::newRow("5.0") << 5 << 0 << VersionZuAltText() << false;
+        QTest::newRow("5.50") << 5 << 50 << VersionWarnungText() << true;
+        QTest::newRow("6.0") << 6 << 0 << QString() << true;
+        QTest::newRow("wirkliche Maschine") << -1 << 0 << QString() << true;
+    }
+    void versionspruefung()
+    {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(QString, meldung);
+        QFETCH(bool, vorschau);
+        TProgramm p;
+        auto f = p.fenster();
+        if (major >= 0)
+            f->BrowserDateiversion = [=] { return TBrowserVersion{major, minor, 0, 0}; };
+        QString gezeigt;
+        MeldungsHakenSetzen([&](QMessageBox& dlg) {
+            gezeigt = dlg.text();
+            dlg.done(QMessageBox::Ok);
+        });
+        QPointer<TDruckvorschau> w = f->DruckvorschauAnzeigen();
+        QCOMPARE(gezeigt, meldung);
+        QCOMPARE(!w.isNull(), vorschau);
+        if (w) {
+            const QSize bildschirm = f->screen()->size();
+            QCOMPARE(w->geometry(), VorschauGeometrie(bildschirm));
+            QVERIFY(w->isVisible());
+            QCOMPARE(w->Seitenzahl(), 1);
+            w->Button_Abbruch->click();
+            QTRY_VERIFY(w.isNull());
+        }
+    }
+
+    void druckknopfOeffnetVorschau()
+    {
+        TProgramm p;
+        auto f = p.fenster();
+        f->Edit_Einkommen1->setText(QStringLiteral("30000"));
+        QVERIFY(f->Button_Drucken->isEnabled());
+        const auto vorher = QApplication::topLevelWidgets().size();
+        f->Button_Drucken->click();
+        TDruckvorschau* w = nullptr;
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (auto* v = qobject_cast<TDruckvorschau*>(t))
+                w = v;
+        QVERIFY(w);
+        QCOMPARE(QApplication::topLevelWidgets().size(), vorher + 1);
+        QCOMPARE(w->property("Vorlage").toString(), QStringLiteral("res://fermalin/PRINTTMPL"));
+        delete w;
+    }
+
+    void zoomleiste()
+    {
+        TProgramm p;
+        auto f = p.fenster();
+        TDruckvorschau w(f->BrowserWrapper->Html());
+        QCOMPARE(w.ComboBox_Zoom->count(), 6);
+        QCOMPARE(w.ComboBox_Zoom->itemText(0), QStringLiteral("50%"));
+        QCOMPARE(w.ComboBox_Zoom->currentText(), QStringLiteral("100%"));
+        QCOMPARE(w.Zoom(), 1.0);
+        const int breite = w.Seitenbereich->widget()->width();
+        w.ComboBox_Zoom->setCurrentIndex(0);
+        QCOMPARE(w.Zoom(), 0.5);
+        QVERIFY(w.Seitenbereich->widget()->width() < breite * 0.6);
+        QCOMPARE(w.Leiste->height(), 36);
+        QCOMPARE(w.Button_Drucken->text(), QStringLiteral("Drucken..."));
+        QCOMPARE(w.Button_Abbruch->text(), QStringLiteral("Abbruch"));
+        QCOMPARE(w.Button_Drucken->Color(), QColor(0x8a, 0xaa, 0xd9));
+    }
+
+    void drucken()
+    {
+        TProgramm p;
+        auto f = p.fenster();
+        f->CheckBox_Beratungsprotokol->click(); // two pages: the supplement on the second
+        TDruckvorschau w(f->BrowserWrapper->Html());
+        QCOMPARE(w.Seitenzahl(), 2);
+        const auto drucker = [&](const QString& name, int kopien, bool sortiert) {
+            auto d = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            d->setOutputFormat(QPrinter::PdfFormat);
+            d->setOutputFileName(p.dir.filePath(name));
+            d->setCopyCount(kopien);
+            d->setCollateCopies(sortiert);
+            return d;
+        };
+        auto a = drucker(QStringLiteral("a.pdf"), 2, false);
+        QCOMPARE(w.Drucken(*a, TDruckAuswahl::Bereich, 1, 9), QString());
+        QCOMPARE(a->docName(), QStringLiteral("Fermalin Ausdruck"));
+        QCOMPARE(pdfSeiten(p.dir.filePath(QStringLiteral("a.pdf"))), 4);
+        auto b = drucker(QStringLiteral("b.pdf"), 1, true);
+        QCOMPARE(w.Drucken(*b, TDruckAuswahl::Bereich, 2, 1),
+                 QStringLiteral("Fehler: Startseite ist größer als Endseite"));
+        QCOMPARE(w.Drucken(*b, TDruckAuswahl::Bereich, 3, 4),
+                 QStringLiteral("Fehler: Startseite ist größer als Seitenzahl."));
+        QCOMPARE(w.Drucken(*b, TDruckAuswahl::AktuelleSeite, 1, 1), QString());
+        QVERIFY(!QFile::exists(p.dir.filePath(QStringLiteral("b.pdf"))));
+        // "Als PDF speichern..." gives the pages of the preview
+        QVERIFY(w.AlsPdfSpeichern(p.dir.filePath(QStringLiteral("c.pdf"))));
+        QCOMPARE(pdfSeiten(p.dir.filePath(QStringLiteral("c.pdf"))), 2);
+    }
+
+    void ohneToolInfoEineMeldung()
+    {
+        QString gezeigt;
+        MeldungsHakenSetzen([&](QMessageBox& dlg) {
+            gezeigt = dlg.text();
+            dlg.done(QMessageBox::Ok);
+        });
+        TDruckvorschau w(QStringLiteral("<html><body>x</body></html>"));
+        w.show();
+        QTRY_COMPARE(gezeigt, QStringLiteral("Fehler: Toolinfos fehlen"));
+        QCOMPARE(w.Seitenzahl(), 0);
+    }
+
+    void ansichtOhneVerlauf()
+    {
+        TBerichtAnsicht ansicht;
+        TWebBrowserWrapper w(&ansicht);
+        w.LoadFromString(QStringLiteral("<html><body><p>eins</p></body></html>"));
+        QPointer<QTextDocument> erstes = ansicht.document();
+        w.LoadFromString(QStringLiteral("<html><body><p>zwei</p></body></html>"));
+        QCOMPARE(ansicht.document()->toPlainText(), QStringLiteral("zwei"));
+        QVERIFY(erstes.isNull()); // replaced, not kept as history
+        // shown, the view paints its document
+        ansicht.resize(350, 296);
+        const QImage bild = ansicht.grab().toImage();
+        bool dunkel = false;
+        for (int y = 0; y < bild.height() && !dunkel; ++y)
+            for (int x = 0; x < bild.width() && !dunkel; ++x)
+                dunkel = qGray(bild.pixel(x, y)) < 128;
+        QVERIFY(dunkel);
+        QVERIFY(!w.NavigateAndWait(QStringLiteral("https://example.org/")));
+        QCOMPARE(w.LetzteFlags(), 2);
+        QCOMPARE(ansicht.document()->toPlainText(), QStringLiteral("zwei"));
+        QVERIFY(w.NavigateAndWait(QStringLiteral("About:blank")));
+        QCOMPARE(w.LetzteFlags(), 14);
+        QVERIFY(ansicht.document()->isEmpty());
+        QByteArray bytes("<p>F\xF6rderquote</p>");
+        QBuffer strom(&bytes);
+        QVERIFY(strom.open(QIODevice::ReadOnly));
+        w.LoadFromStream(strom);
+        QCOMPARE(ansicht.document()->toPlainText(), QStringLiteral("Förderquote"));
+        w.LoadFromString(QString());
+        QVERIFY(ansicht.document()->isEmpty());
+    }
+};
+
+QTEST_MAIN(TstDruckvorschau)
+#include "tst_druckvorschau.moc"

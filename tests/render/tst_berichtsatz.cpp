@@ -1,0 +1,297 @@
+#include "Bericht.h"
+#include "Berichtsatz.h"
+#include "HTML_Ausgabe.h"
+#include "Zulagen.h"
+
+#include <QFile>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace Fermalin;
+
+namespace {
+
+// What was painted: texts with their place, pictures with their target rectangle.
+struct TAufnahme
+{
+    struct TText
+    {
+        QString text;
+        QPointF ort;
+    };
+    QList<TText> texte;
+    QList<QRectF> bilder;
+
+    QString alles() const
+    {
+        QString s;
+        for (const TText& t : texte)
+            s += t.text + QLatin1Char('|');
+        return s;
+    }
+};
+
+// A paint engine that records instead of painting.
+class TAufzeichnung : public QPaintEngine, public TAufnahme
+{
+public:
+    TAufzeichnung() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& s) override
+    {
+        if (s.state() & QPaintEngine::DirtyTransform)
+            m_transform = s.transform();
+    }
+    void drawPixmap(const QRectF& r, const QPixmap&, const QRectF&) override
+    {
+        bilder << m_transform.mapRect(r);
+    }
+    void drawImage(const QRectF& r, const QImage&, const QRectF&, Qt::ImageConversionFlags) override
+    {
+        bilder << m_transform.mapRect(r);
+    }
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& t) override
+    {
+        texte << TText{t.text(), m_transform.map(p)};
+    }
+    Type type() const override { return QPaintEngine::User; }
+
+private:
+    QTransform m_transform;
+};
+
+class TSeitenAufnahme : public QPaintDevice
+{
+public:
+    TAufzeichnung engine;
+    QPaintEngine* paintEngine() const override { return const_cast<TAufzeichnung*>(&engine); }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth:
+            return 794;
+        case PdmHeight:
+            return 1123;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return 1 * QPaintDevice::devicePixelRatioFScale();
+        default:
+            return 1000;
+        }
+    }
+};
+
+TAufnahme seiteAufnehmen(const TBerichtSeiten& s, int i)
+{
+    TSeitenAufnahme geraet;
+    QPainter p(&geraet);
+    s.SeiteZeichnen(p, i);
+    p.end();
+    return static_cast<const TAufnahme&>(geraet.engine);
+}
+
+// The couple with children, the supplement and a customer name: two pages.
+QString zweiseitig(const QString& logo = QString(), bool protokoll = true)
+{
+    TZulagenDaten d;
+    d.Verheiratet = true;
+    d.Doppelverdiener = true;
+    d.Einkommen1 = 42000;
+    d.Einkommen2 = 28000;
+    d.Kinderzahl = 2;
+    d.KindGebJahr = {2005, 2009};
+    BerechneHaushalt(d);
+    BerichtAufteilen(d, 0);
+    TBerichtOptionen o;
+    o.Beratungsprotokoll = protokoll;
+    o.Kundenname = QStringLiteral("Müller & <Söhne>");
+    o.Firmenlogo = !logo.isEmpty();
+    o.LogoDatei = logo;
+    QStringList z;
+    BerichtSchreiben(z, d, o);
+    return BerichtText(z);
+}
+
+QString bildSchreiben(const QTemporaryDir& dir, const QString& name, QSize groesse)
+{
+    QImage bild(groesse, QImage::Format_RGB888);
+    bild.fill(QColor(0, 51, 102));
+    const QString pfad = dir.filePath(name);
+    bild.save(pfad, "BMP");
+    return pfad;
+}
+
+} // namespace
+
+class TstBerichtsatz : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void medienklassen()
+    {
+        const QString html = zweiseitig();
+        const QString druck = FuerMedium(html, TMedium::Druck);
+        const QString schirm = FuerMedium(html, TMedium::Bildschirm);
+        QVERIFY(druck.contains(QStringLiteral("erstellt für")));
+        QVERIFY(druck.contains(QStringLiteral("Ergänzung zum Beratungsprotokoll")));
+        QVERIFY(!schirm.contains(QStringLiteral("erstellt für")));
+        QVERIFY(!schirm.contains(QStringLiteral("Beratungsprotokoll")));
+        // only the supplement went: the body still ends as it did
+        QVERIFY(schirm.endsWith(QStringLiteral("</body>\r\n</html>\r\n")));
+        QVERIFY(schirm.contains(QStringLiteral("Extrazulage")));
+        QVERIFY(!schirm.contains(QStringLiteral("<table width=\"99%\"")));
+        QVERIFY(!schirm.contains(QStringLiteral("</div>")));
+        // nested elements of the same name are removed to their own end
+        const QString verschachtelt = FuerMedium(
+            QStringLiteral("<p>a</p><div class=\"x nur_Screen\"><div>b</div>c</div><p>d</p>"),
+            TMedium::Druck);
+        QCOMPARE(verschachtelt, QStringLiteral("<p>a</p><p>d</p>"));
+        QVERIFY(!druck.contains(QStringLiteral("visibility:hidden")));
+        QVERIFY(!druck.contains(QStringLiteral("border-bottom:1px solid black\">&nbsp;")));
+        QVERIFY(druck.contains(QStringLiteral("<span style=\"text-decoration:underline\">&nbsp;")));
+    }
+
+    void zweiSeitenMitFusszeilen()
+    {
+        const TBerichtSeiten s(zweiseitig());
+        QVERIFY(!s.ToolInfoFehlt());
+        QCOMPARE(s.Seitenzahl(), 2);
+        const TAufnahme eins = seiteAufnehmen(s, 1);
+        const TAufnahme zwei = seiteAufnehmen(s, 2);
+        QVERIFY(eins.alles().contains(QStringLiteral("|Seite 1 von 2|")));
+        QVERIFY(zwei.alles().contains(QStringLiteral("|Seite 2 von 2|")));
+        QVERIFY(eins.alles().contains(QStringLiteral("| Fermalin Version 4.1|")));
+        QVERIFY(zwei.alles().contains(QStringLiteral("| Fermalin Version 4.1|")));
+        // the name as typed, on paper
+        QVERIFY(eins.alles().contains(QStringLiteral("Müller & <Söhne>")));
+        // the supplement stays together on one page, with its signature lines
+        QVERIFY(!eins.alles().contains(QStringLiteral("Ergänzung")));
+        QVERIFY(zwei.alles().contains(QStringLiteral("Ergänzung zum Beratungsprotokoll")));
+        QVERIFY(zwei.alles().contains(QStringLiteral("Unterschrift\u00A0Kunde")));
+        QVERIFY(zwei.alles().contains(QStringLiteral("Unterschrift\u00A0Vermittler")));
+        // nothing outside the page's printable band: content between header and
+        // footer, within the left and right edges of the layout rectangle
+        const TSeitenGeometrie& g = s.Geometrie();
+        const QRectF inhalt(g.Inhalt.left() * 0.96, g.Inhalt.top() * 0.96, g.Inhalt.width() * 0.96,
+                            g.Inhalt.height() * 0.96);
+        const QRectF fuss(g.Fuss.left() * 0.96, g.Fuss.top() * 0.96, g.Fuss.width() * 0.96,
+                          g.Fuss.height() * 0.96);
+        for (const TAufnahme& seite : {eins, zwei})
+            for (const auto& t : seite.texte)
+                QVERIFY2(inhalt.adjusted(-1, -1, 1, 1).contains(t.ort) ||
+                             fuss.adjusted(-1, -1, 1, 1).contains(t.ort),
+                         qPrintable(t.text));
+    }
+
+    void logoOnEveryPage()
+    {
+        QTemporaryDir dir;
+        const QString logo = bildSchreiben(dir, QStringLiteral("logo.bmp"), QSize(300, 70));
+        const TBerichtSeiten mit(zweiseitig(logo));
+        const double rechts = (mit.Geometrie().Kopf.right()) * 0.96;
+        for (int i = 1; i <= 2; ++i) {
+            const TAufnahme a = seiteAufnehmen(mit, i);
+            QCOMPARE(a.bilder.size(), 1);
+            const QRectF r = a.bilder.first();
+            QVERIFY(qAbs(r.right() - rechts) < 0.5);                    // top right of the header
+            QVERIFY(r.bottom() <= mit.Geometrie().Inhalt.top() * 0.96); // above the report
+            QVERIFY(r.width() <= 300.5);
+        }
+        // logo switch off: every header is empty
+        const TBerichtSeiten ohne(zweiseitig());
+        QVERIFY(seiteAufnehmen(ohne, 1).bilder.isEmpty());
+        QVERIFY(seiteAufnehmen(ohne, 2).bilder.isEmpty());
+    }
+
+    void ohneToolInfoKeineSeiten()
+    {
+        const TBerichtSeiten s(QStringLiteral("<html><body><p>x</p></body></html>"));
+        QVERIFY(s.ToolInfoFehlt());
+        QCOMPARE(s.Seitenzahl(), 0);
+        QCOMPARE(TBerichtSeiten::ToolInfoFehltText(), QStringLiteral("Fehler: Toolinfos fehlen"));
+    }
+
+    void nurGenannteBilder()
+    {
+        QTemporaryDir dir;
+        const QString erlaubt = bildSchreiben(dir, QStringLiteral("G_Ortavo.Bmp"), QSize(40, 20));
+        const QString fremd = bildSchreiben(dir, QStringLiteral("fremd.bmp"), QSize(50, 50));
+        TBerichtDokument doc(QStringLiteral("<img src=\"%1\"><img src=\"%2\"><img "
+                                            "src=\"https://example.org/x.png\">")
+                                 .arg(erlaubt, fremd),
+                             TMedium::Druck, {erlaubt});
+        QCOMPARE(doc.resource(QTextDocument::ImageResource, QUrl(erlaubt)).value<QImage>().size(),
+                 QSize(40, 20));
+        QCOMPARE(doc.resource(QTextDocument::ImageResource, QUrl(fremd)).value<QImage>().size(),
+                 QSize(1, 1));
+        QCOMPARE(doc.resource(QTextDocument::ImageResource,
+                              QUrl(QStringLiteral("https://example.org/x.png")))
+                     .value<QImage>()
+                     .size(),
+                 QSize(1, 1));
+        QCOMPARE(BilderImDokument(QStringLiteral("<img src=\"/a&amp;b.bmp\" width=\"100%\">")),
+                 QStringList{QStringLiteral("/a&b.bmp")});
+    }
+
+    void diagrammFuelltSeineZelle()
+    {
+        QTemporaryDir dir;
+        TBerichtOptionen o;
+        o.MitGrafik = true;
+        o.GrafikDatei = bildSchreiben(dir, QStringLiteral("G & O.Bmp"), QSize(539, 286));
+        TZulagenDaten d;
+        d.Einkommen1 = 30000;
+        BerechneHaushalt(d);
+        QStringList z;
+        BerichtSchreiben(z, d, o);
+        const TBerichtSeiten s(BerichtText(z));
+        bool gefunden = false;
+        for (QTextBlock b = s.Dokument()->begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat()) {
+                    const QTextImageFormat f = it.fragment().charFormat().toImageFormat();
+                    gefunden = true;
+                    const double zelle = s.Geometrie().Inhalt.width() * 0.96 * 0.78;
+                    QVERIFY(f.width() > zelle - 12 && f.width() <= zelle);
+                    QVERIFY(qAbs(f.height() - f.width() * 286 / 539) < 0.01);
+                }
+        QVERIFY(gefunden);
+    }
+
+    void pdfDatei()
+    {
+        QTemporaryDir dir;
+        const TBerichtSeiten s(zweiseitig());
+        const QString datei = dir.filePath(QStringLiteral("bericht.pdf"));
+        QString fehler;
+        QVERIFY(PdfSchreiben(s, datei, &fehler));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray pdf = f.readAll();
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(
+            pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
+        QVERIFY(!PdfSchreiben(s, dir.filePath(QStringLiteral("fehlt/x.pdf")), &fehler));
+        QCOMPARE(fehler, QStringLiteral("Die PDF-Datei \"x.pdf\" kann nicht geschrieben werden."));
+    }
+};
+
+QTEST_MAIN(TstBerichtsatz)
+#include "tst_berichtsatz.moc"
