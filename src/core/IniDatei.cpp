@@ -1,8 +1,9 @@
 #include "IniDatei.h"
 
+#include "DateiErsetzen.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <limits>
 #include <new>
@@ -253,9 +254,7 @@ bool TIniDatei::speichern(const QString& pfad, QString* fehler) const
                           .arg(pfad);
         return false;
     }
-    QSaveFile f(pfad);
-    f.setDirectWriteFallback(true);
-    const bool ok = f.open(QIODevice::WriteOnly) && f.write(alsBytes()) >= 0 && f.commit();
+    const bool ok = DateiErsetzen(pfad, alsBytes(), true);
     if (!ok && fehler)
         *fehler = QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad);
     return ok;

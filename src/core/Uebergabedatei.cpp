@@ -1,9 +1,8 @@
 #include "Uebergabedatei.h"
 
+#include "DateiErsetzen.h"
 #include "IniDatei.h"
 #include "MathUnit.h"
-
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -69,21 +68,9 @@ QByteArray UebergabeBytes(const QStringList& zeilen)
 
 bool UebergabeSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
 {
-    QSaveFile f(pfad);
-    const QByteArray bytes = UebergabeBytes(zeilen);
-    // Unbuffered: a short write (disk full, size limit) shows in write()'s
-    // count; buffered, the final flush can lose it and commit a truncated file.
-    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    QString grund = f.errorString();
-    if (ok && f.write(bytes) != bytes.size()) {
-        ok = false;
-        grund = f.errorString();
-        f.cancelWriting();
-    }
-    if (ok && !f.commit()) {
-        ok = false;
-        grund = f.errorString();
-    }
+    // Never in place: the offer program must not read a half-written file.
+    QString grund;
+    const bool ok = DateiErsetzen(pfad, UebergabeBytes(zeilen), false, &grund);
     if (!ok && fehler)
         *fehler = QStringLiteral("Ein-/Ausgabefehler: Die Übergabedatei %1 kann nicht geschrieben "
                                  "werden (%2).")

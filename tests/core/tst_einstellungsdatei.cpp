@@ -10,6 +10,9 @@
 
 #include "../OhneRootRechte.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace Fermalin;
 
 namespace {
@@ -39,6 +42,7 @@ private slots:
     void grosseDateiWirdGanzGelesen();
     void unlesbareDateiWirdNichtUeberschrieben();
     void schreibgeschuetztesVerzeichnis();
+    void abgebrochenesSchreibenBehaeltDieDatei();
     void dateinameNebenDemProgramm();
 };
 
@@ -342,6 +346,37 @@ void TstEinstellungsdatei::schreibgeschuetztesVerzeichnis()
     QCOMPARE(EinstellungenLesen(wieder, 10, 20).Kinder, 5);
     QCOMPARE(wieder.lesenInt(QStringLiteral("Fremd"), QStringLiteral("Wichtig"), 0), 1);
     QCOMPARE(QDir(programm).entryList(QDir::Files), QStringList{QStringLiteral("fermalin.ini")});
+}
+
+// A write cut short (disk full, a size limit) is reported and leaves the old file.
+void TstEinstellungsdatei::abgebrochenesSchreibenBehaeltDieDatei()
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("fermalin.ini"));
+    const QByteArray alt = "[Daten]\r\nKinder=1\r\n";
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(alt);
+    f.close();
+    TIniDatei ini = TIniDatei::laden(pfad);
+    for (int i = 0; i < 100; ++i)
+        ini.schreibenInt(QStringLiteral("Fremd"), QStringLiteral("Wert%1").arg(i), i);
+
+    rlimit vorher{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit eng = vorher;
+    eng.rlim_cur = 64;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
+    QString fehler;
+    const bool ok = ini.speichern(pfad, &fehler);
+    setrlimit(RLIMIT_FSIZE, &vorher);
+    std::signal(SIGXFSZ, signal);
+
+    QVERIFY(!ok);
+    QCOMPARE(fehler, QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad));
+    QCOMPARE(Inhalt(pfad), alt);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("fermalin.ini")});
 }
 
 void TstEinstellungsdatei::dateinameNebenDemProgramm()
