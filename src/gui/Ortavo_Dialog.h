@@ -25,7 +25,9 @@ class QScrollArea;
 
 namespace Fermalin {
 
+struct TEKAngaben;
 class TColorButton;
+class TEKDialog;
 class TFloatEdit;
 class TSchieberegler;
 class TSeitenreiter;
@@ -84,6 +86,13 @@ public:
     void BerichtErstellen() {}
     void GrafikZeichnen() {}
     void KindZuordnen() {}
+
+    // Taxable-income dialog (made once at start-up), settings dialog, help.
+    TEKDialog* EKDialog = nullptr;
+    void Button_DetailsClick();
+    void EKAngabenUebernehmen(const TEKAngaben& a);
+    void ColorButton_EinstellungenClick();
+    void Button_HilfeClick();
 
     // Controls (named as in the window layout)
     TSeitenreiter* PageControl;
