@@ -47,10 +47,10 @@ void TStreckDialog::resizeEvent(QResizeEvent* event)
                            : event->oldSize().isValid() ? event->oldSize()
                                                         : QSize(StartBreite, StartHoehe);
         if (ziel != size()) {
+            // before the first show Qt delivers no event for this: scale below
             m_anpassen = true;
             resize(ziel);
             m_anpassen = false;
-            return;
         }
     }
     if (m_strecker)
