@@ -344,11 +344,12 @@ void TstEinstellungen::groessenregel()
     QCOMPARE(d->height(), 572); // 960 / (640 / 381) = 571.5, halves to even
     QCOMPARE(d->Strecker()->Faktor(), 1.5);
     QCOMPARE(d->ColorButton_E_OK->geometry(), QRect(762, 510, 52, 38));
-    // smaller than the design size is refused; the height follows the width
+    // never smaller than the design size; the height follows the width
     d->resize(600, 500);
-    QCOMPARE(d->size(), QSize(960, 572));
+    QCOMPARE(d->size(), QSize(640, 381));
+    QCOMPARE(d->Strecker()->Faktor(), 1.0);
     d->resize(800, 100);
-    QCOMPARE(d->size(), QSize(960, 572));
+    QCOMPARE(d->size(), QSize(800, 476));
     d->resize(700, 900);
     QCOMPARE(d->size(), QSize(700, 417));
 }
