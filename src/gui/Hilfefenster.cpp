@@ -103,6 +103,9 @@ void THilfeBrowser::LinkGeklickt(const QUrl& url)
 THilfeFenster::THilfeFenster(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Hilfefenster"));
+    // an open help window does not keep the program running once the main
+    // window has closed; the main window's end closes it
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Hilfe"));
     setFont(ProgrammSchrift(13));
     QPalette p = palette();

@@ -3,16 +3,16 @@
 
 #include "Bauteile.h"
 #include "ColorButton.h"
-#include "Einstellungen.h"
-#include "Hilfedatei.h"
-#include "Hilfefenster.h"
 #include "ColorMsg.h"
+#include "Einstellungen.h"
 #include "Einstellungsdatei.h"
 #include "EkSteuer.h"
 #include "Fehleranzeige.h"
 #include "Fensterheber.h"
 #include "FloatDlg.h"
 #include "GebJahre.h"
+#include "Hilfedatei.h"
+#include "Hilfefenster.h"
 #include "IniDatei.h"
 #include "MathUnit.h"
 #include "Schieberegler.h"
@@ -286,7 +286,7 @@ void THauptformular::Button_HilfeClick()
     if (datei.isEmpty())
         return;
     const QWidget* seite = PageControl->currentWidget();
-    const THilfeSeite thema = seite == TabSheet_Angebot ? THilfeSeite::Angebot
+    const THilfeSeite thema = seite == TabSheet_Angebot  ? THilfeSeite::Angebot
                               : seite == TabSheet_Grafik ? THilfeSeite::Grafik
                                                          : THilfeSeite::Vorgabe;
     HtmlHilfeAnzeigen(datei, HilfeThemenpfad(HilfeThema(thema)));

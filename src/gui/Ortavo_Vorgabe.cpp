@@ -4,9 +4,8 @@
 
 #include "Bauteile.h"
 #include "ColorButton.h"
-#include "EKDetails.h"
-#include "Ortavo_EKDialog.h"
 #include "ColorMsg.h"
+#include "EKDetails.h"
 #include "Einstellungsdatei.h"
 #include "EkSteuer.h"
 #include "Fehleranzeige.h"
@@ -15,6 +14,7 @@
 #include "GebJahre.h"
 #include "IniDatei.h"
 #include "MathUnit.h"
+#include "Ortavo_EKDialog.h"
 #include "Schieberegler.h"
 #include "Schrift.h"
 #include "Seitenreiter.h"
