@@ -279,7 +279,8 @@ void TstEKDialog::soliUndBayernWieDasStapelprogramm()
     f.Edit_Einkommen1->WertSetzen(30000);
     const QString ohne = ohneBlanks(f.Edit_z);
     const QJsonObject erwartetOhne = berechne(R"({"Einkommen1": 30000})");
-    QVERIFY(!erwartetOhne.isEmpty());
+    QVERIFY2(!erwartetOhne.isEmpty(),
+             "fermalin-cli is built beside the program (target fermalin-cli)");
     QCOMPARE(ohne, FormatN(erwartetOhne.value(QStringLiteral("Steuerersparnis")).toDouble(), 2) +
                        QStringLiteral(" \u20AC"));
     imDialog(
