@@ -9,6 +9,8 @@ pakete=(
     fonts-liberation2      # metric-compatible sans serif for the absolute layouts
     libbenchmark-dev       # Google Benchmark for make bench
     clang-format
+    libchm-dev             # chmlib: the help window reads the compiled help file
+    fp-utils               # chmcmd compiles the help file from resources/hilfe
     clang libclang-rt-14-dev  # libFuzzer and sanitizer runtimes for make fuzz
     libx11-dev             # raising the offer program's window on an X desktop
     xvfb                   # virtual X server for the window-raising test and screenshots

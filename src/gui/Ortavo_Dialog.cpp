@@ -4,12 +4,15 @@
 #include "Bauteile.h"
 #include "ColorButton.h"
 #include "ColorMsg.h"
+#include "Einstellungen.h"
 #include "Einstellungsdatei.h"
 #include "EkSteuer.h"
 #include "Fehleranzeige.h"
 #include "Fensterheber.h"
 #include "FloatDlg.h"
 #include "GebJahre.h"
+#include "Hilfedatei.h"
+#include "Hilfefenster.h"
 #include "IniDatei.h"
 #include "MathUnit.h"
 #include "Prozessstart.h"
@@ -141,6 +144,10 @@ void THauptformular::SignaleVerbinden()
             [this] { DruckSteuerungSetzen(); });
     connect(Button_Weiter, &QPushButton::clicked, this, [this] { Button_WeiterClick(); });
     connect(Button_Abbruch, &QPushButton::clicked, this, [this] { Button_AbbruchClick(); });
+    connect(Button_Details, &QPushButton::clicked, this, [this] { Button_DetailsClick(); });
+    connect(ColorButton_Einstellungen, &QPushButton::clicked, this,
+            [this] { ColorButton_EinstellungenClick(); });
+    connect(Button_Hilfe, &QPushButton::clicked, this, [this] { Button_HilfeClick(); });
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int neu) {
         PageControlChanging(m_aktiveSeite);
         m_aktiveSeite = neu;
@@ -263,6 +270,41 @@ void THauptformular::Button_AbbruchClick()
     close();
 }
 
+void THauptformular::ColorButton_EinstellungenClick()
+{
+    // 1, 2: a new dialog each time, in the main window's proportion
+    TForm_Einstellungen dialog(LogoDatei(m_umgebung.ProgrammPfad),
+                               LogoSicherung(m_umgebung.ProgrammPfad), this);
+    if (m_strecker)
+        dialog.GroesseWieHauptfenster(size(), m_strecker->ReferenzBreite(),
+                                      m_strecker->ReferenzHoehe());
+    // 3 to 6
+    dialog.Vorbereiten(StartfensterAnzeigen, LayoutDaten, QStringLiteral("Talven-Rechner"));
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    // 8, 9
+    dialog.Abschliessen(ok, LayoutDaten);
+    // 7
+    if (ok) {
+        const TEinstellungenErgebnis e = dialog.Ergebnis();
+        StartfensterAnzeigen = e.StartfensterAnzeigen;
+        LayoutDaten = e.LayoutDaten;
+        BerichtErstellen();
+    }
+}
+
+void THauptformular::Button_HilfeClick()
+{
+    // searched anew on every click: a help file added meanwhile is found
+    const QString datei = HilfedateiSuchen(m_umgebung.Argumente, m_umgebung.ProgrammPfad);
+    if (datei.isEmpty())
+        return;
+    const QWidget* seite = PageControl->currentWidget();
+    const THilfeSeite thema = seite == TabSheet_Angebot  ? THilfeSeite::Angebot
+                              : seite == TabSheet_Grafik ? THilfeSeite::Grafik
+                                                         : THilfeSeite::Vorgabe;
+    HtmlHilfeAnzeigen(datei, HilfeThemenpfad(HilfeThema(thema)));
+}
+
 void THauptformular::FormDestroy()
 {
     if (m_zerstoert)
@@ -274,7 +316,9 @@ void THauptformular::FormDestroy()
         ZeigeFehler(fehler);
         return;
     }
-    // 2: help windows come with the help.  3
+    // 2
+    HtmlHilfeFreigeben();
+    // 3
     BerichtZeilen.clear();
     // 4
     QFile::remove(GrafikDatei);

@@ -28,8 +28,10 @@ class QScrollArea;
 
 namespace Fermalin {
 
+struct TEKAngaben;
 class TColorButton;
 class TDruckvorschau;
+class TEKDialog;
 class TFloatEdit;
 class TSchieberegler;
 class TSeitenreiter;
@@ -108,6 +110,13 @@ public:
     TBerichtAnsicht* WebBrowser = nullptr;        // the hidden view in Panel_WebBrowser
     // The rendering engine's version; tests give their own.
     std::function<TBrowserVersion()> BrowserDateiversion;
+
+    // Taxable-income dialog (made once at start-up), settings dialog, help.
+    TEKDialog* EKDialog = nullptr;
+    void Button_DetailsClick();
+    void EKAngabenUebernehmen(const TEKAngaben& a);
+    void ColorButton_EinstellungenClick();
+    void Button_HilfeClick();
 
     // Controls (named as in the window layout)
     TSeitenreiter* PageControl;

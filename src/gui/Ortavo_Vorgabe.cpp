@@ -5,6 +5,7 @@
 #include "Bauteile.h"
 #include "ColorButton.h"
 #include "ColorMsg.h"
+#include "EKDetails.h"
 #include "Einstellungsdatei.h"
 #include "EkSteuer.h"
 #include "Fehleranzeige.h"
@@ -13,6 +14,7 @@
 #include "GebJahre.h"
 #include "IniDatei.h"
 #include "MathUnit.h"
+#include "Ortavo_EKDialog.h"
 #include "Schieberegler.h"
 #include "Schrift.h"
 #include "Seitenreiter.h"
@@ -270,6 +272,38 @@ void THauptformular::Edit_GebJahreExit()
     } else {
         SpinEdit_Kinderzahl->setValue(static_cast<int>(jahre.size()));
     }
+}
+
+void THauptformular::Button_DetailsClick()
+{
+    if (!EKDialog)
+        EKDialog = new TEKDialog(this);
+    EingabenUebernehmen(); // the record as the input page stands now
+    if (m_strecker)
+        EKDialog->GroesseWieHauptfenster(size(), m_strecker->ReferenzBreite(),
+                                         m_strecker->ReferenzHoehe());
+    EKDialog->Vorbereiten(Daten, Edit_Einkommen1->WertLesen(), Edit_Einkommen2->WertLesen(),
+                          Edit_Einkommen2->isEnabled());
+    if (EKDialog->exec() == QDialog::Accepted)
+        EKAngabenUebernehmen(EKDialog->Angaben());
+}
+
+void THauptformular::EKAngabenUebernehmen(const TEKAngaben& a)
+{
+    // 1: the incomes go to the input page, whose handlers run as for typing
+    Daten.EinkommenNR1 = a.EK1nr;
+    Daten.EinkommenNR2 = a.EK2nr;
+    Edit_Einkommen1->WertSetzen(a.EK1);
+    Edit_Einkommen2->WertSetzen(a.EK2);
+    EingabenUebernehmen();
+    // 2 to 4, measured from the incomes as the input page now holds them
+    try {
+        EKAngabenAnwenden(Daten, a, Daten.Einkommen1, Daten.Einkommen2);
+    } catch (const EVorsorgeFehler& fehler) {
+        ZeigeFehler(QString::fromUtf8(fehler.what()));
+    }
+    // 5
+    Vorgabeaenderung(nullptr);
 }
 
 void THauptformular::EingabenUebernehmen()

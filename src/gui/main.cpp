@@ -4,6 +4,7 @@
 #include "Fehleranzeige.h"
 #include "IniDatei.h"
 #include "Ortavo_Dialog.h"
+#include "Ortavo_EKDialog.h"
 #include "Startfenster.h"
 
 #include <QApplication>
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
 
     // 3 (the main window decides the mode from the arguments itself)
     THauptformular hauptformular(umgebung);
+    // lives as long as the main window, which owns it
+    hauptformular.EKDialog = new TEKDialog(&hauptformular);
     // 4
     if (QFile::exists(QStringLiteral(":/NICON")))
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/NICON")));

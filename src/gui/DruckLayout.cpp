@@ -1,0 +1,253 @@
+#include "DruckLayout.h"
+
+#include "Bauteile.h"
+#include "ColorButton.h"
+#include "ColorMsg.h"
+#include "Firmenlogo.h"
+#include "Schrift.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace Fermalin {
+
+namespace {
+
+void meldeFehler(const QString& text)
+{
+    ColorMessageDlg(text, TMeldungsart::Fehler, QMessageBox::Ok, nullptr, QMessageBox::Ok,
+                    hintergrund(), knopfFarbe());
+}
+
+// The picture format by the extension, in any case; anything unknown is a bitmap.
+QByteArray formatFuer(const QString& pfad)
+{
+    const QString endung = QFileInfo(pfad).suffix().toLower();
+    if (endung == QLatin1String("jpg") || endung == QLatin1String("jpeg"))
+        return "jpeg";
+    if (endung == QLatin1String("gif"))
+        return "gif";
+    if (endung == QLatin1String("png"))
+        return "png";
+    return "bmp";
+}
+
+} // namespace
+
+bool LogoSchreiben(const QString& bildPfad, const QString& logoPfad)
+{
+    QImageReader leser(bildPfad, formatFuer(bildPfad));
+    leser.setAutoTransform(true);
+    QImage bild = leser.read();
+    if (bild.isNull() || bild.width() <= 0 || bild.height() <= 0)
+        return false;
+    // transparent parts of GIF and PNG pictures print on white paper
+    QImage weiss(bild.size(), QImage::Format_RGB32);
+    weiss.fill(Qt::white);
+    {
+        QPainter maler(&weiss);
+        maler.drawImage(0, 0, bild);
+    }
+    const QSize ziel = LogoZielgroesse(weiss.size());
+    // SmoothTransformation averages the covered source area when shrinking
+    if (ziel != weiss.size())
+        weiss = weiss.scaled(ziel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage bitmap = weiss.convertToFormat(QImage::Format_RGB888);
+    QSaveFile datei(logoPfad);
+    if (!datei.open(QIODevice::WriteOnly) || !bitmap.save(&datei, "BMP"))
+        return false;
+    return datei.commit();
+}
+
+TFrameDruckLayout::TFrameDruckLayout(const QString& logoDatei, const QString& logoSicherung,
+                                     QWidget* parent)
+    : QWidget(parent), m_logo(logoDatei), m_sicherung(logoSicherung)
+{
+    setObjectName(QStringLiteral("TFrameDruckLayout1"));
+    setProperty("Rahmen", true);
+    resize(640, 278);
+
+    GroupBox2 = gruppe(this, QString(), 9, 13, 622, 252, false);
+    JvHTLabel_L_Info1 = new QLabel(GroupBox2);
+    JvHTLabel_L_Info1->setWordWrap(true);
+    JvHTLabel_L_Info1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    JvHTLabel_L_Info1->setText(
+        QStringLiteral("Sie können den Ausdruck der Ergebnisdarstellung mit Ihrem eigenen "
+                       "Firmen-Logo versehen.\n\nIhr Firmen-Logo wird dabei gegebenenfalls "
+                       "automatisch auf die richtige Größe herunterskaliert."));
+    JvHTLabel_L_Info1->setGeometry(20, 22, 557, 49);
+    auto* linie = new QFrame(GroupBox2);
+    linie->setFrameShape(QFrame::HLine);
+    linie->setFrameShadow(QFrame::Sunken);
+    linie->setGeometry(20, 81, 582, 2);
+
+    Label1 = beschriftung(GroupBox2, QStringLiteral("Vorschau:"), 294, 105);
+    Panel1 = new QFrame(GroupBox2);
+    Panel1->setFrameShape(QFrame::Box);
+    Panel1->setFrameShadow(QFrame::Plain);
+    Panel1->setGeometry(294, 125, 304, 104);
+    Image_L_LOGO = new QLabel(Panel1);
+    Image_L_LOGO->setAlignment(Qt::AlignCenter);
+    Image_L_LOGO->setGeometry(2, 2, 300, 100);
+
+    CheckBox_L_DruckMitLogo = platziere(
+        new QCheckBox(QStringLiteral("Ausdruck mit eigenem Firmen-Logo"), GroupBox2), 20, 137);
+    ColorButton_L_LOGO_WAEHLEN =
+        knopf(GroupBox2, QStringLiteral("Firmen-Logo auswählen"), 40, 187, 217, 25);
+    ColorButton_L_LOGO_WAEHLEN->setColor(FarbeAusWert(FarbwertKnopfHell));
+
+    connect(CheckBox_L_DruckMitLogo, &QCheckBox::clicked, this,
+            [this] { CheckBox_L_DruckMitLogoClick(); });
+    connect(ColorButton_L_LOGO_WAEHLEN, &QPushButton::clicked, this,
+            [this] { ColorButton_L_LOGO_WAEHLENClick(); });
+    BildWaehlen = [this](const QString& start) { return LogoBildDialog(this, start); };
+}
+
+TFrameDruckLayout::~TFrameDruckLayout() = default;
+
+void TFrameDruckLayout::LayoutUebernehmen(const TLayoutDaten& daten)
+{
+    // 1
+    m_daten = TLayoutDaten();
+    m_daten.setFirmenlogo(daten.Firmenlogo());
+    m_daten.setFirmenlogoDateipfad(daten.FirmenlogoDateipfad());
+    // 2
+    LogoBackup();
+    // 3
+    CheckBox_L_DruckMitLogo->setEnabled(true);
+    Image_L_LOGO->clear();
+    // 4
+    if (QFileInfo::exists(m_logo))
+        LogoAnzeigen();
+    else if (QFileInfo(m_daten.FirmenlogoDateipfad()).isFile())
+        LogoAnpassen();
+    else
+        CheckBox_L_DruckMitLogo->setEnabled(false);
+    // 5
+    if (CheckBox_L_DruckMitLogo->isEnabled())
+        CheckBox_L_DruckMitLogo->setChecked(m_daten.Firmenlogo());
+}
+
+bool TFrameDruckLayout::LogoAnpassen()
+{
+    const QString bild = m_daten.FirmenlogoDateipfad();
+    if (!QFileInfo(bild).isFile())
+        return false;
+    if (!LogoSchreiben(bild, m_logo)) {
+        meldeFehler(QStringLiteral("Fehler beim Anpassen des Firmen-Logos."));
+        return false;
+    }
+    LogoAnzeigen();
+    CheckBox_L_DruckMitLogo->setEnabled(true);
+    return true;
+}
+
+void TFrameDruckLayout::LogoAnzeigen()
+{
+    QImageReader leser(m_logo, "bmp");
+    const QImage bild = leser.read();
+    if (bild.isNull()) {
+        meldeFehler(QStringLiteral("Fehler beim Anzeigen des Firmen-Logos."));
+        return;
+    }
+    Image_L_LOGO->setPixmap(QPixmap::fromImage(bild));
+}
+
+void TFrameDruckLayout::LogoBackup()
+{
+    Fermalin::LogoBackup(m_logo, m_sicherung);
+}
+
+void TFrameDruckLayout::LogoWiederherstellen()
+{
+    Fermalin::LogoWiederherstellen(m_logo, m_sicherung);
+}
+
+void TFrameDruckLayout::BackupLoeschen()
+{
+    Fermalin::BackupLoeschen(m_sicherung);
+}
+
+void TFrameDruckLayout::CheckBox_L_DruckMitLogoClick()
+{
+    if (CheckBox_L_DruckMitLogo->isChecked()) {
+        m_daten.setFirmenlogo(true);
+        if (QFileInfo::exists(m_logo))
+            LogoAnzeigen();
+    } else {
+        m_daten.setFirmenlogo(false);
+    }
+}
+
+void TFrameDruckLayout::ColorButton_L_LOGO_WAEHLENClick()
+{
+    // 2: start where the last picture was
+    QString start;
+    const QFileInfo bisher(m_daten.FirmenlogoDateipfad());
+    if (!m_daten.FirmenlogoDateipfad().isEmpty() && bisher.dir().exists())
+        start = bisher.isFile() ? bisher.absoluteFilePath() : bisher.absolutePath();
+    const QString gewaehlt = BildWaehlen ? BildWaehlen(start) : QString();
+    // 3
+    if (gewaehlt.isEmpty() || !QFileInfo(gewaehlt).isFile())
+        return;
+    // A picture that cannot be used changes nothing: path, tick and logo stay.
+    const TLayoutDaten vorher = m_daten;
+    m_daten.setFirmenlogoDateipfad(gewaehlt);
+    if (!LogoAnpassen()) {
+        m_daten = vorher;
+        return;
+    }
+    CheckBox_L_DruckMitLogo->setChecked(true);
+    m_daten.setFirmenlogo(true);
+}
+
+QString LogoBildDialog(QWidget* eltern, const QString& start)
+{
+    QFileDialog dialog(eltern, QStringLiteral("Firmen-Logo auswählen"));
+    // Qt's own dialog: translated with the program, and room for the preview
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    QStringList muster;
+    for (const char* endung : {"bmp", "jpg", "jpeg", "gif", "png"}) {
+        muster << QStringLiteral("*.") + QLatin1String(endung)
+               << QStringLiteral("*.") + QString::fromLatin1(endung).toUpper();
+    }
+    dialog.setNameFilter(QStringLiteral("Bilddateien (%1)").arg(muster.join(QLatin1Char(' '))));
+    const QFileInfo info(start);
+    if (!start.isEmpty()) {
+        if (info.isFile()) {
+            dialog.setDirectory(info.absolutePath());
+            dialog.selectFile(info.fileName());
+        } else if (info.isDir()) {
+            dialog.setDirectory(info.absoluteFilePath());
+        }
+    }
+    auto* vorschau = new QLabel(&dialog);
+    vorschau->setFixedSize(160, 120);
+    vorschau->setAlignment(Qt::AlignCenter);
+    vorschau->setFrameShape(QFrame::StyledPanel);
+    if (auto* raster = qobject_cast<QGridLayout*>(dialog.layout()))
+        raster->addWidget(vorschau, 1, raster->columnCount(), 2, 1);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, vorschau, [vorschau](const QString& p) {
+        QImageReader leser(p, formatFuer(p));
+        leser.setAutoTransform(true);
+        const QImage bild = QFileInfo(p).isFile() ? leser.read() : QImage();
+        vorschau->setPixmap(bild.isNull() ? QPixmap()
+                                          : QPixmap::fromImage(bild.scaled(
+                                                vorschau->size() - QSize(4, 4), Qt::KeepAspectRatio,
+                                                Qt::SmoothTransformation)));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace Fermalin

@@ -1,0 +1,62 @@
+// The help viewer: one window of its own that shows a topic of a compiled help
+// file with its pictures and links, with back and forward. It is made on the
+// first request, reused for every later one and closed at program end.
+#pragma once
+
+#include "ChmDatei.h"
+
+#include <QTextBrowser>
+#include <QWidget>
+
+namespace Fermalin {
+
+class TColorButton;
+
+// Pages of the help file as "hilfe:/avmg/dialog1.htm"; anything else is a link
+// to the outside.
+class THilfeBrowser : public QTextBrowser
+{
+    Q_OBJECT
+
+public:
+    explicit THilfeBrowser(QWidget* parent = nullptr);
+
+    // Opens the help file anew (it may have been replaced since); the history
+    // is kept only while the file stays the same.
+    void DateiSetzen(const QString& datei);
+    const TChmDatei& Datei() const { return m_datei; }
+
+    QVariant loadResource(int type, const QUrl& name) override;
+
+    static QUrl Adresse(const QString& innererPfad);
+
+private:
+    void LinkGeklickt(const QUrl& url);
+
+    TChmDatei m_datei;
+    bool m_lesbar = false;
+};
+
+class THilfeFenster : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit THilfeFenster(QWidget* parent = nullptr);
+
+    // Shows the topic (its path inside the file, "/avmg/dialog2.htm") of the file.
+    void ThemaZeigen(const QString& datei, const QString& innererPfad);
+
+    THilfeBrowser* Browser;
+    TColorButton* Button_Zurueck;
+    TColorButton* Button_Vor;
+};
+
+// Shows a topic of a help file in the one help window, creating it if needed.
+void HtmlHilfeAnzeigen(const QString& datei, const QString& innererPfad);
+// Closes the help window at program end; nothing when none was opened.
+void HtmlHilfeFreigeben();
+// The help window, or nullptr while none is open.
+THilfeFenster* HtmlHilfeFenster();
+
+} // namespace Fermalin

@@ -1,0 +1,421 @@
+// The taxable-income dialog through the main window: opening, OK, Abbrechen.
+#include "ColorButton.h"
+#include "ColorMsg.h"
+#include "EkSteuer.h"
+#include "FloatDlg.h"
+#include "Ortavo_Dialog.h"
+#include "Ortavo_EKDialog.h"
+#include "Zahlformat.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+using namespace Fermalin;
+
+namespace {
+
+struct TUmfeld
+{
+    QTemporaryDir dir;
+    std::unique_ptr<THauptformular> fenster;
+
+    TUmfeld()
+    {
+        TProgrammUmgebung u;
+        u.ProgrammPfad = dir.filePath(QStringLiteral("fermalin"));
+        u.Argumente = {u.ProgrammPfad};
+        u.Heute = QDate(2009, 6, 1);
+        fenster = std::make_unique<THauptformular>(u);
+        fenster->EKDialog = new TEKDialog(fenster.get());
+        fenster->BeendenBestaetigt = true;
+    }
+    THauptformular& f() { return *fenster; }
+    TEKDialog& d() { return *fenster->EKDialog; }
+};
+
+// Opens the dialog with "Details...", lets the test work in it while it is
+// shown, then leaves it with OK or Abbrechen.
+void imDialog(TUmfeld& u, const std::function<void(TEKDialog&)>& arbeit, bool ok)
+{
+    bool gelaufen = false;
+    QTimer::singleShot(0, [&] {
+        TEKDialog& d = u.d();
+        QVERIFY(d.isVisible());
+        arbeit(d);
+        gelaufen = true;
+        (ok ? d.Button_OK : d.Button_Abbruch)->click();
+    });
+    u.f().Button_Details->click();
+    QVERIFY(gelaufen);
+    QVERIFY(!u.d().isVisible());
+}
+
+QString ohneBlanks(const QLineEdit* e)
+{
+    return e->text().trimmed();
+}
+
+// fermalin-cli lies beside the program the tests were built with.
+QJsonObject berechne(const QByteArray& zeile)
+{
+    QProcess p;
+    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../src/fermalin-cli"),
+            {QStringLiteral("berechne")});
+    p.write(zeile + '\n');
+    p.closeWriteChannel();
+    if (!p.waitForFinished(20000))
+        return {};
+    return QJsonDocument::fromJson(p.readAllStandardOutput().trimmed()).object();
+}
+
+} // namespace
+
+class TstEKDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { MeldungsHakenSetzen({}); }
+    void aufbau();
+    void oeffnenFuelltAusDemDatensatz();
+    void manuellesZvEUndSpaetereLohnerhoehung();
+    void okOhneAenderungMisstVomGerundetenZvE();
+    void automatischSetztZurueck();
+    void kirchensteuerNachBundesland_data();
+    void kirchensteuerNachBundesland();
+    void soliUndBayernWieDasStapelprogramm();
+    void abbrechenAendertNichts();
+    void ledigPerson2VerborgenNR2BleibtOhneWirkung();
+    void liveSchaetzung();
+    void einmalAngelegtUndWiederverwendet();
+};
+
+void TstEKDialog::aufbau()
+{
+    TUmfeld u;
+    TEKDialog& d = u.d();
+    QCOMPARE(d.windowTitle(), QStringLiteral("Detailangaben zum Einkommen"));
+    QCOMPARE(d.Label_EK->text(), QStringLiteral("Bruttoeinkommen 2009 in Euro:"));
+    QCOMPARE(d.Label_EKnr->text(), QStringLiteral("Bruttoeinkommen 2009 in Euro:"));
+    // the client area ends 10 pixels beyond the OK button
+    QCOMPARE(d.height(), d.Button_OK->geometry().bottom() + 1 + 10);
+    QVERIFY(d.width() >= d.Button_OK->geometry().right() + 1 + 10);
+    QCOMPARE(d.ComboBox_Bundesland->count(), 16);
+    QCOMPARE(d.ComboBox_Bundesland->itemText(4), QStringLiteral("Bremen"));
+    QCOMPARE(d.ComboBox_Bundesland->itemText(15), QStringLiteral("Thüringen"));
+    for (TFloatEdit* e : {d.Edit_EK1, d.Edit_EK2, d.Edit_EK1nr, d.Edit_EK2nr, d.Edit_zvE}) {
+        QVERIFY(e->IntOnly());
+        QCOMPARE(e->MaxWert(), 999999.0);
+        QCOMPARE(e->maxLength(), 6);
+    }
+}
+
+void TstEKDialog::oeffnenFuelltAusDemDatensatz()
+{
+    TUmfeld u;
+    THauptformular& f = u.f();
+    f.RadioButton_verheiratet->setChecked(true);
+    f.RadioButton_Doppelverdiener->setChecked(true);
+    f.Edit_Einkommen1->WertSetzen(30000);
+    f.Edit_Einkommen2->WertSetzen(20000);
+    f.Daten.EinkommenNR1 = 1500;
+    f.Daten.EinkommenNR2 = 700;
+    f.Daten.DeltazvE = -250.4;
+    f.Daten.Soli = 0;
+    f.Daten.Bundesland = 4;
+    f.Daten.KiStSatz = 0.09;
+    f.Vorgabeaenderung(nullptr);
+    const double zvE = f.Daten.zvE;
+    imDialog(
+        u,
+        [&](TEKDialog& d) {
+            QVERIFY(d.Label_Pers2->isVisible());
+            QVERIFY(d.Edit_EK2->isVisible() && d.Edit_EK2->isEnabled());
+            QVERIFY(d.Edit_EK2nr->isVisible());
+            QCOMPARE(d.Edit_EK1->WertLesen(), 30000.0);
+            QCOMPARE(d.Edit_EK2->WertLesen(), 20000.0);
+            QCOMPARE(d.Edit_EK1nr->WertLesen(), 1500.0);
+            QCOMPARE(d.Edit_EK2nr->WertLesen(), 700.0);
+            QVERIFY(!d.CheckBox_zvE_automatisch->isChecked());
+            QVERIFY(d.Edit_zvE->isEnabled());
+            QCOMPARE(d.Edit_zvE->WertLesen(), std::round(zvE));
+            QVERIFY(!d.CheckBox_Soli->isChecked());
+            QVERIFY(d.CheckBox_KiSt->isChecked());
+            QVERIFY(d.ComboBox_Bundesland->isEnabled());
+            QCOMPARE(d.ComboBox_Bundesland->currentText(), QStringLiteral("Bremen"));
+        },
+        false);
+    // one earner: the second income is shown but locked
+    f.RadioButton_Einzelverdiener->setChecked(true);
+    imDialog(
+        u,
+        [](TEKDialog& d) {
+            QVERIFY(d.Edit_EK2->isVisible());
+            QVERIFY(!d.Edit_EK2->isEnabled());
+        },
+        false);
+}
+
+void TstEKDialog::manuellesZvEUndSpaetereLohnerhoehung()
+{
+    TUmfeld u;
+    THauptformular& f = u.f();
+    f.Edit_Einkommen1->WertSetzen(30000);
+    QCOMPARE(f.Daten.zvE, 25206.80);
+    imDialog(
+        u,
+        [](TEKDialog& d) {
+            QVERIFY(d.CheckBox_zvE_automatisch->isChecked());
+            QCOMPARE(d.Edit_zvE->text(), QStringLiteral("25207"));
+            d.CheckBox_zvE_automatisch->click();
+            QVERIFY(d.Edit_zvE->isEnabled());
+            d.Edit_zvE->selectAll();
+            QTest::keyClicks(d.Edit_zvE, QStringLiteral("20000"));
+        },
+        true);
+    QCOMPARE(f.Daten.DeltazvE, -5206.80);
+    QCOMPARE(f.Daten.zvE, 20000.0);
+    // a raise on the input page moves the typed income along with the estimate
+    f.Edit_Einkommen1->WertSetzen(35000);
+    TZulagenDaten probe = f.Daten;
+    const double neu = ZvESchaetzung(probe, 35000, 0);
+    QVERIFY(neu > 25206.80);
+    QCOMPARE(f.Daten.zvE, neu - 5206.80);
+}
+
+void TstEKDialog::okOhneAenderungMisstVomGerundetenZvE()
+{
+    TUmfeld u;
+    THauptformular& f = u.f();
+    f.Edit_Einkommen1->WertSetzen(30000);
+    f.Daten.DeltazvE = -100.25;
+    f.Vorgabeaenderung(nullptr);
+    QCOMPARE(f.Daten.zvE, 25106.55);
+    imDialog(
+        u,
+        [](TEKDialog& d) {
+            QVERIFY(!d.CheckBox_zvE_automatisch->isChecked());
+            QCOMPARE(d.Edit_zvE->text(), QStringLiteral("25107"));
+        },
+        true);
+    // the cents of the offset are gone: 25107 - 25206,80
+    QCOMPARE(f.Daten.DeltazvE, -99.80);
+    QCOMPARE(f.Daten.zvE, 25107.0);
+}
+
+void TstEKDialog::automatischSetztZurueck()
+{
+    TUmfeld u;
+    THauptformular& f = u.f();
+    f.Edit_Einkommen1->WertSetzen(30000);
+    f.Daten.DeltazvE = -5206.80;
+    f.Vorgabeaenderung(nullptr);
+    imDialog(
+        u,
+        [](TEKDialog& d) {
+            QCOMPARE(d.Edit_zvE->text(), QStringLiteral("20000"));
+            d.CheckBox_zvE_automatisch->click();
+            // ticked: the estimate shows at once and the field is locked
+            QCOMPARE(d.Edit_zvE->text(), QStringLiteral("25207"));
+            QVERIFY(!d.Edit_zvE->isEnabled());
+        },
+        true);
+    QCOMPARE(f.Daten.DeltazvE, 0.0);
+    QCOMPARE(f.Daten.zvE, 25206.80);
+}
+
+void TstEKDialog::kirchensteuerNachBundesland_data()
+{
+    QTest::addColumn<bool>("ankreuzen");
+    QTest::addColumn<QString>("land");
+    QTest::addColumn<int>("bundesland");
+    QTest::addColumn<double>("satz");
+    QTest::newRow("Bremen") << true << QStringLiteral("Bremen") << 4 << 0.09;
+    QTest::newRow("Bayern") << true << QStringLiteral("Bayern") << 1 << 0.08;
+    QTest::newRow("abgewählt") << false << QStringLiteral("Hessen") << -1 << 0.0;
+}
+
+void TstEKDialog::kirchensteuerNachBundesland()
+{
+    QFETCH(bool, ankreuzen);
+    QFETCH(QString, land);
+    TUmfeld u;
+    THauptformular& f = u.f();
+    f.Edit_Einkommen1->WertSetzen(30000);
+    f.Daten.Bundesland = 6; // Hessen, ticked
+    f.Daten.KiStSatz = 0.09;
+    imDialog(
+        u,
+        [&](TEKDialog& d) {
+            QVERIFY(d.CheckBox_KiSt->isChecked());
+            d.ComboBox_Bundesland->setCurrentText(land);
+            if (!ankreuzen) {
+                d.CheckBox_KiSt->click();
+                QVERIFY(!d.ComboBox_Bundesland->isEnabled());
+            }
+        },
+        true);
+    QTEST(f.Daten.Bundesland, "bundesland");
+    QTEST(f.Daten.KiStSatz, "satz");
+}
+
+void TstEKDialog::soliUndBayernWieDasStapelprogramm()
+{
+    TUmfeld u;
+    THauptformular& f = u.f();
+    f.Edit_Einkommen1->WertSetzen(30000);
+    const QString ohne = ohneBlanks(f.Edit_z);
+    const QJsonObject erwartetOhne = berechne(R"({"Einkommen1": 30000})");
+    QVERIFY2(!erwartetOhne.isEmpty(),
+             "fermalin-cli is built beside the program (target fermalin-cli)");
+    QCOMPARE(ohne, FormatN(erwartetOhne.value(QStringLiteral("Steuerersparnis")).toDouble(), 2) +
+                       QStringLiteral(" \u20AC"));
+    imDialog(
+        u,
+        [](TEKDialog& d) {
+            QVERIFY(!d.CheckBox_Soli->isChecked());
+            d.CheckBox_Soli->click();
+            d.CheckBox_KiSt->click();
+            QVERIFY(d.ComboBox_Bundesland->isEnabled());
+            QCOMPARE(d.focusWidget(), d.ComboBox_Bundesland);
+            d.ComboBox_Bundesland->setCurrentText(QStringLiteral("Bayern"));
+        },
+        true);
+    const QJsonObject erwartet =
+        berechne(R"({"Einkommen1": 30000, "Soli": 0.055, "Bundesland": 1})");
+    const double steuer = erwartet.value(QStringLiteral("Steuerersparnis")).toDouble();
+    QVERIFY(steuer > erwartetOhne.value(QStringLiteral("Steuerersparnis")).toDouble());
+    QCOMPARE(f.Daten.Steuerersparnis, steuer);
+    QCOMPARE(ohneBlanks(f.Edit_z), FormatN(steuer, 2) + QStringLiteral(" \u20AC"));
+    QCOMPARE(f.Daten.Foerderquote, erwartet.value(QStringLiteral("Foerderquote")).toDouble());
+}
+
+void TstEKDialog::abbrechenAendertNichts()
+{
+    TUmfeld u;
+    THauptformular& f = u.f();
+    f.Edit_Einkommen1->WertSetzen(30000);
+    f.Daten.EinkommenNR1 = 100;
+    f.Vorgabeaenderung(nullptr);
+    const TZulagenDaten vorher = f.Daten;
+    const QString ergebnis = f.Edit_z->text();
+    imDialog(
+        u,
+        [](TEKDialog& d) {
+            d.Edit_EK1->WertSetzen(45000);
+            d.Edit_EK1nr->WertSetzen(9000);
+            d.CheckBox_zvE_automatisch->click();
+            d.Edit_zvE->WertSetzen(10000);
+            d.CheckBox_Soli->click();
+            d.CheckBox_KiSt->click();
+            d.ComboBox_Bundesland->setCurrentIndex(3);
+        },
+        false);
+    QCOMPARE(f.Edit_Einkommen1->WertLesen(), 30000.0);
+    QCOMPARE(f.Daten.EinkommenNR1, vorher.EinkommenNR1);
+    QCOMPARE(f.Daten.DeltazvE, vorher.DeltazvE);
+    QCOMPARE(f.Daten.Soli, vorher.Soli);
+    QCOMPARE(f.Daten.Bundesland, vorher.Bundesland);
+    QCOMPARE(f.Daten.KiStSatz, vorher.KiStSatz);
+    QCOMPARE(f.Daten.zvE, vorher.zvE);
+    QCOMPARE(f.Edit_z->text(), ergebnis);
+    // Escape and the close box are no OK either
+    QTimer::singleShot(0, [&] {
+        u.d().Edit_EK1nr->WertSetzen(5555);
+        QTest::keyClick(u.d().Edit_EK1nr, Qt::Key_Escape);
+    });
+    f.Button_Details->click();
+    QCOMPARE(f.Daten.EinkommenNR1, vorher.EinkommenNR1);
+}
+
+void TstEKDialog::ledigPerson2VerborgenNR2BleibtOhneWirkung()
+{
+    TUmfeld u;
+    THauptformular& f = u.f();
+    f.Edit_Einkommen1->WertSetzen(30000);
+    f.Daten.EinkommenNR2 = 4000;
+    f.Vorgabeaenderung(nullptr);
+    QCOMPARE(f.Daten.zvE, 25206.80);
+    imDialog(
+        u,
+        [](TEKDialog& d) {
+            QVERIFY(!d.Label_Pers2->isVisible());
+            QVERIFY(!d.Edit_EK2->isVisible());
+            QVERIFY(!d.Edit_EK2nr->isVisible());
+            QCOMPARE(d.Edit_EK2nr->WertLesen(), 4000.0);
+            d.Edit_EK1nr->WertSetzen(1000);
+            QCOMPARE(d.Edit_zvE->text(), QStringLiteral("26207"));
+        },
+        true);
+    QCOMPARE(f.Daten.EinkommenNR2, 4000.0);
+    QCOMPARE(f.Daten.DeltazvE, 0.0);
+    QCOMPARE(f.Daten.zvE, 26206.80);
+    QVERIFY(!f.Label_EKnr1->isHidden());
+    QVERIFY(f.Label_EKnr2->isHidden());
+}
+
+void TstEKDialog::liveSchaetzung()
+{
+    TUmfeld u;
+    THauptformular& f = u.f();
+    f.RadioButton_verheiratet->setChecked(true);
+    f.RadioButton_Doppelverdiener->setChecked(true);
+    f.Edit_Einkommen1->WertSetzen(30000);
+    imDialog(
+        u,
+        [&](TEKDialog& d) {
+            d.Edit_EK2->setFocus();
+            d.Edit_EK2->selectAll();
+            QTest::keyClicks(d.Edit_EK2, QStringLiteral("20000"));
+            TZulagenDaten probe = f.Daten;
+            const double beide = std::round(ZvESchaetzung(probe, 30000, 20000));
+            QCOMPARE(d.Edit_zvE->WertLesen(), beide);
+            d.Edit_EK2nr->WertSetzen(500);
+            QCOMPARE(d.Edit_zvE->WertLesen(), beide + 500);
+            // unticked: the field keeps what the user typed
+            d.CheckBox_zvE_automatisch->click();
+            d.Edit_zvE->WertSetzen(40000);
+            d.Edit_EK1->WertSetzen(31000);
+            QCOMPARE(d.Edit_zvE->WertLesen(), 40000.0);
+        },
+        true);
+    // OK copied the wages to the input page
+    QCOMPARE(f.Edit_Einkommen1->WertLesen(), 31000.0);
+    QCOMPARE(f.Edit_Einkommen2->WertLesen(), 20000.0);
+    QCOMPARE(f.Daten.EinkommenNR2, 500.0);
+    QCOMPARE(f.Daten.zvE, 40000.0);
+}
+
+void TstEKDialog::einmalAngelegtUndWiederverwendet()
+{
+    TUmfeld u;
+    THauptformular& f = u.f();
+    TEKDialog* dialog = f.EKDialog;
+    imDialog(
+        u, [](TEKDialog& d) { d.CheckBox_Soli->click(); }, false);
+    imDialog(
+        u,
+        [&](TEKDialog& d) {
+            QCOMPARE(&d, dialog);
+            // every opening overwrites the fields from the record
+            QVERIFY(!d.CheckBox_Soli->isChecked());
+        },
+        false);
+    QCOMPARE(f.EKDialog, dialog);
+}
+
+QTEST_MAIN(TstEKDialog)
+#include "tst_ekdialog.moc"
