@@ -35,21 +35,11 @@ QByteArray AngebotZeile(QByteArrayView zeile, bool& fehler, qint64 nummer, int p
     if (l.fehlerhaft())
         return fehlerObjekt(l.fehler());
 
-    try {
-        BerechneHaushalt(d);
-    } catch (const EVorsorgeFehler& e) {
-        l.melde(QString::fromUtf8(e.what()));
+    if (!HaushaltBerechnen(d, l))
         return fehlerObjekt(l.fehler());
-    }
 
     // The offer page's split before any click: offer mode, the stored slider.
-    TAufteilungsVorgabe v;
-    v.Familienstand = FamilienstandVon(d);
-    v.MinBeitrag = d.MinBeitrag;
-    v.TarMindBtr = d.TarMindBtr;
-    v.Position = h.Verteilung;
-    v.fuerAngebot = true;
-    const TAufteilung a = EigenbeitragAufteilen(d, v);
+    const TAufteilung a = EigenbeitragAufteilen(d, AufteilungsVorgabeFuer(d, h.Verteilung, true));
     d.Eigenbeitrag1 = a.Eigenbeitrag1;
     d.Eigenbeitrag2 = a.Eigenbeitrag2;
 

@@ -64,10 +64,7 @@ std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer,
         fehler = l.fehler();
         return std::nullopt;
     }
-    try {
-        BerechneHaushalt(e.Daten);
-    } catch (const EVorsorgeFehler& x) {
-        l.melde(QString::fromUtf8(x.what()));
+    if (!HaushaltBerechnen(e.Daten, l)) {
         fehler = l.fehler();
         return std::nullopt;
     }

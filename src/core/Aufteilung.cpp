@@ -349,4 +349,17 @@ TAufteilung EigenbeitragAufteilen(const TZulagenDaten& d, const TAufteilungsVorg
     return fuerLedige(e, t1);
 }
 
+TAufteilungsVorgabe AufteilungsVorgabeFuer(const TZulagenDaten& d, int position, bool fuerAngebot,
+                                           int positionMax)
+{
+    TAufteilungsVorgabe v;
+    v.Familienstand = FamilienstandVon(d);
+    v.MinBeitrag = d.MinBeitrag;
+    v.TarMindBtr = d.TarMindBtr;
+    v.Position = position;
+    v.PositionMax = positionMax;
+    v.fuerAngebot = fuerAngebot;
+    return v;
+}
+
 } // namespace Fermalin

@@ -41,4 +41,9 @@ struct TAufteilung
 // Reads Eigenbeitrag, Einkommen1/2 and the full allowances of a computed record.
 TAufteilung EigenbeitragAufteilen(const TZulagenDaten& d, const TAufteilungsVorgabe& v);
 
+// The split's settings as the record's own switches give them, with the
+// distribution slider at position (0..positionMax).
+TAufteilungsVorgabe AufteilungsVorgabeFuer(const TZulagenDaten& d, int position, bool fuerAngebot,
+                                           int positionMax = 50);
+
 } // namespace Fermalin

@@ -376,14 +376,8 @@ void hinweiseSchreiben(QStringList& z, const TZulagenDaten& d)
 
 void BerichtAufteilen(TZulagenDaten& d, int verteilung, int verteilungMax)
 {
-    TAufteilungsVorgabe v;
-    v.Familienstand = FamilienstandVon(d);
-    v.MinBeitrag = d.MinBeitrag;
-    v.TarMindBtr = d.TarMindBtr;
-    v.Position = verteilung;
-    v.PositionMax = verteilungMax;
-    v.fuerAngebot = false;
-    const TAufteilung a = EigenbeitragAufteilen(d, v);
+    const TAufteilung a =
+        EigenbeitragAufteilen(d, AufteilungsVorgabeFuer(d, verteilung, false, verteilungMax));
     d.Eigenbeitrag1 = a.Eigenbeitrag1;
     d.Eigenbeitrag2 = a.Eigenbeitrag2;
     d.Eigenbeitrag = a.Eigenbeitrag;

@@ -26,13 +26,8 @@ namespace {
 void aufteilungSchreiben(TJsonSchreiber& w, const TZulagenDaten& d, bool fuerAngebot,
                          int verteilung)
 {
-    TAufteilungsVorgabe v;
-    v.Familienstand = FamilienstandVon(d);
-    v.MinBeitrag = d.MinBeitrag;
-    v.TarMindBtr = d.TarMindBtr;
-    v.Position = verteilung;
-    v.fuerAngebot = fuerAngebot;
-    const TAufteilung a = EigenbeitragAufteilen(d, v);
+    const TAufteilung a =
+        EigenbeitragAufteilen(d, AufteilungsVorgabeFuer(d, verteilung, fuerAngebot));
     w.zahl("Eigenbeitrag1", a.Eigenbeitrag1);
     w.zahl("Eigenbeitrag2", a.Eigenbeitrag2);
     w.zahl("Eigenbeitrag", a.Eigenbeitrag);
@@ -62,12 +57,8 @@ QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
     if (l.fehlerhaft())
         return fehlerObjekt(l.fehler());
 
-    try {
-        BerechneHaushalt(d);
-    } catch (const EVorsorgeFehler& e) {
-        l.melde(QString::fromUtf8(e.what()));
+    if (!HaushaltBerechnen(d, l))
         return fehlerObjekt(l.fehler());
-    }
 
     QByteArray aus;
     aus.reserve(1600);

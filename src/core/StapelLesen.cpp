@@ -1,5 +1,6 @@
 #include "StapelLesen.h"
 
+#include "EkSteuer.h"
 #include "FoerderParameter.h"
 #include "Zulagen.h"
 
@@ -173,6 +174,16 @@ THaushaltEingabe HaushaltLesen(const QJsonObject& o, TLeser& l, const QList<QLat
     d.KiStSatz = KiStSatzFuer(d.Bundesland);
     h.Verteilung = l.ganz(QStringLiteral("Verteilung"), 0, 0, 50);
     return h;
+}
+
+bool HaushaltBerechnen(TZulagenDaten& d, TLeser& l)
+{
+    try {
+        BerechneHaushalt(d);
+    } catch (const EVorsorgeFehler& e) {
+        l.melde(QString::fromUtf8(e.what()));
+    }
+    return !l.fehlerhaft();
 }
 
 } // namespace Fermalin

@@ -277,19 +277,10 @@ bool THauptformular::Button_AngebotClick(QObject* sender)
     // just before the click goes over as edited; the amounts are those of the
     // last split.
     TZulagenDaten d = Daten;
-    d.Verheiratet = RadioButton_verheiratet->isChecked();
-    d.Doppelverdiener = RadioButton_Doppelverdiener->isChecked();
-    d.Einkommen1 = Edit_Einkommen1->WertLesen();
-    d.Einkommen2 = Edit_Einkommen2->WertLesen();
-    d.Kinderzahl = SpinEdit_Kinderzahl->value();
-    for (int i = 0; i < MaxKinder; ++i) {
-        const auto k = static_cast<size_t>(i);
-        d.KindGebJahr[k] = static_cast<int>(rundeGerade(FloatEdit_Kind[i]->WertLesen()));
-        d.KindPerson[k] = RadioButton_1p[i]->isChecked() ? 1 : 2;
-    }
-    d.MinBeitrag = CheckBox_minBeitrag->isChecked();
-    d.BeitragsPosition = TrackBar_gesB1->value();
-    d.BeitragsMax = TrackBar_gesB1->maximum();
+    EingabenLesen(d);
+    // In the file a child counts for person 1 exactly when "1. Person" is selected.
+    for (int i = 0; i < MaxKinder; ++i)
+        d.KindPerson[static_cast<size_t>(i)] = RadioButton_1p[i]->isChecked() ? 1 : 2;
     const TKlassik klassik = person == 2
                                  ? KlassikAus(RadioButton_konservativ2, RadioButton_wachstum2)
                                  : KlassikAus(RadioButton_konservativ1, RadioButton_wachstum1);

@@ -227,6 +227,8 @@ private:
     void DruckgruppeAnlegen();
     void SignaleVerbinden();
     void EingabenUebernehmen();
+    // The inputs of the pages' controls into a record.
+    void EingabenLesen(TZulagenDaten& d) const;
 
     TProgrammUmgebung m_umgebung;
     std::unique_ptr<TStrecker> m_strecker;

@@ -308,7 +308,11 @@ void THauptformular::EKAngabenUebernehmen(const TEKAngaben& a)
 
 void THauptformular::EingabenUebernehmen()
 {
-    TZulagenDaten& d = Daten;
+    EingabenLesen(Daten);
+}
+
+void THauptformular::EingabenLesen(TZulagenDaten& d) const
+{
     d.Verheiratet = RadioButton_verheiratet->isChecked();
     d.Doppelverdiener = RadioButton_Doppelverdiener->isChecked();
     d.Einkommen1 = Edit_Einkommen1->WertLesen();
