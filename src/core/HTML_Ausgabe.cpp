@@ -40,7 +40,7 @@ QString randRegel(const QString& name)
     return regel + QStringLiteral(" }");
 }
 
-QString stilregeln()
+QString stilregelnBauen()
 {
     QStringList r;
     const QString schrift = QStringLiteral("font-family:Verdana,sans-serif;");
@@ -96,6 +96,13 @@ QString stilregeln()
     r << QStringLiteral("@media print  {.nur_Screen {display:none}} @media screen "
                         "{.nur_Druck {display:none}}");
     return r.join(CRLF) + CRLF;
+}
+
+// The same for every report: built once, not on every keystroke.
+const QString& stilregeln()
+{
+    static const QString regeln = stilregelnBauen();
+    return regeln;
 }
 
 // The hidden parts of the JavaScript string: backslashes doubled.

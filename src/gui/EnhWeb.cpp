@@ -20,6 +20,8 @@ TBerichtAnsicht::TBerichtAnsicht(QWidget* parent) : QWidget(parent)
 
 void TBerichtAnsicht::setDocument(QTextDocument* dokument)
 {
+    m_ungelesen = false;
+    m_html.clear();
     if (dokument == m_dokument)
         return;
     delete m_dokument;
@@ -29,9 +31,29 @@ void TBerichtAnsicht::setDocument(QTextDocument* dokument)
     update();
 }
 
+void TBerichtAnsicht::setHtml(const QString& html)
+{
+    delete m_dokument;
+    m_dokument = nullptr;
+    m_html = html;
+    m_ungelesen = true;
+    update();
+}
+
+QTextDocument* TBerichtAnsicht::document() const
+{
+    if (m_ungelesen) {
+        m_ungelesen = false;
+        m_dokument = new TBerichtDokument(FuerMedium(m_html, TMedium::Bildschirm),
+                                          TMedium::Bildschirm, BilderImDokument(m_html));
+        m_dokument->setParent(const_cast<TBerichtAnsicht*>(this));
+    }
+    return m_dokument;
+}
+
 void TBerichtAnsicht::paintEvent(QPaintEvent* event)
 {
-    if (!m_dokument)
+    if (!document())
         return;
     QPainter p(this);
     m_dokument->setTextWidth(width());
@@ -51,8 +73,7 @@ void TWebBrowserWrapper::Zeigen(const QString& html)
     m_html = html;
     if (!m_browser)
         return;
-    m_browser->setDocument(new TBerichtDokument(FuerMedium(html, TMedium::Bildschirm),
-                                                TMedium::Bildschirm, BilderImDokument(html)));
+    m_browser->setHtml(html);
 }
 
 bool TWebBrowserWrapper::NavigateAndWait(const QString& url)

@@ -14,22 +14,27 @@ namespace Fermalin {
 
 class TDruckvorschau;
 
-// The view the report is loaded into. It lays the document out only when it
-// paints: hidden beneath the pages, it never does, and a keystroke pays for
-// the document alone.
+// The view the report is loaded into. It reads the HTML into a document only
+// when the document is asked for or painted: hidden beneath the pages, the
+// view never paints, so a keystroke pays for the report's text alone.
 class TBerichtAnsicht : public QWidget
 {
 public:
     explicit TBerichtAnsicht(QWidget* parent = nullptr);
-    QTextDocument* document() const { return m_dokument; }
+    // The document of the last text set, read on first use.
+    QTextDocument* document() const;
     // Takes the document over; the previous one is gone, with no way back.
     void setDocument(QTextDocument* dokument);
+    // Replaces the document by this report text, read when first needed.
+    void setHtml(const QString& html);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QTextDocument* m_dokument = nullptr;
+    mutable QTextDocument* m_dokument = nullptr;
+    QString m_html;
+    mutable bool m_ungelesen = false;
 };
 
 class TWebBrowserWrapper : public QObject

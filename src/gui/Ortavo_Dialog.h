@@ -91,6 +91,7 @@ public:
     // chart page (Ortavo_Grafik.cpp) and report (Ortavo_Bericht.cpp)
     void BerichtErstellen();
     void GrafikZeichnen();
+    void GrafikZeichnenWennSichtbar();
 
     // offer page (Ortavo_Angebot.cpp)
     void EigenbeitragAufteilen(bool fuerAngebot);

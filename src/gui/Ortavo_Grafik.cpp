@@ -96,13 +96,22 @@ void THauptformular::TrackBar_gesB2Change()
     }
     // An unchanged position fires nothing, so the two sliders cannot chase each other.
     TrackBar_gesB1->setValue(TrackBar_gesB2->value());
-    GrafikZeichnen();
+    GrafikZeichnenWennSichtbar();
 }
 
 void THauptformular::SpinEdit_Kinderzahl2Change()
 {
     SpinEdit_Kinderzahl->setValue(SpinEdit_Kinderzahl2->value());
-    GrafikZeichnen();
+    GrafikZeichnenWennSichtbar();
+}
+
+void THauptformular::GrafikZeichnenWennSichtbar()
+{
+    // The input page moves this slider on nearly every keystroke. A hidden chart
+    // is drawn when its page is entered, and the report draws the picture it
+    // needs itself, so drawing here would only cost the keystroke its speed.
+    if (PageControl->currentWidget() == TabSheet_Grafik)
+        GrafikZeichnen();
 }
 
 } // namespace Fermalin

@@ -113,6 +113,7 @@ private slots:
     void radienAusDerBreite();
     void bildBleibtBeimVergroessern();
     void bildNichtSchreibbar();
+    void verborgeneGrafikKostetKeinenTastendruck();
 
 private:
     QStringList m_fehler;
@@ -322,6 +323,24 @@ void TstGrafikseite::bildNichtSchreibbar()
     QCOMPARE(QDir(p.temp.path()).entryList(QDir::Files), QStringList());
     QVERIFY(m_fehler.isEmpty());
     QCOMPARE(wert(*f, u"Eigenbeitrag:"_s), f->Daten.Eigenbeitrag);
+}
+
+// Typing on the input page moves the chart's slider too; the hidden chart is not
+// drawn for it, and the report that shows the chart still gets its picture.
+void TstGrafikseite::verborgeneGrafikKostetKeinenTastendruck()
+{
+    TProgramm p;
+    auto f = p.fenster();
+    QFile::remove(p.grafik());
+    const int vorher = f->TrackBar_gesB2->value();
+    f->Edit_Einkommen1->WertSetzen(45000);
+    QVERIFY(f->TrackBar_gesB2->value() != vorher);
+    QVERIFY(!QFile::exists(p.grafik()));
+
+    f->CheckBox_MitGrafik->setChecked(true);
+    QVERIFY(QFile::exists(p.grafik()));
+    QCOMPARE(bmpKopf(p.grafik()).breite, 539u);
+    f->BeendenBestaetigt = true;
 }
 
 QTEST_MAIN(TstGrafikseite)
