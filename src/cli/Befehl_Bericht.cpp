@@ -19,7 +19,6 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include <cmath>
 #include <cstdio>
 
 namespace Fermalin {
@@ -97,9 +96,7 @@ QByteArray BerichtZeile(QByteArrayView zeile, bool& fehlerhaft, qint64 nummer)
 bool TortenBildSchreiben(const TZulagenDaten& d, const QString& pfad)
 {
     const QSize chart(619, 329);
-    const QSize ziel(static_cast<int>(std::nearbyint(0.87 * chart.width())),
-                     static_cast<int>(std::nearbyint(0.87 * chart.height())));
-    return GrafikBildSchreiben(pfad, TortenBild(TortenStuecke(d), chart), ziel);
+    return GrafikBildSchreiben(pfad, TortenBild(TortenStuecke(d), chart), GrafikBildGroesse(chart));
 }
 
 int BerichtPdf(const QStringList& dateien, const QString& pdf, QIODevice& aus)
@@ -109,19 +106,12 @@ int BerichtPdf(const QStringList& dateien, const QString& pdf, QIODevice& aus)
         return 2;
     }
     QFile ein;
-    const bool offen = dateien.size() == 1
-                           ? (ein.setFileName(dateien.first()), ein.open(QIODevice::ReadOnly))
-                           : ein.open(stdin, QIODevice::ReadOnly);
-    if (!offen) {
-        std::fprintf(stderr, "Die Datei \"%s\" kann nicht gelesen werden: %s\n",
-                     qPrintable(dateien.value(0)), qPrintable(ein.errorString()));
+    if (!EingabeOeffnen(dateien, ein))
         return 2;
-    }
     QByteArray zeile;
     qint64 nummer = 0, zeilennummer = 0;
     int gefunden = 0;
-    while (!ein.atEnd()) {
-        const QByteArray z = ein.readLine();
+    for (QByteArray z; !(z = ein.readLine()).isEmpty();) {
         ++nummer;
         if (LeereZeile(z))
             continue;

@@ -4,6 +4,7 @@
 
 #include "Stapel.h"
 
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,10 @@ struct TBefehl
     // The command's section of --help, after the general one; may be null.
     QString (*hilfe)() = nullptr;
 };
+
+// Opens the file named in dateien (the first), or the standard input when there
+// is none; a German message on the error channel when it cannot be read.
+bool EingabeOeffnen(const QStringList& dateien, QFile& ein);
 
 // Runs zeile over the lines of the file named in dateien (at most one), or of the
 // standard input when there is none; exit status 2 for a bad call.

@@ -11,6 +11,18 @@
 
 namespace Fermalin {
 
+bool EingabeOeffnen(const QStringList& dateien, QFile& ein)
+{
+    const bool offen = dateien.size() == 1
+                           ? (ein.setFileName(dateien.first()), ein.open(QIODevice::ReadOnly))
+                           // by descriptor: the stdio route would end a line at a NUL byte
+                           : ein.open(STDIN_FILENO, QIODevice::ReadOnly);
+    if (!offen)
+        std::fprintf(stderr, "Die Datei \"%s\" kann nicht gelesen werden: %s\n",
+                     qPrintable(dateien.value(0)), qPrintable(ein.errorString()));
+    return offen;
+}
+
 int ZeilenLaufen(const QStringList& dateien, const TZeilenFunktion& zeile, QIODevice& aus)
 {
     if (dateien.size() > 1) {
@@ -18,15 +30,8 @@ int ZeilenLaufen(const QStringList& dateien, const TZeilenFunktion& zeile, QIODe
         return 2;
     }
     QFile ein;
-    const bool offen = dateien.size() == 1
-                           ? (ein.setFileName(dateien.first()), ein.open(QIODevice::ReadOnly))
-                           // by descriptor: the stdio route would end a line at a NUL byte
-                           : ein.open(STDIN_FILENO, QIODevice::ReadOnly);
-    if (!offen) {
-        std::fprintf(stderr, "Die Datei \"%s\" kann nicht gelesen werden: %s\n",
-                     qPrintable(dateien.value(0)), qPrintable(ein.errorString()));
+    if (!EingabeOeffnen(dateien, ein))
         return 2;
-    }
     return StapelLaufen(zeile, ein, aus);
 }
 

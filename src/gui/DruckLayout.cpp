@@ -1,11 +1,14 @@
 #include "DruckLayout.h"
 
+#include "DateiErsetzen.h"
+
 #include "Bauteile.h"
 #include "ColorButton.h"
 #include "ColorMsg.h"
 #include "Firmenlogo.h"
 #include "Schrift.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,7 +17,6 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace Fermalin {
 
@@ -60,10 +62,11 @@ bool LogoSchreiben(const QString& bildPfad, const QString& logoPfad)
     if (ziel != weiss.size())
         weiss = weiss.scaled(ziel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage bitmap = weiss.convertToFormat(QImage::Format_RGB888);
-    QSaveFile datei(logoPfad);
-    if (!datei.open(QIODevice::WriteOnly) || !bitmap.save(&datei, "BMP"))
+    QByteArray bmp;
+    QBuffer puffer(&bmp);
+    if (!puffer.open(QIODevice::WriteOnly) || !bitmap.save(&puffer, "BMP"))
         return false;
-    return datei.commit();
+    return DateiErsetzen(logoPfad, bmp, false);
 }
 
 TFrameDruckLayout::TFrameDruckLayout(const QString& logoDatei, const QString& logoSicherung,

@@ -20,8 +20,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <exception>
-
 namespace Fermalin {
 
 void THauptformular::BerichtAnlegen()
@@ -48,13 +46,8 @@ void THauptformular::BerichtErstellen()
         return;
     TBerichtOptionen o;
     o.MitGrafik = CheckBox_MitGrafik->isChecked();
-    if (o.MitGrafik) {
-        try {
-            GrafikZeichnen();
-        } catch (const std::exception&) {
-            // the report is built all the same; it names whatever file is there
-        }
-    }
+    if (o.MitGrafik)
+        GrafikZeichnen(); // a picture that cannot be written leaves the last one
     BerichtAufteilen(Daten, TrackBar_Verteilung->value(), TrackBar_Verteilung->maximum());
     o.Beratungsprotokoll = CheckBox_Beratungsprotokol->isChecked();
     o.Kundenname = Edit_Druck_Name->text();

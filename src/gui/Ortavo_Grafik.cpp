@@ -81,10 +81,9 @@ void THauptformular::GrafikZeichnen()
     // The report's picture: the chart as it is on screen, stretched to 87 % of
     // its size at creation, so the report looks the same at any window size. A
     // picture that cannot be written leaves the last one in place.
-    const QSize ziel(rundeGeradeInt(0.87 * ChartStartBreite),
-                     rundeGeradeInt(0.87 * ChartStartHoehe));
-    GrafikBildSchreiben(
-        GrafikDatei, TortenBild(Chart1->Stuecke(), Chart1->size(), Chart1->Schriftfaktor()), ziel);
+    GrafikBildSchreiben(GrafikDatei,
+                        TortenBild(Chart1->Stuecke(), Chart1->size(), Chart1->Schriftfaktor()),
+                        GrafikBildGroesse(QSize(ChartStartBreite, ChartStartHoehe)));
 }
 
 void THauptformular::TrackBar_gesB2Change()

@@ -1,5 +1,7 @@
 #include "Torte.h"
 
+#include "MathUnit.h"
+
 #include <QBrush>
 #include <QBuffer>
 #include <QColor>
@@ -432,6 +434,12 @@ QImage BitmapSkalieren(const QImage& quelle, const QRect& rechteck)
     QPainter maler(&ziel);
     maler.drawImage(rechteck.topLeft(), gestreckt);
     return ziel;
+}
+
+QSize GrafikBildGroesse(const QSize& chartStartgroesse)
+{
+    return QSize(rundeGeradeInt(0.87 * chartStartgroesse.width()),
+                 rundeGeradeInt(0.87 * chartStartgroesse.height()));
 }
 
 bool GrafikBildSchreiben(const QString& pfad, const QImage& bild, const QSize& ziel)

@@ -51,6 +51,10 @@ QImage TortenBild(const QList<TTortenStueck>& stuecke, const QSize& groesse,
 // stretched with area averaging, placed at the rectangle's top left.
 QImage BitmapSkalieren(const QImage& quelle, const QRect& rechteck);
 
+// The report's picture of a chart of this size at creation: 87 % of it,
+// halves to even, whatever size the chart has now.
+QSize GrafikBildGroesse(const QSize& chartStartgroesse);
+
 // Writes the picture stretched to `ziel` as a 24-bit BMP file. The file is
 // replaced in one step: a reader sees the old picture or the new one, never a
 // part. False when the file cannot be written; an existing file then stays.
