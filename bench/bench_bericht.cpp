@@ -7,6 +7,7 @@
 #include "EnhWeb.h"
 #include "HTML_Ausgabe.h"
 #include "Haushalte.h"
+#include "Haushaltsrechnung.h"
 #include "Torte.h"
 #include "Tortenstuecke.h"
 #include "Zulagen.h"
@@ -41,10 +42,11 @@ std::vector<TZulagenDaten> haushalte()
     return v;
 }
 
-QString berichtBauen(TZulagenDaten d, const TBerichtOptionen& o, QStringList& zeilen)
+QString berichtBauen(const TZulagenDaten& d, const TBerichtOptionen& o, QStringList& zeilen)
 {
-    BerichtAufteilen(d, 10);
-    BerichtSchreiben(zeilen, d, o);
+    TEingaben e = EingabenAus(d, 10);
+    e.Druck = o;
+    zeilen = BerichtZeilen(e, d);
     return BerichtText(zeilen);
 }
 

@@ -104,18 +104,6 @@ i128 tarifAufArgument(const TTarif& t, i128 x)
 
 } // namespace
 
-const char* TabellenText(TTabelle t)
-{
-    switch (t) {
-    case TabelleUnbekannt:
-        return "unbekannt";
-    case Grundtabelle:
-        return "Grundtabelle";
-    default:
-        return "Splittingtabelle";
-    }
-}
-
 double Einkommensteuer(int jahr, TTabelle tabelle, double zvE)
 {
     if (tabelle == TabelleUnbekannt || jahr < 2001)

@@ -16,7 +16,6 @@ using TTabelle = unsigned char;
 constexpr TTabelle TabelleUnbekannt = 0;
 constexpr TTabelle Grundtabelle = 1;
 constexpr TTabelle Splittingtabelle = 2;
-const char* TabellenText(TTabelle t);
 
 // Income tax in euros (whole euros, 2001 not rounded after the DM conversion);
 // -1 for table 0 or a year before 2001. Years after 2010 use the 2010 tariff.

@@ -2,8 +2,7 @@
 // as the offer page would write it, without the window.
 #include "Befehle.h"
 
-#include "Aufteilung.h"
-#include "EkSteuer.h"
+#include "Haushaltsrechnung.h"
 #include "StapelLesen.h"
 #include "Uebergabedatei.h"
 #include "Zulagen.h"
@@ -27,7 +26,7 @@ QByteArray AngebotZeile(QByteArrayView zeile, bool& fehler, qint64 nummer, int p
         HaushaltLesen(*obj, l, {QLatin1String("Klassik1"), QLatin1String("Klassik2")});
     const int klassik1 = l.ganz(QStringLiteral("Klassik1"), 0, 0, 2);
     const int klassik2 = l.ganz(QStringLiteral("Klassik2"), 0, 0, 2);
-    TZulagenDaten& d = h.Daten;
+    const TZulagenDaten& d = h.Daten;
     // The second "Erfassung" button is disabled for a single person.
     if (person == 2 && !d.Verheiratet)
         l.melde(QStringLiteral("\"--person 2\" gibt es nur für Verheiratete (\"Verheiratet\": "
@@ -35,17 +34,17 @@ QByteArray AngebotZeile(QByteArrayView zeile, bool& fehler, qint64 nummer, int p
     if (l.fehlerhaft())
         return fehlerObjekt(l.fehler());
 
-    if (!HaushaltBerechnen(d, l))
+    // The offer page's file before any click: offer mode, the stored slider.
+    TEingaben e = EingabenAus(d, h.Verteilung);
+    e.Klassik1 = static_cast<TKlassik>(klassik1);
+    e.Klassik2 = static_cast<TKlassik>(klassik2);
+    const TRechnung r = Rechnen(e, Teil_Uebergabe);
+    if (!r.Ablehnung.isEmpty()) {
+        l.melde(r.Ablehnung);
         return fehlerObjekt(l.fehler());
-
-    // The offer page's split before any click: offer mode, the stored slider.
-    const TAufteilung a = EigenbeitragAufteilen(d, AufteilungsVorgabeFuer(d, h.Verteilung, true));
-    d.Eigenbeitrag1 = a.Eigenbeitrag1;
-    d.Eigenbeitrag2 = a.Eigenbeitrag2;
-
-    const auto klassik = static_cast<TKlassik>(person == 2 ? klassik2 : klassik1);
+    }
     QString text;
-    for (const QString& z : UebergabeZeilen(d, person, klassik))
+    for (const QString& z : r.Uebergabe[person == 2 ? 1 : 0])
         text += z + QStringLiteral("\r\n");
     QByteArray aus;
     aus.reserve(text.size() + 32);

@@ -5,8 +5,8 @@
 
 #include "Bericht.h"
 #include "Berichtsatz.h"
-#include "EkSteuer.h"
 #include "HTML_Ausgabe.h"
+#include "Haushaltsrechnung.h"
 #include "StapelLesen.h"
 #include "Startregeln.h"
 #include "Torte.h"
@@ -33,59 +33,57 @@ const QList<QLatin1String>& BerichtSchluessel()
     return s;
 }
 
-struct TBerichtEingabe
-{
-    TZulagenDaten Daten;
-    TBerichtOptionen Optionen;
-    int Verteilung = 0;
-};
-
-// Reads and computes one line; the message of a refused line in fehler.
-std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer, QString& fehler)
+// Reads one line; the message of a refused line in fehler.
+std::optional<TEingaben> BerichtLesen(QByteArrayView zeile, qint64 nummer, QString& fehler)
 {
     const std::optional<QJsonObject> obj = leseObjekt(zeile, fehler, nummer);
     if (!obj)
         return std::nullopt;
     TLeser l(*obj, nummer);
     const THaushaltEingabe h = HaushaltLesen(*obj, l, BerichtSchluessel());
-    TBerichtEingabe e;
-    e.Daten = h.Daten;
-    e.Verteilung = h.Verteilung;
-    e.Optionen.Beratungsprotokoll = l.bool_(QStringLiteral("Beratungsprotokoll"), false);
+    TEingaben e = EingabenAus(h.Daten, h.Verteilung);
+    TBerichtOptionen& o = e.Druck;
+    o.Beratungsprotokoll = l.bool_(QStringLiteral("Beratungsprotokoll"), false);
     const QJsonValue name = l.wert(QStringLiteral("Kundenname"));
     if (name.isString())
-        e.Optionen.Kundenname = name.toString();
+        o.Kundenname = name.toString();
     else if (!name.isUndefined())
         l.melde(QStringLiteral("\"Kundenname\" muss eine Zeichenkette sein."));
-    e.Optionen.MitGrafik = l.bool_(QStringLiteral("MitGrafik"), false);
-    e.Optionen.Firmenlogo = l.bool_(QStringLiteral("Firmenlogo"), false);
+    o.MitGrafik = l.bool_(QStringLiteral("MitGrafik"), false);
+    o.Firmenlogo = l.bool_(QStringLiteral("Firmenlogo"), false);
     if (l.fehlerhaft()) {
         fehler = l.fehler();
         return std::nullopt;
     }
-    if (!HaushaltBerechnen(e.Daten, l)) {
-        fehler = l.fehler();
-        return std::nullopt;
-    }
     // The picture and the logo as the window names them.
-    e.Optionen.GrafikDatei = GrafikDateiPfad(QProcessEnvironment::systemEnvironment());
-    e.Optionen.LogoDatei = LogoDatei(QCoreApplication::applicationFilePath());
+    o.GrafikDatei = GrafikDateiPfad(QProcessEnvironment::systemEnvironment());
+    o.LogoDatei = LogoDatei(QCoreApplication::applicationFilePath());
     return e;
+}
+
+// The report of a line read; nothing when the estimate refuses the household.
+std::optional<TRechnung> BerichtRechnen(const TEingaben& e, qint64 nummer, QString& fehler)
+{
+    TRechnung r = Rechnen(e, Teil_Bericht | Teil_Torte);
+    if (r.Ablehnung.isEmpty())
+        return r;
+    fehler = nummer > 0 ? QStringLiteral("Zeile %1: %2").arg(nummer).arg(r.Ablehnung) : r.Ablehnung;
+    return std::nullopt;
 }
 
 QByteArray BerichtZeile(QByteArrayView zeile, bool& fehlerhaft, qint64 nummer)
 {
     fehlerhaft = true;
     QString fehler;
-    std::optional<TBerichtEingabe> e = BerichtLesen(zeile, nummer, fehler);
+    const std::optional<TEingaben> e = BerichtLesen(zeile, nummer, fehler);
     if (!e)
         return fehlerObjekt(fehler);
-    BerichtAufteilen(e->Daten, e->Verteilung);
-    QStringList zeilen;
-    BerichtSchreiben(zeilen, e->Daten, e->Optionen);
+    const std::optional<TRechnung> r = BerichtRechnen(*e, nummer, fehler);
+    if (!r)
+        return fehlerObjekt(fehler);
     QByteArray aus;
     TJsonSchreiber o(aus);
-    o.text("Bericht", BerichtText(zeilen));
+    o.text("Bericht", BerichtText(r->Bericht));
     o.schliessen();
     fehlerhaft = false;
     return aus;
@@ -93,10 +91,10 @@ QByteArray BerichtZeile(QByteArrayView zeile, bool& fehlerhaft, qint64 nummer)
 
 // The chart picture as the chart page writes it: the pie at the chart's
 // design size, stored at 87 % of it.
-bool TortenBildSchreiben(const TZulagenDaten& d, const QString& pfad)
+bool TortenBildSchreiben(const QList<TTortenStueck>& stuecke, const QString& pfad)
 {
     const QSize chart(619, 329);
-    return GrafikBildSchreiben(pfad, TortenBild(TortenStuecke(d), chart), GrafikBildGroesse(chart));
+    return GrafikBildSchreiben(pfad, TortenBild(stuecke, chart), GrafikBildGroesse(chart));
 }
 
 int BerichtPdf(const QStringList& dateien, const QString& pdf, QIODevice& aus)
@@ -125,21 +123,23 @@ int BerichtPdf(const QStringList& dateien, const QString& pdf, QIODevice& aus)
         return 2;
     }
     QString fehler;
-    std::optional<TBerichtEingabe> e = BerichtLesen(zeile, zeilennummer, fehler);
+    std::optional<TEingaben> e = BerichtLesen(zeile, zeilennummer, fehler);
     if (!e) {
         aus.write(fehlerObjekt(fehler) + '\n');
         return 1;
     }
     // The chart picture lives only while the PDF is written.
     QTemporaryDir tmp;
-    if (e->Optionen.MitGrafik) {
-        e->Optionen.GrafikDatei = tmp.filePath(QStringLiteral("G_Ortavo.Bmp"));
-        TortenBildSchreiben(e->Daten, e->Optionen.GrafikDatei); // a failure leaves no picture
+    if (e->Druck.MitGrafik)
+        e->Druck.GrafikDatei = tmp.filePath(QStringLiteral("G_Ortavo.Bmp"));
+    const std::optional<TRechnung> r = BerichtRechnen(*e, zeilennummer, fehler);
+    if (!r) {
+        aus.write(fehlerObjekt(fehler) + '\n');
+        return 1;
     }
-    BerichtAufteilen(e->Daten, e->Verteilung);
-    QStringList zeilen;
-    BerichtSchreiben(zeilen, e->Daten, e->Optionen);
-    const TBerichtSeiten seiten(BerichtText(zeilen));
+    if (e->Druck.MitGrafik) // a failure leaves no picture
+        TortenBildSchreiben(r->Torte, e->Druck.GrafikDatei);
+    const TBerichtSeiten seiten(BerichtText(r->Bericht));
     if (!PdfSchreiben(seiten, pdf, &fehler)) {
         aus.write(fehlerObjekt(fehler) + '\n');
         return 1;

@@ -18,13 +18,12 @@ struct TBerichtOptionen
     QString GrafikDatei;             // the chart picture the document names
     bool Firmenlogo = false;         // LayoutDaten.Firmenlogo
     QString LogoDatei;               // LogoDatei(programmPfad)
+
+    bool operator==(const TBerichtOptionen&) const = default;
 };
 
-// The report-mode split: sets Eigenbeitrag1, Eigenbeitrag2 and Eigenbeitrag of a
-// computed record. verteilung: the offer page's distribution slider.
-void BerichtAufteilen(TZulagenDaten& d, int verteilung, int verteilungMax = 50);
-
-// Writes the whole document into zeilen (cleared first). d is computed and split.
+// Writes the whole document into zeilen (cleared first). d is computed, with the
+// report-mode split's contracts and total (BerichtZeilen of Haushaltsrechnung.h).
 void BerichtSchreiben(QStringList& zeilen, const TZulagenDaten& d, const TBerichtOptionen& o);
 
 } // namespace Fermalin

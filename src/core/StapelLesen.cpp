@@ -176,14 +176,4 @@ THaushaltEingabe HaushaltLesen(const QJsonObject& o, TLeser& l, const QList<QLat
     return h;
 }
 
-bool HaushaltBerechnen(TZulagenDaten& d, TLeser& l)
-{
-    try {
-        BerechneHaushalt(d);
-    } catch (const EVorsorgeFehler& e) {
-        l.melde(QString::fromUtf8(e.what()));
-    }
-    return !l.fehlerhaft();
-}
-
 } // namespace Fermalin

@@ -202,8 +202,4 @@ struct THaushaltEingabe
 THaushaltEingabe HaushaltLesen(const QJsonObject& o, TLeser& l,
                                const QList<QLatin1String>& weitere = {});
 
-// Computes the household as the input page does; the estimate's refusal is
-// reported through l. False when the line is refused.
-bool HaushaltBerechnen(TZulagenDaten& d, TLeser& l);
-
 } // namespace Fermalin

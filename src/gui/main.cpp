@@ -4,7 +4,6 @@
 #include "Fehleranzeige.h"
 #include "IniDatei.h"
 #include "Ortavo_Dialog.h"
-#include "Ortavo_EKDialog.h"
 #include "Startfenster.h"
 
 #include <QApplication>
@@ -27,8 +26,8 @@ int main(int argc, char** argv)
 
     // 3 (the main window decides the mode from the arguments itself)
     THauptformular hauptformular(umgebung);
-    // lives as long as the main window, which owns it
-    hauptformular.EKDialog = new TEKDialog(&hauptformular);
+    // made now; it lives as long as the main window, which owns it
+    hauptformular.EKDialog();
     // 4
     if (QFile::exists(QStringLiteral(":/NICON")))
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/NICON")));

@@ -2,9 +2,12 @@
 // settings file, when it reacts to the focus, where it stands, what it is called.
 #include "Anwendung.h"
 #include "ColorButton.h"
+#include "Druckgruppe.h"
 #include "Fehleranzeige.h"
 #include "FloatDlg.h"
 #include "Ortavo_Dialog.h"
+#include "Ortavo_Grafik.h"
+#include "Ortavo_Vorgabe.h"
 #include "Seitenreiter.h"
 #include "SpinEdit.h"
 #include "Startregeln.h"
@@ -65,8 +68,8 @@ void TstFensterverhalten::einkommenMitCentBleibt()
                    "Einkommen1=3000000\r\nEinkommen2=3500055\r\n");
     {
         auto f = p.fenster();
-        QCOMPARE(f->Edit_Einkommen2->text(), QStringLiteral("35000,55"));
-        QCOMPARE(f->Edit_Einkommen2->WertLesen(), 35000.55);
+        QCOMPARE(element<TFloatEdit>(*f, "Edit_Einkommen2")->text(), QStringLiteral("35000,55"));
+        QCOMPARE(f->Vorgabe().Anzeige().Einkommen2, 35000.55);
         f->BeendenBestaetigt = true;
     }
     QVERIFY(p.iniLesen().contains("Einkommen2=3500055\r\n"));
@@ -84,7 +87,7 @@ void TstFensterverhalten::unlesbareEinstellungenBleibenErhalten()
         if (!ohne.wirksam())
             QSKIP("Root-Rechte lassen sich hier nicht abgeben");
         auto f = p.fenster();
-        QCOMPARE(f->SpinEdit_Kinderzahl->value(), 0);
+        QCOMPARE(f->Vorgabe().Anzeige().Kinderzahl, 0);
         f->BeendenBestaetigt = true;
     }
     QCOMPARE(m_fehler.size(), 1);
@@ -118,12 +121,13 @@ void TstFensterverhalten::geburtsjahreNurBeimVerlassen()
     QFETCH(int, kinder);
     TProgramm p;
     auto f = p.fenster();
-    f->SpinEdit_Kinderzahl->setValue(1);
-    f->Edit_GebJahre->setText(QStringLiteral("2001 19"));
+    f->Vorgabe().KinderzahlSetzen(1);
+    auto* liste = element<QLineEdit>(*f, "Edit_GebJahre");
+    liste->setText(QStringLiteral("2001 19"));
     QFocusEvent weg(QEvent::FocusOut, static_cast<Qt::FocusReason>(grund));
-    QApplication::sendEvent(f->Edit_GebJahre, &weg);
-    QCOMPARE(f->Edit_GebJahre->text(), text);
-    QCOMPARE(f->SpinEdit_Kinderzahl->value(), kinder);
+    QApplication::sendEvent(liste, &weg);
+    QCOMPARE(f->Vorgabe().Anzeige().GebJahre, text);
+    QCOMPARE(f->Vorgabe().Anzeige().Kinderzahl, kinder);
     f->BeendenBestaetigt = true;
 }
 
@@ -135,17 +139,18 @@ void TstFensterverhalten::druckgruppeBleibtAmGestrecktenOrt()
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     f->resize(f->StartBreite * 13 / 10, f->StartHoehe * 13 / 10);
     QVERIFY(f->Strecker()->Faktor() > 1.1);
-    const QRect gestreckt = f->Panel_Drucken->geometry();
+    const QRect gestreckt = f->Druckgruppe().geometry();
     QVERIFY(gestreckt != QRect(-1, 445, 680, 69));
-    f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
-    QCOMPARE(f->Panel_Drucken->parentWidget(), f->TabSheet_Grafik);
-    QCOMPARE(f->Panel_Drucken->geometry(), gestreckt);
-    f->PageControl->setCurrentWidget(f->TabSheet_Vorgabe);
-    QCOMPARE(f->Panel_Drucken->parentWidget(), f->TabSheet_Vorgabe);
-    QCOMPARE(f->Panel_Drucken->geometry(), gestreckt);
+    f->SeiteZeigen(THauptformular::TSeite::Grafik);
+    QCOMPARE(f->Druckgruppe().parentWidget(), &f->Grafik());
+    QCOMPARE(f->Druckgruppe().geometry(), gestreckt);
+    f->SeiteZeigen(THauptformular::TSeite::Vorgabe);
+    QCOMPARE(f->Druckgruppe().parentWidget(), &f->Vorgabe());
+    QCOMPARE(f->Druckgruppe().geometry(), gestreckt);
     // it never covers the result fields above it
-    const QRect ergebnis = f->Edit_e->geometry().translated(
-        f->Edit_e->parentWidget()->mapTo(f->TabSheet_Vorgabe, QPoint(0, 0)));
+    const QWidget* e = element(*f, "Edit_e");
+    const QRect ergebnis =
+        e->geometry().translated(e->parentWidget()->mapTo(&f->Vorgabe(), QPoint(0, 0)));
     QVERIFY(!gestreckt.intersects(ergebnis));
     f->BeendenBestaetigt = true;
 }
@@ -193,15 +198,22 @@ void TstFensterverhalten::maximiertBehaeltSeitenverhaeltnis()
     auto f = p.fenster();
     f->showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    const QSize bereich = f->screen()->availableSize();
+    // The work area holds the window's frame too: the client's largest size
+    // is the rule's size for what the frame leaves.
+    const QSize rahmen = f->frameGeometry().size() - f->size();
+    const QSize bereich = f->screen()->availableSize() - rahmen;
     const QSize regel = *GroesseAnpassen(bereich, QSize(f->StartBreite, f->StartHoehe),
                                          f->Seitenverhaeltnis, bereich);
     QCOMPARE(f->maximumSize(), regel);
-    // A platform that maximises beyond the hint (the offscreen one does) still
-    // shows the content in the ratio, inside the window.
-    const QRect leiste = f->Panel_Steuerung->geometry();
-    QVERIFY(leiste.bottom() < f->height() && leiste.right() < f->width());
-    QVERIFY(std::abs(leiste.width() - (leiste.bottom() + 1) * f->Seitenverhaeltnis) <= 2);
+    // A platform that maximises beyond the hint (the offscreen one does) gets
+    // no bare strip either: the pages and the button bar reach the edges.
+    const QRect seiten = element(*f, "PageControl")->geometry();
+    const QRect leiste = element(*f, "Panel_Steuerung")->geometry();
+    QCOMPARE(seiten.right(), f->width() - 1);
+    QCOMPARE(leiste.right(), f->width() - 1);
+    QCOMPARE(leiste.bottom(), f->height() - 1);
+    QCOMPARE(seiten.bottom() + 1, leiste.top());
+    QCOMPARE(seiten.topLeft(), QPoint(0, 0));
     f->BeendenBestaetigt = true;
 }
 
@@ -236,13 +248,13 @@ void TstFensterverhalten::widerspruechlicheDatei()
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     f->resize(f->StartBreite * 11 / 10, f->StartHoehe * 11 / 10);
-    QTest::keyClick(f->Edit_Einkommen1, Qt::Key_5);
+    QTest::keyClick(element(*f, "Edit_Einkommen1"), Qt::Key_5);
     QCOMPARE(m_fehler, QStringList());
-    QCOMPARE(f->RadioButton_ledig->isChecked(), ledig);
-    QCOMPARE(f->RadioButton_verheiratet->isChecked(), !ledig);
-    QVERIFY(f->RadioButton_Doppelverdiener->isChecked() ||
-            f->RadioButton_Einzelverdiener->isChecked());
-    QCOMPARE(f->Edit_Einkommen2->WertLesen(), einkommen2);
+    QCOMPARE(element<QRadioButton>(*f, "RadioButton_ledig")->isChecked(), ledig);
+    QCOMPARE(element<QRadioButton>(*f, "RadioButton_verheiratet")->isChecked(), !ledig);
+    QVERIFY(element<QRadioButton>(*f, "RadioButton_Doppelverdiener")->isChecked() ||
+            element<QRadioButton>(*f, "RadioButton_Einzelverdiener")->isChecked());
+    QCOMPARE(f->Vorgabe().Anzeige().Einkommen2, einkommen2);
     f->BeendenBestaetigt = true;
 }
 
@@ -263,8 +275,8 @@ void TstFensterverhalten::vorgabejahrNeuerKinder()
     TProgramm p;
     p.heute = heute;
     auto f = p.fenster();
-    f->SpinEdit_Kinderzahl->setValue(2);
-    QCOMPARE(f->Edit_GebJahre->text(), jahre);
+    f->Vorgabe().KinderzahlSetzen(2);
+    QCOMPARE(f->Vorgabe().Anzeige().GebJahre, jahre);
     f->BeendenBestaetigt = true;
 }
 
@@ -273,7 +285,7 @@ void TstFensterverhalten::pruefknopfZweizeiligLinks()
 {
     TProgramm p;
     auto f = p.fenster();
-    TColorButton* k = f->Button_Pruvex;
+    auto* k = element<TColorButton>(*f, "Button_Pruvex");
     k->show();
     const QImage bild = k->grab().toImage();
     // rows and columns with caption pixels (dark on the light blue face)

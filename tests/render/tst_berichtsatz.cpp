@@ -1,6 +1,7 @@
 #include "Bericht.h"
 #include "Berichtsatz.h"
 #include "HTML_Ausgabe.h"
+#include "Haushaltsrechnung.h"
 #include "Zulagen.h"
 
 #include <QFile>
@@ -109,23 +110,18 @@ TAufnahme seiteAufnehmen(const TBerichtSeiten& s, int i)
 // The couple with children, the supplement and a customer name: two pages.
 QString zweiseitig(const QString& logo = QString(), bool protokoll = true)
 {
-    TZulagenDaten d;
-    d.Verheiratet = true;
-    d.Doppelverdiener = true;
-    d.Einkommen1 = 42000;
-    d.Einkommen2 = 28000;
-    d.Kinderzahl = 2;
-    d.KindGebJahr = {2005, 2009};
-    BerechneHaushalt(d);
-    BerichtAufteilen(d, 0);
-    TBerichtOptionen o;
-    o.Beratungsprotokoll = protokoll;
-    o.Kundenname = QStringLiteral("Müller & <Söhne>");
-    o.Firmenlogo = !logo.isEmpty();
-    o.LogoDatei = logo;
-    QStringList z;
-    BerichtSchreiben(z, d, o);
-    return BerichtText(z);
+    TEingaben e;
+    e.Verheiratet = true;
+    e.Doppelverdiener = true;
+    e.Einkommen1 = 42000;
+    e.Einkommen2 = 28000;
+    e.Kinderzahl = 2;
+    e.KindGebJahr = {2005, 2009};
+    e.Druck.Beratungsprotokoll = protokoll;
+    e.Druck.Kundenname = QStringLiteral("Müller & <Söhne>");
+    e.Druck.Firmenlogo = !logo.isEmpty();
+    e.Druck.LogoDatei = logo;
+    return BerichtText(BerichtZeilen(e, HaushaltRechnen(e)));
 }
 
 QString bildSchreiben(const QTemporaryDir& dir, const QString& name, QSize groesse)
