@@ -21,8 +21,7 @@ int main(int argc, char** argv)
     const TProgrammUmgebung umgebung = TProgrammUmgebung::AusAnwendung();
     // 1
     const QString ini = EinstellungsdateiFuer(umgebung.ProgrammPfad);
-    bool startfenster = TIniDatei::laden(ini).lesenBool(
-        Einstellungsschluessel::Startfenster, Einstellungsschluessel::StartfensterAnzeigen, true);
+    bool startfenster = StartfensterLesen(TIniDatei::laden(ini));
 
     // 3 (the main window decides the mode from the arguments itself)
     THauptformular hauptformular(umgebung);
@@ -39,8 +38,7 @@ int main(int argc, char** argv)
         fenster.exec();
         startfenster = fenster.HinweisWiederAnzeigen();
         TIniDatei datei = TIniDatei::laden(ini);
-        datei.schreibenBool(Einstellungsschluessel::Startfenster,
-                            Einstellungsschluessel::StartfensterAnzeigen, startfenster);
+        StartfensterSchreiben(datei, startfenster);
         QString fehler;
         if (!datei.speichern(ini, &fehler))
             ZeigeFehler(fehler);

@@ -3,8 +3,10 @@
 #include "Anwendung.h"
 #include "ColorButton.h"
 #include "Druckgruppe.h"
+#include "Einstellungsdatei.h"
 #include "Fehleranzeige.h"
 #include "FloatDlg.h"
+#include "IniDatei.h"
 #include "Ortavo_Dialog.h"
 #include "Ortavo_Grafik.h"
 #include "Ortavo_Vorgabe.h"
@@ -45,6 +47,11 @@ private slots:
     void vorgabejahrNeuerKinder_data();
     void vorgabejahrNeuerKinder();
     void pruefknopfZweizeiligLinks();
+    void ersteEingabeHatDenFokus_data();
+    void ersteEingabeHatDenFokus();
+    void gespeicherteGroesseImArbeitsbereich();
+    void jederSchluesselDurchDasFenster();
+    void unsinnigeSaetzeWerdenNichtGenommen();
 
 private:
     QStringList m_fehler;
@@ -305,6 +312,119 @@ void TstFensterverhalten::pruefknopfZweizeiligLinks()
         bloecke += zeilen[i] - zeilen[i - 1] > 2;
     QCOMPARE(bloecke, 2);
     QVERIFY2(links < 15, qPrintable(QString::number(links)));
+    f->BeendenBestaetigt = true;
+}
+
+void TstFensterverhalten::ersteEingabeHatDenFokus_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("fokus");
+    QTest::newRow("Eingabeseite: der gewählte Familienstand")
+        << QStringList() << QByteArray() << QStringLiteral("RadioButton_ledig");
+    QTest::newRow("Eingabeseite eines Paares")
+        << QStringList() << QByteArray("[Daten]\r\nledig=0\r\nverheirated=1\r\n")
+        << QStringLiteral("RadioButton_verheiratet");
+    QTest::newRow("Angebotsseite mit Kindern: das erste Geburtsjahr")
+        << QStringList{QStringLiteral("back"), QStringLiteral("k")}
+        << QByteArray("[Daten]\r\nKinder=2\r\n") << QStringLiteral("FloatEdit_Kind1");
+    QTest::newRow("Angebotsseite ohne Kinder: die Kapitalanlage")
+        << QStringList{QStringLiteral("back"), QStringLiteral("k")} << QByteArray()
+        << QStringLiteral("RadioButton_konservativ1");
+}
+
+// The adviser's first keystrokes go to the page, not to "Einstellungen...".
+void TstFensterverhalten::ersteEingabeHatDenFokus()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, fokus);
+    TProgramm p;
+    p.args = args;
+    p.iniSchreiben(ini);
+    auto f = p.fenster();
+    f->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), fokus);
+    f->BeendenBestaetigt = true;
+}
+
+// A size the program stored itself, larger than the design size, opens the
+// window inside the work area, not at the design place running off the screen.
+void TstFensterverhalten::gespeicherteGroesseImArbeitsbereich()
+{
+    TProgramm p;
+    p.iniSchreiben("[Daten]\r\nBreite=1000\r\nHoehe=867\r\n");
+    auto f = p.fenster();
+    const QRect bereich = f->screen()->availableGeometry();
+    QVERIFY(f->width() > f->StartBreite);
+    QVERIFY2(bereich.contains(QRect(f->pos(), f->size())),
+             qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                            .arg(f->x())
+                            .arg(f->y())
+                            .arg(f->width())
+                            .arg(f->height())
+                            .arg(bereich.width())
+                            .arg(bereich.height())));
+    f->BeendenBestaetigt = true;
+}
+
+// Every key but the window's size goes into the pages and comes back out of
+// them unchanged: a key the window did not apply or not gather would return
+// at its default.
+void TstFensterverhalten::jederSchluesselDurchDasFenster()
+{
+    TEinstellungen e;
+    e.Breite = 686;
+    e.Hoehe = 595;
+    e.ledig = false;
+    e.verheiratet = true;
+    e.doppel = true;
+    e.einzel = false;
+    e.Kinder = 3;
+    e.Kind[0] = {2001, true, false};
+    e.Kind[1] = {2005, false, true};
+    e.Kind[2] = {2008, true, false};
+    e.Einkommen1 = 35000.55;
+    e.Einkommen2 = 20000;
+    e.minimal = false;
+    e.indivBeitrag = 40;
+    e.tarMindBtr = false;
+    e.EinkommenNR1 = 1234.5;
+    e.EinkommenNR2 = 99;
+    e.DeltazvE = -250.25;
+    e.Soli = 0.055;
+    e.Bundesland = 4;
+    e.Verteilung = 17;
+    e.konservativ1 = false;
+    e.wachstum1 = true;
+    e.konservativ2 = false;
+    e.risiko2 = true;
+    e.Firmenlogo = true;
+    e.FirmenlogoDateipfad = QStringLiteral("/home/berater/Logo für Kunden.bmp");
+    e.StartfensterAnzeigen = false;
+    TIniDatei ini;
+    EinstellungenSchreiben(e, ini);
+    TProgramm p;
+    p.iniSchreiben(ini.alsBytes());
+    p.fenster()->BeendenBestaetigt = true;
+    QCOMPARE(EinstellungenLesen(TIniDatei::ausBytes(p.iniLesen()), 0, 0), e);
+    QCOMPARE(p.iniLesen(), ini.alsBytes());
+}
+
+// A rate no field could have given is not taken: 2147483647 as the solidarity
+// surcharge would multiply the saving.
+void TstFensterverhalten::unsinnigeSaetzeWerdenNichtGenommen()
+{
+    TProgramm p;
+    p.iniSchreiben("[Daten]\r\nEinkommen1=3000000\r\nSoli=2147483647\r\nBundesland=99\r\n"
+                   "EinkommenNR1=2147483647\r\n");
+    auto f = p.fenster();
+    QCOMPARE(f->Vorgabe().Detailwerte().Soli, 0.0);
+    QCOMPARE(f->Vorgabe().Detailwerte().Bundesland, -1);
+    QCOMPARE(f->Vorgabe().Detailwerte().EinkommenNR1, 0.0);
+    QCOMPARE(f->Daten().Steuerersparnis, 195.0);
     f->BeendenBestaetigt = true;
 }
 
