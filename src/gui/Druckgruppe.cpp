@@ -26,9 +26,9 @@ TDruckgruppe::TDruckgruppe(QWidget* parent) : QFrame(parent)
     CheckBox_MitGrafik =
         benannt(platziere(new QCheckBox(QStringLiteral("Mit grafischer Darstellung"), g), 147, 41),
                 "CheckBox_MitGrafik");
-    // A little below its design place: the caption's frame line runs through y 16.
+    // Below its design place (16): there it touched the frame line under the caption.
     Label_Kundenname =
-        benannt(beschriftung(g, QStringLiteral("Name des Kunden:"), 379, 18), "Label_Kundenname");
+        benannt(beschriftung(g, QStringLiteral("Name des Kunden:"), 379, 21), "Label_Kundenname");
     Edit_Druck_Name = benannt(platziere(new QLineEdit(g), 379, 36, 260, 24), "Edit_Druck_Name");
     Edit_Druck_Name->setMaxLength(NamensLaenge);
     Label_Kundenname->setEnabled(false);

@@ -258,6 +258,25 @@ void THauptformular::GroesstmassSetzen()
         setMaximumSize(*groesst);
 }
 
+void THauptformular::ImArbeitsbereichPlatzieren()
+{
+    const QScreen* bildschirm = screen();
+    const QSize mitRahmen = frameGeometry().size();
+    // Before the window manager has framed it the frame's size is not known.
+    if (!m_ortPruefen || !bildschirm || isMaximized() || mitRahmen == size())
+        return;
+    m_ortPruefen = false;
+    const QRect bereich = bildschirm->availableGeometry();
+    if (!bereich.contains(frameGeometry()))
+        move(EntwurfsPosition(Entwurfsort, mitRahmen, bereich));
+}
+
+void THauptformular::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    ImArbeitsbereichPlatzieren();
+}
+
 void THauptformular::FormShow()
 {
     if (Einzelversion) {
@@ -275,6 +294,8 @@ void THauptformular::FormShow()
     }
     Button_Weiter->setEnabled(true);
     GroesstmassSetzen();
+    m_ortPruefen = true;
+    ImArbeitsbereichPlatzieren();
     if (QWindow* fenster = windowHandle()) {
         connect(fenster, &QWindow::screenChanged, this, [this] { GroesstmassSetzen(); });
         // the frame's size is known once the window manager has decorated it

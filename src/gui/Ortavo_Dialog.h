@@ -118,12 +118,16 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void FormCreate();
     void FormShow();
     void FormDestroy();
     void GroesstmassSetzen();
+    // The design place, moved into the work area as far as the window with its
+    // frame needs; once, when the window manager has given it its frame.
+    void ImArbeitsbereichPlatzieren();
     void PageControlChanging(int alteSeite);
     void PageControlChange(int neueSeite);
     void SeitenVerbinden();
@@ -163,6 +167,7 @@ private:
     bool m_gezeigt = false;
     bool m_zerstoert = false;
     bool m_groesseAnpassen = false;
+    bool m_ortPruefen = false;
 };
 
 } // namespace Fermalin
