@@ -263,11 +263,13 @@ void THauptformular::ImArbeitsbereichPlatzieren()
     const QScreen* bildschirm = screen();
     const QSize mitRahmen = frameGeometry().size();
     // Before the window manager has framed it the frame's size is not known.
-    if (!m_ortPruefen || !bildschirm || isMaximized() || mitRahmen == size())
+    if (!m_ortPruefen || !bildschirm || mitRahmen == size())
         return;
     m_ortPruefen = false;
+    // the largest size leaves room for the frame now known
+    GroesstmassSetzen();
     const QRect bereich = bildschirm->availableGeometry();
-    if (!bereich.contains(frameGeometry()))
+    if (!isMaximized() && !bereich.contains(frameGeometry()))
         move(EntwurfsPosition(Entwurfsort, mitRahmen, bereich));
 }
 

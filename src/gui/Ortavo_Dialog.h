@@ -125,8 +125,8 @@ private:
     void FormShow();
     void FormDestroy();
     void GroesstmassSetzen();
-    // The design place, moved into the work area as far as the window with its
-    // frame needs; once, when the window manager has given it its frame.
+    // Once the window manager has framed the window: the largest size and the
+    // design place, moved into the work area as far as the frame needs.
     void ImArbeitsbereichPlatzieren();
     void PageControlChanging(int alteSeite);
     void PageControlChange(int neueSeite);
