@@ -53,8 +53,8 @@ void anspruchBisher(TZulagenDaten& d, const TZulagenJahr& r)
         d.TarifMindestbeitrag2 = mittelbar ? r.MindestbeitragMittelbar : 0;
     }
 
-    // § 79 S. 2 EStG: the indirectly entitled spouse's own payment, unless
-    // given the contract minimum, decides the spouse's allowances
+    // § 79 S. 2 EStG: the indirectly entitled spouse's own payment (the contract
+    // minimum unless given) decides the spouse's allowances
     const double zahlung2 =
         d.EigenbeitragMittelbar >= 0 ? d.EigenbeitragMittelbar : d.TarifMindestbeitrag2;
     d.Zulageberechtigt2 = d.Verheiratet && (!mittelbar || zahlung2 >= r.MindestbeitragMittelbar);
