@@ -139,10 +139,10 @@ bool bleibtBeimNaechsten(const QTextBlock& b, const QTextLine& zeile)
            text.back() == QChar(0x2010);
 }
 
-// Whether the block may go to the next page on its own: not when it opens a
-// table cell beside another cell with text, whose row label would stay behind.
-// (A page break in every cell of a row makes the engine lay the row out on the
-// next page and break again there.)
+// Whether the block may go to the next page on its own. Not when it opens a
+// table cell beside another cell with text: the row's label would stay behind.
+// Nor when its cell is alone in its row: the engine then moves the row to the
+// next page and breaks once more there. A row cannot be moved as a whole.
 bool alleinVerschiebbar(const QTextBlock& b)
 {
     auto* tabelle = qobject_cast<QTextTable*>(QTextCursor(b).currentFrame());
@@ -151,6 +151,7 @@ bool alleinVerschiebbar(const QTextBlock& b)
     const QTextTableCell zelle = tabelle->cellAt(b.position());
     if (!zelle.isValid() || zelle.firstPosition() != b.position())
         return true;
+    bool nachbar = false;
     for (int spalte = 0; spalte < tabelle->columns(); ++spalte) {
         const QTextTableCell andere = tabelle->cellAt(zelle.row(), spalte);
         if (!andere.isValid() || andere == zelle)
@@ -159,8 +160,9 @@ bool alleinVerschiebbar(const QTextBlock& b)
         inhalt.setPosition(andere.lastPosition(), QTextCursor::KeepAnchor);
         if (!inhalt.selectedText().trimmed().isEmpty())
             return false;
+        nachbar = true;
     }
-    return true;
+    return nachbar;
 }
 
 // The first block that has lines on two pages, with the line at which it must
@@ -335,7 +337,16 @@ void TBerichtSeiten::Umbrechen()
             c.setCharFormat(bild);
         }
     }
+    // The supplement's place depends on the paragraphs cut before it, and cutting
+    // may push it on: each step once more after the other.
+    ErgaenzungZusammenhalten();
     SeitenwechselZwischenBloecken();
+    ErgaenzungZusammenhalten();
+    SeitenwechselZwischenBloecken();
+}
+
+void TBerichtSeiten::ErgaenzungZusammenhalten()
+{
     // The consultation supplement stays on one page: 450 px are reserved for it,
     // and it moves to the next page when less remains.
     const double h = m_dok->pageSize().height();
@@ -357,7 +368,6 @@ void TBerichtSeiten::Umbrechen()
             t->setFormat(format);
         }
     }
-    SeitenwechselZwischenBloecken();
 }
 
 void TBerichtSeiten::SeitenwechselZwischenBloecken()

@@ -303,6 +303,8 @@ private slots:
             << true << 42000.0 << 28000.0 << QList<int>{2005, 2009} << false;
         QTest::newRow("Ehepaar mit zwei Kindern mit Grafik")
             << true << 42000.0 << 28000.0 << QList<int>{2005, 2009} << true;
+        QTest::newRow("Startzustand: ledig ohne Einkommen")
+            << false << 0.0 << 0.0 << QList<int>{} << false;
         QTest::newRow("Alleinstehend mit einem Kind und Grafik")
             << false << 30000.0 << 0.0 << QList<int>{2008} << true;
     }
