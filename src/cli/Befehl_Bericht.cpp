@@ -7,6 +7,7 @@
 #include "Berichtsatz.h"
 #include "HTML_Ausgabe.h"
 #include "Haushaltsrechnung.h"
+#include "Programmorte.h"
 #include "StapelLesen.h"
 #include "Startregeln.h"
 #include "Torte.h"
@@ -57,7 +58,9 @@ std::optional<TEingaben> BerichtLesen(QByteArrayView zeile, qint64 nummer, QStri
     }
     // The picture and the logo as the window names them.
     o.GrafikDatei = GrafikDateiPfad(QProcessEnvironment::systemEnvironment());
-    o.LogoDatei = LogoDatei(QCoreApplication::applicationFilePath());
+    o.LogoDatei = ProgrammOrteErmitteln(QCoreApplication::applicationFilePath(),
+                                        QProcessEnvironment::systemEnvironment())
+                      .LogoDatei;
     return e;
 }
 
@@ -191,11 +194,10 @@ QString BerichtHilfe()
         "bericht [DATEI] [--pdf PDF]: der Ausdruck eines Haushalts. Schlüssel wie bei\n"
         "berechne, dazu (Vorgabe): Beratungsprotokoll true/false (false), Kundenname\n"
         "Zeichenkette (\"\"), MitGrafik true/false (false), Firmenlogo true/false (false;\n"
-        "das Logo \"logo.bmp\" neben dem Programm). Ausgabe je Zeile {\"Bericht\": TEXT}, "
-        "TEXT\n"
-        "das HTML-Dokument (jeder Eintrag mit CR LF abgeschlossen). Mit --pdf PDF wird die\n"
-        "eine Eingabezeile als PDF-Datei geschrieben, wie die Druckvorschau sie druckt;\n"
-        "Ausgabe {\"PDF\": Pfad, \"Seiten\": Anzahl}.\n");
+        "das Logo \"logo.bmp\" von fermalin, siehe fermalin(1)). Ausgabe je Zeile\n"
+        "{\"Bericht\": TEXT}, TEXT das HTML-Dokument (jeder Eintrag mit CR LF abgeschlossen).\n"
+        "Mit --pdf PDF wird die eine Eingabezeile als PDF-Datei geschrieben, wie die\n"
+        "Druckvorschau sie druckt; Ausgabe {\"PDF\": Pfad, \"Seiten\": Anzahl}.\n");
 }
 
 std::unique_ptr<QCoreApplication> AnwendungErzeugen(int& argc, char** argv)

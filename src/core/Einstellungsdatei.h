@@ -117,9 +117,6 @@ const QList<TEinstellungsschluessel>& Einstellungstabelle();
 // others are overwritten and the rest of those sections stays.
 bool AbschnittWirdGeleert(const QString& abschnitt);
 
-// The settings file of a program file: its path with the extension ".ini".
-QString EinstellungsdateiFuer(const QString& programmPfad);
-
 // Reads every key; missing keys and values that are not integers give the
 // defaults, values outside what a key takes follow its rule. breite and hoehe
 // are the defaults of "Breite" and "Hoehe" (the window's current size). Only

@@ -8,6 +8,7 @@ namespace Fermalin {
 TEingaben EingabenAus(const TZulagenDaten& d, int verteilung)
 {
     TEingaben e;
+    e.Beitragsjahr = d.Beitragsjahr;
     e.Verheiratet = d.Verheiratet;
     e.Doppelverdiener = d.Doppelverdiener;
     e.Einkommen1 = d.Einkommen1;
@@ -23,6 +24,9 @@ TEingaben EingabenAus(const TZulagenDaten& d, int verteilung)
     e.DeltazvE = d.DeltazvE;
     e.Soli = d.Soli;
     e.Bundesland = d.Bundesland;
+    e.Berufseinsteiger1 = d.Berufseinsteiger1;
+    e.Berufseinsteiger2 = d.Berufseinsteiger2;
+    e.EigenbeitragMittelbar = d.EigenbeitragMittelbar;
     e.Verteilung = verteilung;
     return e;
 }
@@ -30,6 +34,7 @@ TEingaben EingabenAus(const TZulagenDaten& d, int verteilung)
 TZulagenDaten DatensatzAus(const TEingaben& e)
 {
     TZulagenDaten d;
+    d.Beitragsjahr = e.Beitragsjahr;
     d.Verheiratet = e.Verheiratet;
     d.Doppelverdiener = e.Doppelverdiener;
     d.Einkommen1 = e.Einkommen1;
@@ -46,6 +51,9 @@ TZulagenDaten DatensatzAus(const TEingaben& e)
     d.Soli = e.Soli;
     d.Bundesland = e.Bundesland;
     d.KiStSatz = KiStSatzFuer(e.Bundesland);
+    d.Berufseinsteiger1 = e.Berufseinsteiger1;
+    d.Berufseinsteiger2 = e.Berufseinsteiger2;
+    d.EigenbeitragMittelbar = e.EigenbeitragMittelbar;
     EingabenAngleichen(d);
     return d;
 }

@@ -23,6 +23,7 @@ namespace Fermalin {
 // investment styles and the print options.
 struct TEingaben
 {
+    int Beitragsjahr = TFoerderParameter::Beitragsjahr; // whose law applies
     bool Verheiratet = false;
     bool Doppelverdiener = false; // married and both spouses directly entitled
     double Einkommen1 = 0, Einkommen2 = 0;
@@ -36,7 +37,9 @@ struct TEingaben
     double DeltazvE = 0;
     double Soli = 0;     // 0 or 0.055
     int Bundesland = -1; // -1: no church tax
-    int Verteilung = 0;  // the distribution slider, 0..50
+    bool Berufseinsteiger1 = false, Berufseinsteiger2 = false; // § 84 S. 2 EStG
+    double EigenbeitragMittelbar = -1; // negative: the tariff minimum of the spouse
+    int Verteilung = 0;                // the distribution slider, 0..50
     TKlassik Klassik1 = TKlassik::Sicherheitsorientiert;
     TKlassik Klassik2 = TKlassik::Sicherheitsorientiert;
     TBerichtOptionen Druck;

@@ -20,8 +20,7 @@ namespace Fermalin {
 void THauptformular::ColorButton_EinstellungenClick()
 {
     // 1, 2: a new dialog each time, in the main window's proportion
-    TForm_Einstellungen dialog(LogoDatei(m_umgebung.ProgrammPfad),
-                               LogoSicherung(m_umgebung.ProgrammPfad), this);
+    TForm_Einstellungen dialog(m_orte.LogoDatei, m_orte.LogoSicherung, this);
     if (m_strecker)
         dialog.GroesseWieHauptfenster(size(), m_strecker->ReferenzBreite(),
                                       m_strecker->ReferenzHoehe());
@@ -44,14 +43,15 @@ void THauptformular::ColorButton_EinstellungenClick()
 void THauptformular::Button_HilfeClick()
 {
     // searched anew on every click: a help file added meanwhile is found
-    const QString datei = HilfedateiSuchen(m_umgebung.Argumente, m_umgebung.ProgrammPfad);
+    const QString datei =
+        HilfedateiSuchen(m_umgebung.Argumente, m_umgebung.ProgrammPfad, m_orte.Hilfeordner);
     if (datei.isEmpty())
         return;
     const TSeite seite = Anzeige().Seite;
     const THilfeSeite thema = seite == TSeite::Angebot  ? THilfeSeite::Angebot
                               : seite == TSeite::Grafik ? THilfeSeite::Grafik
                                                         : THilfeSeite::Vorgabe;
-    HtmlHilfeAnzeigen(datei, HilfeThemenpfad(HilfeThema(thema)));
+    HtmlHilfeAnzeigen(datei, HilfeThemenpfad(HilfeThema(thema)), this);
 }
 
 TEKDialog& THauptformular::EKDialog()

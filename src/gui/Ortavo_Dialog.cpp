@@ -49,7 +49,7 @@ TProgrammUmgebung TProgrammUmgebung::AusAnwendung()
 }
 
 THauptformular::THauptformular(const TProgrammUmgebung& umgebung, QWidget* parent)
-    : QWidget(parent), m_umgebung(umgebung)
+    : QWidget(parent), m_umgebung(umgebung), m_orte(umgebung.Orte())
 {
     setObjectName(QStringLiteral("Hauptformular"));
     setWindowTitle(QStringLiteral("Berechnung der Zulagen nach dem Altersvermögensgesetz"));
@@ -104,12 +104,12 @@ THauptformular::~THauptformular()
 
 QString THauptformular::Einstellungsdatei() const
 {
-    return EinstellungsdateiFuer(m_umgebung.ProgrammPfad);
+    return m_orte.Einstellungsdatei;
 }
 
 QString THauptformular::Uebergabedatei() const
 {
-    return PfadMitEndung(m_umgebung.ProgrammPfad, QStringLiteral(".dat"));
+    return m_orte.Uebergabedatei;
 }
 
 void THauptformular::SeitenVerbinden()
@@ -170,7 +170,7 @@ TEingaben THauptformular::EingabenLesen() const
     m_druck->EingabenLesen(e);
     e.Druck.GrafikDatei = GrafikDatei;
     e.Druck.Firmenlogo = LayoutDaten.Firmenlogo();
-    e.Druck.LogoDatei = LogoDatei(m_umgebung.ProgrammPfad);
+    e.Druck.LogoDatei = m_orte.LogoDatei;
     return e;
 }
 

@@ -7,6 +7,7 @@
 #include "Druckregeln.h"
 #include "Haushaltsrechnung.h"
 #include "LayoutDaten.h"
+#include "Programmorte.h"
 
 #include <QDate>
 #include <QProcessEnvironment>
@@ -36,12 +37,13 @@ class TWebBrowserWrapper;
 // What the window takes from its surroundings; tests give their own.
 struct TProgrammUmgebung
 {
-    QString ProgrammPfad;  // settings file and hand-off file lie beside it
+    QString ProgrammPfad;  // decides with Umgebung where the program's files lie
     QStringList Argumente; // as QCoreApplication::arguments(): the program path first
     QDate Heute;           // today's date
     QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
 
     static TProgrammUmgebung AusAnwendung();
+    TProgrammOrte Orte() const { return ProgrammOrteErmitteln(ProgrammPfad, Umgebung); }
 };
 
 class THauptformular : public QWidget
@@ -138,6 +140,7 @@ private:
     QWidget* SeitenWidget(TSeite seite) const;
 
     TProgrammUmgebung m_umgebung;
+    TProgrammOrte m_orte; // decided once, so a run saves where it loaded
     std::unique_ptr<TStrecker> m_strecker;
     bool m_initialisiert = false;
 
