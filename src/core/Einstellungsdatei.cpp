@@ -15,6 +15,8 @@ using R = TBereichsregel;
 using E = TEinstellungen;
 using K = TKindEinstellung;
 
+// Amounts are stored as whole cents, the solidarity rate in 1/10000, ties to
+// even; what an int cannot hold stays at its bounds.
 int skaliertGanz(double wert, double faktor)
 {
     const double s = rundeGerade(wert * faktor);
@@ -319,16 +321,6 @@ TEinstellungen::TEinstellungen()
 {
     for (const TEinstellungsschluessel& s : Einstellungstabelle())
         mitFeld(this, nullptr, s, [&s](auto& feld) { vorgabeSetzen(s, feld); });
-}
-
-int InCent(double euro)
-{
-    return skaliertGanz(euro, 100);
-}
-
-int InZehntausendstel(double satz)
-{
-    return skaliertGanz(satz, 10000);
 }
 
 TEinstellungen EinstellungenLesen(const TIniDatei& ini, int breite, int hoehe)

@@ -131,8 +131,4 @@ void EinstellungenSchreiben(const TEinstellungen& e, TIniDatei& ini);
 bool StartfensterLesen(const TIniDatei& ini);
 void StartfensterSchreiben(TIniDatei& ini, bool anzeigen);
 
-// Amounts are stored as whole cents, the solidarity rate in 1/10000 (ties to even).
-int InCent(double euro);
-int InZehntausendstel(double satz);
-
 } // namespace Fermalin

@@ -317,17 +317,6 @@ QString BerichtText(const QStringList& zeilen)
     return text;
 }
 
-QByteArray Windows1252(const QString& text)
-{
-    QByteArray aus;
-    aus.reserve(text.size());
-    for (const char32_t c : text.toUcs4()) {
-        const int b = windows1252Byte(c);
-        aus += b < 0 ? '?' : static_cast<char>(b);
-    }
-    return aus;
-}
-
 std::optional<TToolInfo> ToolInfoLesen(const QString& dokument)
 {
     if (!dokument.contains(QStringLiteral("document.ToolInfo = new Object();")))

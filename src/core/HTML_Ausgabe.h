@@ -47,8 +47,6 @@ void ProtokollAnlageSchreiben(QStringList& zeilen);
 
 // The document: every entry followed by CR LF.
 QString BerichtText(const QStringList& zeilen);
-// The same in Windows-1252; characters outside it become "?".
-QByteArray Windows1252(const QString& text);
 
 // The ToolInfo the document's script sets, or nothing when it has none.
 std::optional<TToolInfo> ToolInfoLesen(const QString& dokument);

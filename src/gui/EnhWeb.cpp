@@ -17,19 +17,6 @@ TBerichtAnsicht::TBerichtAnsicht(QWidget* parent) : QWidget(parent)
     setPalette(p);
 }
 
-void TBerichtAnsicht::setDocument(QTextDocument* dokument)
-{
-    m_ungelesen = false;
-    m_html.clear();
-    if (dokument == m_dokument)
-        return;
-    delete m_dokument;
-    m_dokument = dokument;
-    if (m_dokument)
-        m_dokument->setParent(this);
-    update();
-}
-
 void TBerichtAnsicht::setHtml(const QString& html)
 {
     delete m_dokument;

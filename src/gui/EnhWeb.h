@@ -24,8 +24,6 @@ public:
     explicit TBerichtAnsicht(QWidget* parent = nullptr);
     // The document of the last text set, read on first use.
     QTextDocument* document() const;
-    // Takes the document over; the previous one is gone, with no way back.
-    void setDocument(QTextDocument* dokument);
     // Replaces the document by this report text, read when first needed.
     void setHtml(const QString& html);
 

@@ -51,8 +51,6 @@ public:
     void setGrafikDatei(const QString& pfad) { m_grafikDatei = pfad; }
     // The page is the one shown; a hidden chart is drawn when it is entered.
     void setAktiv(bool an) { m_aktiv = an; }
-    // Chart1's size right after creation; the picture keeps 87 % of it.
-    QSize ChartStartgroesse() const { return m_chartStart; }
 
     // Handlers
     void GrafikZeichnen();
@@ -75,7 +73,7 @@ private:
 
     TVerbindung m_verbindung;
     QString m_grafikDatei;
-    QSize m_chartStart;
+    QSize m_chartStart; // Chart1's size right after creation; the picture keeps 87 % of it
     bool m_aktiv = false;
     // The picture last written: the same slices at the same size are not
     // written again.

@@ -380,6 +380,7 @@ TSeiteVorgabe::TAnzeige TSeiteVorgabe::Anzeige() const
     a.EKnr1 = Label_EKnr1->text();
     a.EKnr2 = Label_EKnr2->text();
     a.EinkommenBeschriftung = Label_Einkommen->text();
+    a.Details = m_details;
     return a;
 }
 

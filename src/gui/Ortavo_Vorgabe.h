@@ -79,6 +79,7 @@ public:
         bool EKnrSichtbar = false, EKnr1Sichtbar = false, EKnr2Sichtbar = false;
         QString EKnr1, EKnr2;
         QString EinkommenBeschriftung;
+        TDetailwerte Details;
     };
 
     explicit TSeiteVorgabe(TJahrBereich gebJahrBereich, QWidget* parent = nullptr);
@@ -98,7 +99,6 @@ public:
 
     void EingabenLesen(TEingaben& e) const;
     TAnzeige Anzeige() const;
-    const TDetailwerte& Detailwerte() const { return m_details; }
     // The incomes and whether the second is open, as the detail dialog starts.
     double Einkommen(int person) const;
     bool Einkommen2Aktiv() const;

@@ -199,11 +199,21 @@ void TstEinstellungsdatei::geschriebeneDateiBleibtByteGleich()
 
 void TstEinstellungsdatei::centUndZehntausendstel()
 {
-    QCOMPARE(InCent(35000.55), 3500055);
-    QCOMPARE(InCent(0.125), 12); // 12.5 cents, ties to even
-    QCOMPARE(InCent(0.135), 14);
-    QCOMPARE(InZehntausendstel(0.055), 550);
-    QCOMPARE(InCent(1e12), std::numeric_limits<int>::max()); // kept in range, not wrapped
+    const auto gespeichert = [](double einkommen, double soli) {
+        TEinstellungen e;
+        e.Einkommen1 = einkommen;
+        e.Soli = soli;
+        TIniDatei ini;
+        EinstellungenSchreiben(e, ini);
+        return ini.lesenText(QStringLiteral("Daten"), QStringLiteral("Einkommen1"), QString()) +
+               QLatin1Char('/') +
+               ini.lesenText(QStringLiteral("Daten"), QStringLiteral("Soli"), QString());
+    };
+    QCOMPARE(gespeichert(35000.55, 0.055), QStringLiteral("3500055/550"));
+    QCOMPARE(gespeichert(0.125, 0), QStringLiteral("12/0")); // 12.5 cents, ties to even
+    QCOMPARE(gespeichert(0.135, 0), QStringLiteral("14/0"));
+    // kept in range, not wrapped
+    QCOMPARE(gespeichert(1e12, 0), QStringLiteral("2147483647/0"));
 }
 
 // Every key of the table, set to a value other than its default, is written

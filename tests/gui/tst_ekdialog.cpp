@@ -52,7 +52,7 @@ struct TUmfeld
 // The input page's detail values changed as a test needs them, then recalculated.
 void details(THauptformular& f, const std::function<void(TDetailwerte&)>& aendern)
 {
-    TDetailwerte w = f.Vorgabe().Detailwerte();
+    TDetailwerte w = f.Vorgabe().Anzeige().Details;
     aendern(w);
     f.Vorgabe().DetailwerteSetzen(w);
     f.Vorgabe().Vorgabeaenderung(nullptr);
@@ -197,7 +197,7 @@ void TstEKDialog::manuellesZvEUndSpaetereLohnerhoehung()
             QTest::keyClicks(d.Edit_zvE, QStringLiteral("20000"));
         },
         true);
-    QCOMPARE(f.Vorgabe().Detailwerte().DeltazvE, -5206.80);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.DeltazvE, -5206.80);
     QCOMPARE(f.Daten().zvE, 20000.0);
     // a raise on the input page moves the typed income along with the estimate
     einkommen(f, 1)->WertSetzen(35000);
@@ -222,7 +222,7 @@ void TstEKDialog::okOhneAenderungMisstVomGerundetenZvE()
         },
         true);
     // the cents of the offset are gone: 25107 - 25206,80
-    QCOMPARE(f.Vorgabe().Detailwerte().DeltazvE, -99.80);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.DeltazvE, -99.80);
     QCOMPARE(f.Daten().zvE, 25107.0);
 }
 
@@ -242,7 +242,7 @@ void TstEKDialog::automatischSetztZurueck()
             QVERIFY(!d.Edit_zvE->isEnabled());
         },
         true);
-    QCOMPARE(f.Vorgabe().Detailwerte().DeltazvE, 0.0);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.DeltazvE, 0.0);
     QCOMPARE(f.Daten().zvE, 25206.80);
 }
 
@@ -276,7 +276,7 @@ void TstEKDialog::kirchensteuerNachBundesland()
             }
         },
         true);
-    QTEST(f.Vorgabe().Detailwerte().Bundesland, "bundesland");
+    QTEST(f.Vorgabe().Anzeige().Details.Bundesland, "bundesland");
     QTEST(f.Daten().KiStSatz, "satz");
 }
 
@@ -333,10 +333,10 @@ void TstEKDialog::abbrechenAendertNichts()
         },
         false);
     QCOMPARE(einkommen(f, 1)->WertLesen(), 30000.0);
-    QCOMPARE(f.Vorgabe().Detailwerte().EinkommenNR1, vorher.EinkommenNR1);
-    QCOMPARE(f.Vorgabe().Detailwerte().DeltazvE, vorher.DeltazvE);
-    QCOMPARE(f.Vorgabe().Detailwerte().Soli, vorher.Soli);
-    QCOMPARE(f.Vorgabe().Detailwerte().Bundesland, vorher.Bundesland);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.EinkommenNR1, vorher.EinkommenNR1);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.DeltazvE, vorher.DeltazvE);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.Soli, vorher.Soli);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.Bundesland, vorher.Bundesland);
     QCOMPARE(f.Daten().KiStSatz, vorher.KiStSatz);
     QCOMPARE(f.Daten().zvE, vorher.zvE);
     QCOMPARE(f.Vorgabe().Anzeige().Steuerersparnis, ergebnis);
@@ -346,7 +346,7 @@ void TstEKDialog::abbrechenAendertNichts()
         QTest::keyClick(u.d().Edit_EK1nr, Qt::Key_Escape);
     });
     element<QPushButton>(f, "Button_Details")->click();
-    QCOMPARE(f.Vorgabe().Detailwerte().EinkommenNR1, vorher.EinkommenNR1);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.EinkommenNR1, vorher.EinkommenNR1);
 }
 
 void TstEKDialog::ledigPerson2VerborgenNR2BleibtOhneWirkung()
@@ -367,8 +367,8 @@ void TstEKDialog::ledigPerson2VerborgenNR2BleibtOhneWirkung()
             QCOMPARE(d.Edit_zvE->text(), QStringLiteral("26207"));
         },
         true);
-    QCOMPARE(f.Vorgabe().Detailwerte().EinkommenNR2, 4000.0);
-    QCOMPARE(f.Vorgabe().Detailwerte().DeltazvE, 0.0);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.EinkommenNR2, 4000.0);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.DeltazvE, 0.0);
     QCOMPARE(f.Daten().zvE, 26206.80);
     QVERIFY(f.Vorgabe().Anzeige().EKnr1Sichtbar);
     QVERIFY(!f.Vorgabe().Anzeige().EKnr2Sichtbar);
@@ -402,7 +402,7 @@ void TstEKDialog::liveSchaetzung()
     // OK copied the wages to the input page
     QCOMPARE(einkommen(f, 1)->WertLesen(), 31000.0);
     QCOMPARE(einkommen(f, 2)->WertLesen(), 20000.0);
-    QCOMPARE(f.Vorgabe().Detailwerte().EinkommenNR2, 500.0);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.EinkommenNR2, 500.0);
     QCOMPARE(f.Daten().zvE, 40000.0);
 }
 

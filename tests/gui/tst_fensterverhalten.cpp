@@ -421,9 +421,9 @@ void TstFensterverhalten::unsinnigeSaetzeWerdenNichtGenommen()
     p.iniSchreiben("[Daten]\r\nEinkommen1=3000000\r\nSoli=2147483647\r\nBundesland=99\r\n"
                    "EinkommenNR1=2147483647\r\n");
     auto f = p.fenster();
-    QCOMPARE(f->Vorgabe().Detailwerte().Soli, 0.0);
-    QCOMPARE(f->Vorgabe().Detailwerte().Bundesland, -1);
-    QCOMPARE(f->Vorgabe().Detailwerte().EinkommenNR1, 0.0);
+    QCOMPARE(f->Vorgabe().Anzeige().Details.Soli, 0.0);
+    QCOMPARE(f->Vorgabe().Anzeige().Details.Bundesland, -1);
+    QCOMPARE(f->Vorgabe().Anzeige().Details.EinkommenNR1, 0.0);
     QCOMPARE(f->Daten().Steuerersparnis, 195.0);
     f->BeendenBestaetigt = true;
 }

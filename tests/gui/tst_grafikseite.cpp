@@ -295,7 +295,7 @@ void TstGrafikseite::radienAusDerBreite()
 {
     TGrafikprogramm p;
     auto f = p.fenster();
-    QCOMPARE(f->Grafik().ChartStartgroesse(), QSize(619, 329));
+    QCOMPARE(chart(*f)->size(), QSize(619, 329));
     QCOMPARE(chart(*f)->XRadius(), 176);
     QCOMPARE(chart(*f)->YRadius(), 154);
     chart(*f)->resize(600, 100); // the height does not enter

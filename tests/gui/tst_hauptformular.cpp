@@ -97,8 +97,8 @@ void TstHauptformular::ersterStart()
             knopf(*f, "RadioButton_konservativ2")->isChecked());
     QVERIFY(!f->LayoutDaten.Firmenlogo());
     QVERIFY(f->StartfensterAnzeigen);
-    QCOMPARE(f->Vorgabe().Detailwerte().Bundesland, -1);
-    QCOMPARE(f->Vorgabe().Detailwerte().Soli, 0.0);
+    QCOMPARE(f->Vorgabe().Anzeige().Details.Bundesland, -1);
+    QCOMPARE(f->Vorgabe().Anzeige().Details.Soli, 0.0);
     QVERIFY(!v.GebJahreAktiv);
     QCOMPARE(v.EinkommenBeschriftung, QStringLiteral("Bruttoeinkommen 2009 in Euro"));
     // income 0: minimum 60 own contribution, the tariff minimum 120 wins
@@ -145,7 +145,7 @@ void TstHauptformular::einstellungenHinUndZurueck()
         QCOMPARE(v.Beitrag, 40);
         QCOMPARE(f->Angebot().Anzeige().Verteilung, 17);
         QVERIFY(knopf(*f, "RadioButton_risiko2")->isChecked());
-        QCOMPARE(f->Vorgabe().Detailwerte().Soli, 0.055);
+        QCOMPARE(f->Vorgabe().Anzeige().Details.Soli, 0.055);
         QVERIFY(!f->StartfensterAnzeigen);
     }
     QCOMPARE(p.iniLesen(), erst);
