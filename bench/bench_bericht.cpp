@@ -81,8 +81,10 @@ void ansichtLaden(benchmark::State& state, bool mitGrafik, bool layout = true)
     for (auto _ : state) {
         const TZulagenDaten& d = alle[i++ % alle.size()];
         if (mitGrafik)
-            GrafikBildSchreiben(o.GrafikDatei, TortenBild(TortenStuecke(d), QSize(619, 329)),
-                                QSize(539, 286));
+            GrafikBildSchreiben(
+                o.GrafikDatei,
+                TortenBerichtsbild(TortenStuecke(d), QSize(619, 329), 1.0, QSize(539, 286)),
+                QSize(539, 286));
         w.LoadFromString(berichtBauen(d, o, zeilen));
         if (layout) {
             // as the view does when it is shown

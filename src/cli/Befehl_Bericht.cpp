@@ -97,7 +97,8 @@ QByteArray BerichtZeile(QByteArrayView zeile, bool& fehlerhaft, qint64 nummer)
 bool TortenBildSchreiben(const QList<TTortenStueck>& stuecke, const QString& pfad)
 {
     const QSize chart(619, 329);
-    return GrafikBildSchreiben(pfad, TortenBild(stuecke, chart), GrafikBildGroesse(chart));
+    const QSize ziel = GrafikBildGroesse(chart);
+    return GrafikBildSchreiben(pfad, TortenBerichtsbild(stuecke, chart, 1.0, ziel), ziel);
 }
 
 int BerichtPdf(const QStringList& dateien, const QString& pdf, QIODevice& aus)

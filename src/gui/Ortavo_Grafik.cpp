@@ -47,18 +47,19 @@ void TSeiteGrafik::GrafikZeichnen()
 {
     Chart1->StueckeSetzen(TortenStuecke(m_verbindung.Daten()));
 
-    // The report's picture: the chart as it is on screen, stretched to 87 % of
-    // its size at creation, so the report looks the same at any window size. A
-    // picture that cannot be written leaves the last one in place.
+    // The report's picture: the chart as it is on screen, at 87 % of its size at
+    // creation, so the report looks the same at any window size. A picture that
+    // cannot be written leaves the last one in place.
     if (m_grafikDatei.isEmpty())
         return;
     const QList<TTortenStueck>& stuecke = Chart1->Stuecke();
     if (stuecke == m_bildStuecke && Chart1->size() == m_bildGroesse &&
         Chart1->Schriftfaktor() == m_bildSchrift && QFileInfo::exists(m_grafikDatei))
         return;
-    if (GrafikBildSchreiben(m_grafikDatei,
-                            TortenBild(stuecke, Chart1->size(), Chart1->Schriftfaktor()),
-                            GrafikBildGroesse(m_chartStart))) {
+    const QSize ziel = GrafikBildGroesse(m_chartStart);
+    if (GrafikBildSchreiben(
+            m_grafikDatei,
+            TortenBerichtsbild(stuecke, Chart1->size(), Chart1->Schriftfaktor(), ziel), ziel)) {
         m_bildStuecke = stuecke;
         m_bildGroesse = Chart1->size();
         m_bildSchrift = Chart1->Schriftfaktor();
