@@ -14,6 +14,7 @@ using A = TWertart;
 using R = TBereichsregel;
 using E = TEinstellungen;
 using K = TKindEinstellung;
+using I = TEingaben;
 
 // Amounts are stored as whole cents, the solidarity rate in 1/10000, ties to
 // even; what an int cannot hold stays at its bounds.
@@ -133,176 +134,77 @@ const QList<TEinstellungsschluessel>& Einstellungstabelle()
 {
     using namespace Einstellungsschluessel;
     // Amounts in euros, rates as fractions; the stored files hold cents and 1/10000.
+    // clang-format off
     static const QList<TEinstellungsschluessel> tabelle = {
-        {.Abschnitt = &Daten,
-         .Name = "Maximized",
-         .Art = A::Bool,
-         .Vorgabe = 0,
-         .Feld = &E::Maximized},
+        // section, key, kind, default, rule, min, max, allowed values, field, per child, input
+        {&Daten, "Maximized", A::Bool, 0, R::Feld, 0, 0, {}, &E::Maximized},
         // the window applies its start size and the size rule
-        {.Abschnitt = &Daten, .Name = "Breite", .Art = A::Ganz, .Vorgabe = 0, .Feld = &E::Breite},
-        {.Abschnitt = &Daten, .Name = "Hoehe", .Art = A::Ganz, .Vorgabe = 0, .Feld = &E::Hoehe},
-        {.Abschnitt = &Daten, .Name = "ledig", .Art = A::Bool, .Vorgabe = 1, .Feld = &E::ledig},
-        {.Abschnitt = &Daten,
-         .Name = "verheirated",
-         .Art = A::Bool,
-         .Vorgabe = 0,
-         .Feld = &E::verheiratet},
-        {.Abschnitt = &Daten, .Name = "doppel", .Art = A::Bool, .Vorgabe = 0, .Feld = &E::doppel},
-        {.Abschnitt = &Daten, .Name = "einzel", .Art = A::Bool, .Vorgabe = 1, .Feld = &E::einzel},
-        {.Abschnitt = &Daten,
-         .Name = "Kinder",
-         .Art = A::Ganz,
-         .Vorgabe = 0,
-         .Regel = R::Klemmen,
-         .Min = 0,
-         .Max = MaxKinder,
-         .Feld = &E::Kinder},
+        {&Daten, "Breite", A::Ganz, 0, R::Feld, 0, 0, {}, &E::Breite},
+        {&Daten, "Hoehe", A::Ganz, 0, R::Feld, 0, 0, {}, &E::Hoehe},
+        // the radio buttons one by one: a group may end with none selected
+        {&Daten, "ledig", A::Bool, 1, R::Feld, 0, 0, {}, &E::ledig},
+        {&Daten, "verheirated", A::Bool, 0, R::Feld, 0, 0, {}, &E::verheiratet},
+        {&Daten, "doppel", A::Bool, 0, R::Feld, 0, 0, {}, &E::doppel},
+        {&Daten, "einzel", A::Bool, 1, R::Feld, 0, 0, {}, &E::einzel},
+        {&Daten, "Kinder", A::Ganz, 0, R::Klemmen, 0, MaxKinder, {}, &E::Kinder, false, &I::Kinderzahl},
         // the income field shows what lies outside 0..999999 as "???"
-        {.Abschnitt = &Daten,
-         .Name = "Einkommen1",
-         .Art = A::Cent,
-         .Vorgabe = 0,
-         .Min = 0,
-         .Max = 999999,
-         .Feld = &E::Einkommen1},
-        {.Abschnitt = &Daten,
-         .Name = "Einkommen2",
-         .Art = A::Cent,
-         .Vorgabe = 0,
-         .Min = 0,
-         .Max = 999999,
-         .Feld = &E::Einkommen2},
-        {.Abschnitt = &Daten, .Name = "minimal", .Art = A::Bool, .Vorgabe = 1, .Feld = &E::minimal},
-        {.Abschnitt = &Daten,
-         .Name = "indivBeitrag",
-         .Art = A::Ganz,
-         .Vorgabe = 0,
-         .Regel = R::Klemmen,
-         .Min = 0,
-         .Max = TFoerderParameter::BeitragsMax,
-         .Feld = &E::indivBeitrag},
-        {.Abschnitt = &Daten,
-         .Name = "tarMindBtr",
-         .Art = A::Bool,
-         .Vorgabe = 1,
-         .Feld = &E::tarMindBtr},
+        {&Daten, "Einkommen1", A::Cent, 0, R::Feld, 0, 999999, {}, &E::Einkommen1, false, &I::Einkommen1},
+        {&Daten, "Einkommen2", A::Cent, 0, R::Feld, 0, 999999, {}, &E::Einkommen2, false, &I::Einkommen2},
+        {&Daten, "minimal", A::Bool, 1, R::Feld, 0, 0, {}, &E::minimal, false, &I::MinBeitrag},
+        {&Daten, "indivBeitrag", A::Ganz, 0, R::Klemmen, 0, TFoerderParameter::BeitragsMax, {},
+         &E::indivBeitrag, false, &I::BeitragsPosition},
+        {&Daten, "tarMindBtr", A::Bool, 1, R::Feld, 0, 0, {}, &E::tarMindBtr, false, &I::TarMindBtr},
         // what the detail dialog's fields take
-        {.Abschnitt = &Daten,
-         .Name = "EinkommenNR1",
-         .Art = A::Cent,
-         .Vorgabe = 0,
-         .Regel = R::Vorgabe,
-         .Min = 0,
-         .Max = 999999,
-         .Feld = &E::EinkommenNR1},
-        {.Abschnitt = &Daten,
-         .Name = "EinkommenNR2",
-         .Art = A::Cent,
-         .Vorgabe = 0,
-         .Regel = R::Vorgabe,
-         .Min = 0,
-         .Max = 999999,
-         .Feld = &E::EinkommenNR2},
-        {.Abschnitt = &Daten,
-         .Name = "DeltazvE",
-         .Art = A::Cent,
-         .Vorgabe = 0,
-         .Regel = R::Vorgabe,
-         .Min = -99999999,
-         .Max = 99999999,
-         .Feld = &E::DeltazvE},
+        {&Daten, "EinkommenNR1", A::Cent, 0, R::Vorgabe, 0, 999999, {}, &E::EinkommenNR1, false, &I::EinkommenNR1},
+        {&Daten, "EinkommenNR2", A::Cent, 0, R::Vorgabe, 0, 999999, {}, &E::EinkommenNR2, false, &I::EinkommenNR2},
+        {&Daten, "DeltazvE", A::Cent, 0, R::Vorgabe, -99999999, 99999999, {}, &E::DeltazvE, false, &I::DeltazvE},
         // § 4 SolZG: 5,5 % or none
-        {.Abschnitt = &Daten,
-         .Name = "Soli",
-         .Art = A::Zehntausendstel,
-         .Vorgabe = 0,
-         .Regel = R::Vorgabe,
-         .Erlaubt = {0, 0.055},
-         .Feld = &E::Soli},
+        {&Daten, "Soli", A::Zehntausendstel, 0, R::Vorgabe, 0, 0, {0, 0.055}, &E::Soli, false, &I::Soli},
         // the 16 federal states of the detail dialog; -1 no church tax
-        {.Abschnitt = &Daten,
-         .Name = "Bundesland",
-         .Art = A::Ganz,
-         .Vorgabe = -1,
-         .Regel = R::Vorgabe,
-         .Min = -1,
-         .Max = 15,
-         .Feld = &E::Bundesland},
+        {&Daten, "Bundesland", A::Ganz, -1, R::Vorgabe, -1, 15, {}, &E::Bundesland, false, &I::Bundesland},
         // the year field forces a year into its range, which follows today's date
-        {.Abschnitt = &Angebot,
-         .Name = "Kind_GJ",
-         .Art = A::Ganz,
-         .Vorgabe = 2000,
-         .Feld = &K::GebJahr,
-         .JeKind = true},
-        {.Abschnitt = &Angebot,
-         .Name = "Kind_1P",
-         .Art = A::Bool,
-         .Vorgabe = 0,
-         .Feld = &K::Person1,
-         .JeKind = true},
-        {.Abschnitt = &Angebot,
-         .Name = "Kind_2P",
-         .Art = A::Bool,
-         .Vorgabe = 1,
-         .Feld = &K::Person2,
-         .JeKind = true},
-        {.Abschnitt = &Angebot,
-         .Name = "Verteilung",
-         .Art = A::Ganz,
-         .Vorgabe = 0,
-         .Regel = R::Klemmen,
-         .Min = 0,
-         .Max = 50,
-         .Feld = &E::Verteilung},
-        {.Abschnitt = &Angebot,
-         .Name = "konservativ1",
-         .Art = A::Bool,
-         .Vorgabe = 1,
-         .Feld = &E::konservativ1},
-        {.Abschnitt = &Angebot,
-         .Name = "wachstum1",
-         .Art = A::Bool,
-         .Vorgabe = 0,
-         .Feld = &E::wachstum1},
-        {.Abschnitt = &Angebot,
-         .Name = "risiko1",
-         .Art = A::Bool,
-         .Vorgabe = 0,
-         .Feld = &E::risiko1},
-        {.Abschnitt = &Angebot,
-         .Name = "konservativ2",
-         .Art = A::Bool,
-         .Vorgabe = 1,
-         .Feld = &E::konservativ2},
-        {.Abschnitt = &Angebot,
-         .Name = "wachstum2",
-         .Art = A::Bool,
-         .Vorgabe = 0,
-         .Feld = &E::wachstum2},
-        {.Abschnitt = &Angebot,
-         .Name = "risiko2",
-         .Art = A::Bool,
-         .Vorgabe = 0,
-         .Feld = &E::risiko2},
-        {.Abschnitt = &Sonstige,
-         .Name = "Firmenlogo",
-         .Art = A::Bool,
-         .Vorgabe = 0,
-         .Feld = &E::Firmenlogo},
-        {.Abschnitt = &Sonstige,
-         .Name = "FirmenlogoDateipfad",
-         .Art = A::Text,
-         .Vorgabe = 0,
-         .Feld = &E::FirmenlogoDateipfad},
-        {.Abschnitt = &Startfenster,
-         .Name = "Startfenster-anzeigen",
-         .Art = A::Bool,
-         .Vorgabe = 1,
-         .Feld = &E::StartfensterAnzeigen},
+        {&Angebot, "Kind_GJ", A::Ganz, 2000, R::Feld, 0, 0, {}, &K::GebJahr, true, &I::KindGebJahr},
+        {&Angebot, "Kind_1P", A::Bool, 0, R::Feld, 0, 0, {}, &K::Person1, true},
+        {&Angebot, "Kind_2P", A::Bool, 1, R::Feld, 0, 0, {}, &K::Person2, true},
+        {&Angebot, "Verteilung", A::Ganz, 0, R::Klemmen, 0, 50, {}, &E::Verteilung, false, &I::Verteilung},
+        // each person's investment style, button by button
+        {&Angebot, "konservativ1", A::Bool, 1, R::Feld, 0, 0, {}, &E::konservativ1},
+        {&Angebot, "wachstum1", A::Bool, 0, R::Feld, 0, 0, {}, &E::wachstum1},
+        {&Angebot, "risiko1", A::Bool, 0, R::Feld, 0, 0, {}, &E::risiko1},
+        {&Angebot, "konservativ2", A::Bool, 1, R::Feld, 0, 0, {}, &E::konservativ2},
+        {&Angebot, "wachstum2", A::Bool, 0, R::Feld, 0, 0, {}, &E::wachstum2},
+        {&Angebot, "risiko2", A::Bool, 0, R::Feld, 0, 0, {}, &E::risiko2},
+        {&Sonstige, "Firmenlogo", A::Bool, 0, R::Feld, 0, 0, {}, &E::Firmenlogo},
+        {&Sonstige, "FirmenlogoDateipfad", A::Text, 0, R::Feld, 0, 0, {}, &E::FirmenlogoDateipfad},
+        {&Startfenster, "Startfenster-anzeigen", A::Bool, 1, R::Feld, 0, 0, {}, &E::StartfensterAnzeigen},
     };
+    // clang-format on
     return tabelle;
+}
+
+void EingabenEintragen(const TEingaben& e, TEinstellungen& s)
+{
+    for (const TEinstellungsschluessel& k : Einstellungstabelle()) {
+        for (int kind = 0; kind < (k.JeKind ? MaxKinder : 1); ++kind) {
+            double wert = 0;
+            std::visit(
+                [&](auto zeiger) {
+                    using Z = decltype(zeiger);
+                    if constexpr (std::is_same_v<Z, std::array<int, MaxKinder> TEingaben::*>)
+                        wert = (e.*zeiger)[static_cast<size_t>(kind)];
+                    else if constexpr (!std::is_same_v<Z, std::monostate>)
+                        wert = e.*zeiger;
+                },
+                k.Eingabe);
+            if (k.Eingabe.index() == 0)
+                break;
+            mitFeld(&s, kindVon(s, kind), k, [wert](auto& feld) {
+                using T = std::decay_t<decltype(feld)>;
+                if constexpr (!std::is_same_v<T, QString>)
+                    feld = static_cast<T>(wert);
+            });
+        }
+    }
 }
 
 bool AbschnittWirdGeleert(const QString& abschnitt)

@@ -5,6 +5,7 @@
 // follow it. Applying the values to the controls is the main window's business.
 #pragma once
 
+#include "Haushaltsrechnung.h"
 #include "IniDatei.h"
 #include "ZulagenDaten.h"
 
@@ -93,6 +94,10 @@ enum class TBereichsregel
     Vorgabe  // the default: an amount or a rate no field could have given
 };
 
+// The input a key holds, where it holds one the pages read into TEingaben.
+using TEingabe = std::variant<std::monostate, bool TEingaben::*, int TEingaben::*,
+                              double TEingaben::*, std::array<int, MaxKinder> TEingaben::*>;
+
 using TFeld =
     std::variant<bool TEinstellungen::*, int TEinstellungen::*, double TEinstellungen::*,
                  QString TEinstellungen::*, bool TKindEinstellung::*, int TKindEinstellung::*>;
@@ -108,6 +113,7 @@ struct TEinstellungsschluessel
     QList<double> Erlaubt = {}; // the only values taken, when not empty
     TFeld Feld = {};
     bool JeKind = false; // one key per child, for the first "Kinder" children
+    TEingabe Eingabe = {};
 };
 
 // Every key, in the order the file is written.
@@ -126,6 +132,10 @@ TEinstellungen EinstellungenLesen(const TIniDatei& ini, int breite, int hoehe);
 // Erases [Daten] and [Angebot] and writes them anew; overwrites the keys of
 // [Sonstige Daten] and [Startfenster]; everything else in the file stays.
 void EinstellungenSchreiben(const TEinstellungen& e, TIniDatei& ini);
+
+// The keys that hold an input take it from e (every child's); the others
+// stay as they are: the window's state, the radio buttons one by one, the logo.
+void EingabenEintragen(const TEingaben& e, TEinstellungen& s);
 
 // The start window's key alone, which the start-up reads and writes itself.
 bool StartfensterLesen(const TIniDatei& ini);

@@ -5,28 +5,39 @@
 
 namespace Fermalin {
 
+namespace {
+
+// The inputs a record and TEingaben share, copied either way: one list, so a
+// new input is one more line here.
+template <class Ziel, class Quelle> void gemeinsameEingaben(Ziel& z, const Quelle& q)
+{
+    z.Beitragsjahr = q.Beitragsjahr;
+    z.Verheiratet = q.Verheiratet;
+    z.Doppelverdiener = q.Doppelverdiener;
+    z.Einkommen1 = q.Einkommen1;
+    z.Einkommen2 = q.Einkommen2;
+    z.EinkommenNR1 = q.EinkommenNR1;
+    z.EinkommenNR2 = q.EinkommenNR2;
+    z.Kinderzahl = q.Kinderzahl;
+    z.KindGebJahr = q.KindGebJahr;
+    z.KindPerson = q.KindPerson;
+    z.MinBeitrag = q.MinBeitrag;
+    z.TarMindBtr = q.TarMindBtr;
+    z.BeitragsPosition = q.BeitragsPosition;
+    z.DeltazvE = q.DeltazvE;
+    z.Soli = q.Soli;
+    z.Bundesland = q.Bundesland;
+    z.Berufseinsteiger1 = q.Berufseinsteiger1;
+    z.Berufseinsteiger2 = q.Berufseinsteiger2;
+    z.EigenbeitragMittelbar = q.EigenbeitragMittelbar;
+}
+
+} // namespace
+
 TEingaben EingabenAus(const TZulagenDaten& d, int verteilung)
 {
     TEingaben e;
-    e.Beitragsjahr = d.Beitragsjahr;
-    e.Verheiratet = d.Verheiratet;
-    e.Doppelverdiener = d.Doppelverdiener;
-    e.Einkommen1 = d.Einkommen1;
-    e.Einkommen2 = d.Einkommen2;
-    e.EinkommenNR1 = d.EinkommenNR1;
-    e.EinkommenNR2 = d.EinkommenNR2;
-    e.Kinderzahl = d.Kinderzahl;
-    e.KindGebJahr = d.KindGebJahr;
-    e.KindPerson = d.KindPerson;
-    e.MinBeitrag = d.MinBeitrag;
-    e.TarMindBtr = d.TarMindBtr;
-    e.BeitragsPosition = d.BeitragsPosition;
-    e.DeltazvE = d.DeltazvE;
-    e.Soli = d.Soli;
-    e.Bundesland = d.Bundesland;
-    e.Berufseinsteiger1 = d.Berufseinsteiger1;
-    e.Berufseinsteiger2 = d.Berufseinsteiger2;
-    e.EigenbeitragMittelbar = d.EigenbeitragMittelbar;
+    gemeinsameEingaben(e, d);
     e.Verteilung = verteilung;
     return e;
 }
@@ -34,26 +45,8 @@ TEingaben EingabenAus(const TZulagenDaten& d, int verteilung)
 TZulagenDaten DatensatzAus(const TEingaben& e)
 {
     TZulagenDaten d;
-    d.Beitragsjahr = e.Beitragsjahr;
-    d.Verheiratet = e.Verheiratet;
-    d.Doppelverdiener = e.Doppelverdiener;
-    d.Einkommen1 = e.Einkommen1;
-    d.Einkommen2 = e.Einkommen2;
-    d.EinkommenNR1 = e.EinkommenNR1;
-    d.EinkommenNR2 = e.EinkommenNR2;
-    d.Kinderzahl = e.Kinderzahl;
-    d.KindGebJahr = e.KindGebJahr;
-    d.KindPerson = e.KindPerson;
-    d.MinBeitrag = e.MinBeitrag;
-    d.TarMindBtr = e.TarMindBtr;
-    d.BeitragsPosition = e.BeitragsPosition;
-    d.DeltazvE = e.DeltazvE;
-    d.Soli = e.Soli;
-    d.Bundesland = e.Bundesland;
+    gemeinsameEingaben(d, e);
     d.KiStSatz = KiStSatzFuer(e.Bundesland);
-    d.Berufseinsteiger1 = e.Berufseinsteiger1;
-    d.Berufseinsteiger2 = e.Berufseinsteiger2;
-    d.EigenbeitragMittelbar = e.EigenbeitragMittelbar;
     EingabenAngleichen(d);
     return d;
 }

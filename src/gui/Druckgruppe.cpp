@@ -10,7 +10,8 @@
 
 namespace Fermalin {
 
-TDruckgruppe::TDruckgruppe(QWidget* parent) : QFrame(parent)
+TDruckgruppe::TDruckgruppe(TSeitendienste& dienste, QWidget* parent)
+    : QFrame(parent), m_dienste(dienste)
 {
     setObjectName(QStringLiteral("Panel_Drucken"));
     setFrameShape(QFrame::NoFrame);
@@ -39,23 +40,24 @@ TDruckgruppe::TDruckgruppe(QWidget* parent) : QFrame(parent)
             [this] { CheckBox_BeratungsprotokolClick(); });
     connect(CheckBox_MitGrafik, &QCheckBox::toggled, this, [this] { CheckBox_MitGrafikClick(); });
     connect(Edit_Druck_Name, &QLineEdit::editingFinished, this, [this] { Edit_Druck_NameExit(); });
-    connect(Button_Drucken, &QPushButton::clicked, this, [this] { m_verbindung.Druckvorschau(); });
+    connect(Button_Drucken, &QPushButton::clicked, this,
+            [this] { m_dienste.DruckvorschauAnzeigen(); });
 }
 
 void TDruckgruppe::CheckBox_BeratungsprotokolClick()
 {
     DruckSteuerungSetzen(m_ergebnis);
-    m_verbindung.BerichtErstellen();
+    m_dienste.BerichtErstellen();
 }
 
 void TDruckgruppe::CheckBox_MitGrafikClick()
 {
-    m_verbindung.BerichtErstellen();
+    m_dienste.BerichtErstellen();
 }
 
 void TDruckgruppe::Edit_Druck_NameExit()
 {
-    m_verbindung.BerichtErstellen();
+    m_dienste.BerichtErstellen();
 }
 
 void TDruckgruppe::DruckSteuerungSetzen(bool ergebnis)

@@ -4,10 +4,9 @@
 #pragma once
 
 #include "Haushaltsrechnung.h"
+#include "Seitendienste.h"
 
 #include <QFrame>
-
-#include <functional>
 
 class QCheckBox;
 class QGroupBox;
@@ -23,12 +22,6 @@ class TDruckgruppe : public QFrame
     Q_OBJECT
 
 public:
-    struct TVerbindung
-    {
-        std::function<void()> BerichtErstellen;
-        std::function<void()> Druckvorschau;
-    };
-
     struct TAnzeige
     {
         bool DruckenAktiv = false, ProtokollAktiv = false, GrafikAktiv = false;
@@ -40,8 +33,7 @@ public:
     // The longest customer name the field takes.
     static constexpr int NamensLaenge = 1000;
 
-    explicit TDruckgruppe(QWidget* parent = nullptr);
-    void Verbinden(TVerbindung verbindung) { m_verbindung = std::move(verbindung); }
+    explicit TDruckgruppe(TSeitendienste& dienste, QWidget* parent = nullptr);
 
     // Handlers
     void CheckBox_BeratungsprotokolClick();
@@ -57,7 +49,7 @@ public:
     TAnzeige Anzeige() const;
 
 private:
-    TVerbindung m_verbindung;
+    TSeitendienste& m_dienste;
     bool m_ergebnis = false;
 
     QGroupBox* GroupBox_Drucken;

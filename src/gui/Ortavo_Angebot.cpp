@@ -74,7 +74,8 @@ TKlassik KlassikAus(const std::array<QRadioButton*, 3>& knoepfe)
 
 } // namespace
 
-TSeiteAngebot::TSeiteAngebot(TJahrBereich gebJahrBereich, QWidget* parent) : QWidget(parent)
+TSeiteAngebot::TSeiteAngebot(TSeitendienste& dienste, TJahrBereich gebJahrBereich, QWidget* parent)
+    : QWidget(parent), m_dienste(dienste)
 {
     setObjectName(QStringLiteral("TabSheet_Angebot"));
     Anlegen(gebJahrBereich);
@@ -187,7 +188,7 @@ void TSeiteAngebot::Anlegen(TJahrBereich bereich)
 
 void TSeiteAngebot::EigenbeitragAufteilen()
 {
-    const TAufteilung a = m_verbindung.Aufteilen();
+    const TAufteilung a = Aufteilen(m_dienste.EingabenLesen(), m_dienste.Daten(), true);
     Memo_Info->setPlainText(a.Info);
     // Showing or hiding the slider does not move it, so the split is not re-entered.
     TrackBar_Verteilung->setVisible(a.Schieberegler);
@@ -204,12 +205,12 @@ void TSeiteAngebot::Angebotaenderung()
 {
     EigenbeitragAufteilen();
     // the report's split follows the same slider
-    m_verbindung.BerichtErstellen();
+    m_dienste.BerichtErstellen();
 }
 
 void TSeiteAngebot::KinderBereichSetzen()
 {
-    const int n = m_verbindung.Kinderzahl();
+    const int n = m_dienste.EingabenLesen().Kinderzahl;
     QWidget* inhalt = ScrollBox_Kinder->widget();
     // The row distance is measured: the stretcher rescales the rows.
     const int d = FloatEdit_Kind[1]->y() - FloatEdit_Kind[0]->y();
@@ -227,7 +228,7 @@ void TSeiteAngebot::KinderBereichSetzen()
 void TSeiteAngebot::KindZuordnen()
 {
     // 1, 2
-    const int n = m_verbindung.Kinderzahl();
+    const int n = m_dienste.EingabenLesen().Kinderzahl;
     for (QWidget* w : ScrollBox_Kinder->widget()->findChildren<QWidget*>()) {
         const int tag = w->property("Tag").toInt();
         if (tag > 0)
@@ -236,7 +237,7 @@ void TSeiteAngebot::KindZuordnen()
     // 3
     KinderBereichSetzen();
     // 4, 5: a single person's children all count for person 1
-    const bool verheiratet = m_verbindung.Verheiratet();
+    const bool verheiratet = m_dienste.EingabenLesen().Verheiratet;
     for (QWidget* w : findChildren<QWidget*>()) {
         const int tag = w->property("Tag").toInt();
         if (tag == -1 && !verheiratet) {
@@ -252,13 +253,13 @@ void TSeiteAngebot::KindZuordnen()
 
 void TSeiteAngebot::Kind_verschoben(QRadioButton* knopf)
 {
-    m_verbindung.Vorgabeaenderung(knopf);
+    m_dienste.Vorgabeaenderung(knopf);
     EigenbeitragAufteilen();
 }
 
 void TSeiteAngebot::Button_AngebotClick(int person)
 {
-    m_verbindung.Erfassung(person);
+    m_dienste.Button_AngebotClick(person);
 }
 
 QList<int> TSeiteAngebot::GebJahre(int n) const
@@ -338,25 +339,23 @@ void TSeiteAngebot::AnlageSetzen(int person, bool konservativ, bool wachstum, bo
 
 void TSeiteAngebot::EinstellungenSammeln(TEinstellungen& e) const
 {
-    for (int i = 0; i < MaxKinder; ++i) {
-        TKindEinstellung& k = e.Kind[static_cast<size_t>(i)];
-        k.GebJahr = static_cast<int>(rundeGerade(FloatEdit_Kind[i]->WertLesen()));
-        k.Person1 = RadioButton_1p[i]->isChecked();
-        k.Person2 = RadioButton_2p[i]->isChecked();
+    // button by button: a group may have none selected
+    for (size_t i = 0; i < MaxKinder; ++i) {
+        e.Kind[i].Person1 = RadioButton_1p[i]->isChecked();
+        e.Kind[i].Person2 = RadioButton_2p[i]->isChecked();
     }
-    e.Verteilung = TrackBar_Verteilung->value();
-    e.konservativ1 = RadioButton_Anlage1[0]->isChecked();
-    e.wachstum1 = RadioButton_Anlage1[1]->isChecked();
-    e.risiko1 = RadioButton_Anlage1[2]->isChecked();
-    e.konservativ2 = RadioButton_Anlage2[0]->isChecked();
-    e.wachstum2 = RadioButton_Anlage2[1]->isChecked();
-    e.risiko2 = RadioButton_Anlage2[2]->isChecked();
+    bool* anlage[] = {&e.konservativ1, &e.wachstum1, &e.risiko1,
+                      &e.konservativ2, &e.wachstum2, &e.risiko2};
+    for (size_t k = 0; k < 3; ++k) {
+        *anlage[k] = RadioButton_Anlage1[k]->isChecked();
+        *anlage[k + 3] = RadioButton_Anlage2[k]->isChecked();
+    }
 }
 
 QWidget* TSeiteAngebot::ErstesFeld() const
 {
     // the first child's year, else the first person's investment style
-    if (m_verbindung.Kinderzahl() > 0)
+    if (m_dienste.EingabenLesen().Kinderzahl > 0)
         return FloatEdit_Kind[0];
     for (QRadioButton* r : RadioButton_Anlage1)
         if (r->isChecked())

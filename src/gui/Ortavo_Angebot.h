@@ -7,11 +7,11 @@
 #include "Einstellungsdatei.h"
 #include "GebJahre.h"
 #include "Haushaltsrechnung.h"
+#include "Seitendienste.h"
 
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -31,21 +31,6 @@ class TSeiteAngebot : public QWidget
     Q_OBJECT
 
 public:
-    struct TVerbindung
-    {
-        std::function<bool()> Verheiratet;
-        std::function<int()> Kinderzahl;
-        // The offer-mode split of the last computation's total, with the
-        // distribution slider as it stands now.
-        std::function<TAufteilung()> Aufteilen;
-        // The input page's recalculation driver, with a child's button as sender.
-        std::function<void(QRadioButton*)> Vorgabeaenderung;
-        // The report's split follows the distribution slider.
-        std::function<void()> BerichtErstellen;
-        // "Erfassung" of person 1 or 2.
-        std::function<void(int person)> Erfassung;
-    };
-
     struct TAnzeige
     {
         QString Eigenbeitrag1, Eigenbeitrag2, Info, Hinweis; // as shown
@@ -56,9 +41,7 @@ public:
         bool Person2Aktiv = false; // the second person's buttons and styles
     };
 
-    explicit TSeiteAngebot(TJahrBereich gebJahrBereich, QWidget* parent = nullptr);
-
-    void Verbinden(TVerbindung verbindung) { m_verbindung = std::move(verbindung); }
+    TSeiteAngebot(TSeitendienste& dienste, TJahrBereich gebJahrBereich, QWidget* parent = nullptr);
 
     // Handlers
     void KindZuordnen();
@@ -79,6 +62,7 @@ public:
     void KindSetzen(int i, int gebJahr, bool person1, bool person2); // i from 0
     void VerteilungSetzen(int position);
     void AnlageSetzen(int person, bool konservativ, bool wachstum, bool risiko);
+    // The keys that hold no input: the radio buttons one by one.
     void EinstellungenSammeln(TEinstellungen& e) const;
 
     QWidget* ErstesFeld() const;
@@ -87,7 +71,7 @@ private:
     void Anlegen(TJahrBereich bereich);
     void KinderBereichSetzen();
 
-    TVerbindung m_verbindung;
+    TSeitendienste& m_dienste;
 
     QGroupBox* GroupBox_Aufteilung;
     QLabel* Label_Person2;

@@ -65,9 +65,9 @@ THauptformular::THauptformular(const TProgrammUmgebung& umgebung, QWidget* paren
     PageControl->setFensterfarbe(hintergrund());
     const QDate heute = m_umgebung.Heute.isValid() ? m_umgebung.Heute : QDate::currentDate();
     const TJahrBereich bereich = GebJahrBereich(heute);
-    m_vorgabe = new TSeiteVorgabe(bereich);
-    m_grafik = new TSeiteGrafik;
-    m_angebot = new TSeiteAngebot(bereich);
+    m_vorgabe = new TSeiteVorgabe(*this, bereich);
+    m_grafik = new TSeiteGrafik(*this);
+    m_angebot = new TSeiteAngebot(*this, bereich);
     PageControl->addTab(m_vorgabe, QStringLiteral("Ermittlung der Zulagen und Eigenbeiträge  "));
     PageControl->addTab(m_grafik, QStringLiteral("Grafische Darstellung"));
     PageControl->addTab(m_angebot, QStringLiteral("Angebotsberechnung  "));
@@ -76,7 +76,7 @@ THauptformular::THauptformular(const TProgrammUmgebung& umgebung, QWidget* paren
         seite->setAutoFillBackground(true);
         seite->setPalette(p);
     }
-    m_druck = new TDruckgruppe(m_vorgabe);
+    m_druck = new TDruckgruppe(*this, m_vorgabe);
 
     Panel_WebBrowser = benannt(panel(this, 171, 50, 350, 296), "Panel_WebBrowser");
     Panel_WebBrowser->hide(); // hosts the report for printing only; never shown
@@ -93,7 +93,7 @@ THauptformular::THauptformular(const TProgrammUmgebung& umgebung, QWidget* paren
                             "Button_Weiter");
     PageControl->setGeometry(0, 0, 686, 595 - 39);
 
-    SeitenVerbinden();
+    SignaleVerbinden();
     FormCreate();
 }
 
@@ -112,44 +112,49 @@ QString THauptformular::Uebergabedatei() const
     return m_orte.Uebergabedatei;
 }
 
-void THauptformular::SeitenVerbinden()
+QList<int> THauptformular::GebJahre(int n) const
 {
-    m_vorgabe->Verbinden({
-        .Rechnen = [this] { return Rechnen(); },
-        .Daten = [this] { return m_daten; },
-        .Eingaben = [this] { return EingabenLesen(); },
-        .GebJahre = [this](int n) { return m_angebot->GebJahre(n); },
-        .GebJahreSetzen = [this](const QList<int>& jahre) { m_angebot->GebJahreSetzen(jahre); },
-        .KinderZuPerson2 = [this] { m_angebot->KinderZuPerson2(); },
-        .Berechnet =
-            [this](const TZulagenDaten& d) {
-                m_grafik->ErgebnisZeigen(d);
-                m_druck->DruckSteuerungSetzen(d.Eigenbeitrag != 0);
-            },
-        .BeitragGefolgt = [this](int position) { m_grafik->BeitragFolgen(position); },
-        .BerichtErstellen = [this] { BerichtErstellen(); },
-        .DetailsClick = [this] { Button_DetailsClick(); },
-        .PruvexClick = [this] { Button_Pruvex1Click(); },
-    });
-    m_grafik->Verbinden({
-        .Daten = [this] { return m_daten; },
-        .TarMindBtr = [this] { return EingabenLesen().TarMindBtr; },
-        .BeitragSetzen = [this](int position) { m_vorgabe->BeitragSetzen(position); },
-        .KinderzahlSetzen = [this](int n) { m_vorgabe->KinderzahlSetzen(n); },
-    });
-    m_angebot->Verbinden({
-        .Verheiratet = [this] { return EingabenLesen().Verheiratet; },
-        .Kinderzahl = [this] { return EingabenLesen().Kinderzahl; },
-        .Aufteilen = [this] { return Aufteilen(EingabenLesen(), m_daten, true); },
-        .Vorgabeaenderung = [this](QRadioButton* knopf) { m_vorgabe->Vorgabeaenderung(knopf); },
-        .BerichtErstellen = [this] { BerichtErstellen(); },
-        .Erfassung = [this](int person) { Button_AngebotClick(person); },
-    });
-    m_druck->Verbinden({
-        .BerichtErstellen = [this] { BerichtErstellen(); },
-        .Druckvorschau = [this] { DruckvorschauAnzeigen(); },
-    });
+    return m_angebot->GebJahre(n);
+}
 
+void THauptformular::GebJahreSetzen(const QList<int>& jahre)
+{
+    m_angebot->GebJahreSetzen(jahre);
+}
+
+void THauptformular::KinderZuPerson2()
+{
+    m_angebot->KinderZuPerson2();
+}
+
+void THauptformular::Berechnet(const TZulagenDaten& d)
+{
+    m_grafik->ErgebnisZeigen(d);
+    m_druck->DruckSteuerungSetzen(d.Eigenbeitrag != 0);
+}
+
+void THauptformular::BeitragGefolgt(int position)
+{
+    m_grafik->BeitragFolgen(position);
+}
+
+void THauptformular::BeitragSetzen(int position)
+{
+    m_vorgabe->BeitragSetzen(position);
+}
+
+void THauptformular::KinderzahlSetzen(int n)
+{
+    m_vorgabe->KinderzahlSetzen(n);
+}
+
+void THauptformular::Vorgabeaenderung(QObject* sender)
+{
+    m_vorgabe->Vorgabeaenderung(sender);
+}
+
+void THauptformular::SignaleVerbinden()
+{
     connect(Button_Weiter, &QPushButton::clicked, this, [this] { Button_WeiterClick(); });
     connect(Button_Abbruch, &QPushButton::clicked, this, [this] { Button_AbbruchClick(); });
     connect(ColorButton_Einstellungen, &QPushButton::clicked, this,
@@ -518,6 +523,7 @@ bool THauptformular::EinstellungenSpeichern(QString* fehler)
     e.Maximized = isMaximized();
     e.Breite = width();
     e.Hoehe = height();
+    EingabenEintragen(EingabenLesen(), e);
     m_vorgabe->EinstellungenSammeln(e);
     m_angebot->EinstellungenSammeln(e);
     e.Firmenlogo = LayoutDaten.Firmenlogo();

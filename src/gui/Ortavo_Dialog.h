@@ -8,6 +8,7 @@
 #include "Haushaltsrechnung.h"
 #include "LayoutDaten.h"
 #include "Programmorte.h"
+#include "Seitendienste.h"
 
 #include <QDate>
 #include <QProcessEnvironment>
@@ -46,7 +47,7 @@ struct TProgrammUmgebung
     TProgrammOrte Orte() const { return ProgrammOrteErmitteln(ProgrammPfad, Umgebung); }
 };
 
-class THauptformular : public QWidget
+class THauptformular : public QWidget, public TSeitendienste
 {
     Q_OBJECT
 
@@ -92,8 +93,8 @@ public:
     TStrecker* Strecker() const { return m_strecker.get(); }
 
     // Every page's inputs as they are now, and the record of the last computation.
-    TEingaben EingabenLesen() const;
-    const TZulagenDaten& Daten() const { return m_daten; }
+    TEingaben EingabenLesen() const override;
+    const TZulagenDaten& Daten() const override { return m_daten; }
     // The report document as the hidden view and the preview have it.
     const QStringList& BerichtZeilen() const { return m_berichtZeilen; }
     QString BerichtHtml() const;
@@ -105,13 +106,13 @@ public:
     void Button_AbbruchClick();
     void ColorButton_EinstellungenClick();
     void Button_HilfeClick();
-    void Button_DetailsClick();
-    void Button_Pruvex1Click();
-    void BerichtErstellen();
+    void Button_DetailsClick() override;
+    void Button_Pruvex1Click() override;
+    void BerichtErstellen() override;
     // Null when the engine is refused; the window is placed and shown.
-    TDruckvorschau* DruckvorschauAnzeigen();
+    TDruckvorschau* DruckvorschauAnzeigen() override;
     // False when the hand-off file could not be written; the window then stays.
-    bool Button_AngebotClick(int person);
+    bool Button_AngebotClick(int person) override;
     void EinstellungenLaden();
     // False when the file could not be written; fehler then holds the message.
     bool EinstellungenSpeichern(QString* fehler = nullptr);
@@ -132,11 +133,19 @@ private:
     void ImArbeitsbereichPlatzieren();
     void PageControlChanging(int alteSeite);
     void PageControlChange(int neueSeite);
-    void SeitenVerbinden();
+    void SignaleVerbinden();
     void BerichtAnlegen();
     // The record of every page's inputs as they are now; an input unchanged
     // since the last computation costs nothing.
-    TZulagenDaten Rechnen();
+    TZulagenDaten Rechnen() override;
+    QList<int> GebJahre(int n) const override;
+    void GebJahreSetzen(const QList<int>& jahre) override;
+    void KinderZuPerson2() override;
+    void Berechnet(const TZulagenDaten& d) override;
+    void BeitragGefolgt(int position) override;
+    void BeitragSetzen(int position) override;
+    void KinderzahlSetzen(int n) override;
+    void Vorgabeaenderung(QObject* sender) override;
     QWidget* SeitenWidget(TSeite seite) const;
 
     TProgrammUmgebung m_umgebung;

@@ -14,7 +14,8 @@
 
 namespace Fermalin {
 
-TSeiteGrafik::TSeiteGrafik(QWidget* parent) : QWidget(parent)
+TSeiteGrafik::TSeiteGrafik(TSeitendienste& dienste, QWidget* parent)
+    : QWidget(parent), m_dienste(dienste)
 {
     setObjectName(QStringLiteral("TabSheet_Grafik"));
     GroupBox_Torte = benannt(gruppe(this, QString(), 10, 1, 658, 443, false), "GroupBox_Torte");
@@ -45,7 +46,7 @@ TSeiteGrafik::TSeiteGrafik(QWidget* parent) : QWidget(parent)
 
 void TSeiteGrafik::GrafikZeichnen()
 {
-    Chart1->StueckeSetzen(TortenStuecke(m_verbindung.Daten()));
+    Chart1->StueckeSetzen(TortenStuecke(m_dienste.Daten()));
 
     // The report's picture: the chart as it is on screen, at 87 % of its size at
     // creation, so the report looks the same at any window size. A picture that
@@ -69,19 +70,19 @@ void TSeiteGrafik::GrafikZeichnen()
 void TSeiteGrafik::TrackBar_gesB2Change()
 {
     // Below the tariff minimum the slider snaps back; the snap arrives here again.
-    const int tarif = m_verbindung.Daten().PositionTarMindBtr;
-    if (m_verbindung.TarMindBtr() && TrackBar_gesB2->value() < tarif) {
+    const int tarif = m_dienste.Daten().PositionTarMindBtr;
+    if (m_dienste.EingabenLesen().TarMindBtr && TrackBar_gesB2->value() < tarif) {
         TrackBar_gesB2->setValue(tarif);
         return;
     }
     // An unchanged position fires nothing, so the two sliders cannot chase each other.
-    m_verbindung.BeitragSetzen(TrackBar_gesB2->value());
+    m_dienste.BeitragSetzen(TrackBar_gesB2->value());
     GrafikZeichnenWennSichtbar();
 }
 
 void TSeiteGrafik::SpinEdit_Kinderzahl2Change()
 {
-    m_verbindung.KinderzahlSetzen(SpinEdit_Kinderzahl2->value());
+    m_dienste.KinderzahlSetzen(SpinEdit_Kinderzahl2->value());
     GrafikZeichnenWennSichtbar();
 }
 

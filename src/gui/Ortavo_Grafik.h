@@ -3,14 +3,13 @@
 // slider of the input page. Each drawing also writes the report's picture.
 #pragma once
 
+#include "Seitendienste.h"
 #include "Tortenstuecke.h"
 #include "ZulagenDaten.h"
 
 #include <QSize>
 #include <QString>
 #include <QWidget>
-
-#include <functional>
 
 class QGroupBox;
 class QLineEdit;
@@ -26,16 +25,6 @@ class TSeiteGrafik : public QWidget
     Q_OBJECT
 
 public:
-    struct TVerbindung
-    {
-        // The record of the last computation.
-        std::function<TZulagenDaten()> Daten;
-        std::function<bool()> TarMindBtr; // "tarifliche Mindestbeiträge beachten"
-        // The input page's slider and number of children; their handlers recalculate.
-        std::function<void(int)> BeitragSetzen;
-        std::function<void(int)> KinderzahlSetzen;
-    };
-
     struct TAnzeige
     {
         QString Gesamtbeitrag, Foerderquote, Gesamtfoerderung; // as shown, padded
@@ -44,9 +33,8 @@ public:
         QList<TTortenStueck> Stuecke;
     };
 
-    explicit TSeiteGrafik(QWidget* parent = nullptr);
+    explicit TSeiteGrafik(TSeitendienste& dienste, QWidget* parent = nullptr);
 
-    void Verbinden(TVerbindung verbindung) { m_verbindung = std::move(verbindung); }
     // The report's picture; empty: no picture is written.
     void setGrafikDatei(const QString& pfad) { m_grafikDatei = pfad; }
     // The page is the one shown; a hidden chart is drawn when it is entered.
@@ -71,7 +59,7 @@ public:
 private:
     void GrafikZeichnenWennSichtbar();
 
-    TVerbindung m_verbindung;
+    TSeitendienste& m_dienste;
     QString m_grafikDatei;
     QSize m_chartStart; // Chart1's size right after creation; the picture keeps 87 % of it
     bool m_aktiv = false;

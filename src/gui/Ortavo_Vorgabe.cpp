@@ -22,8 +22,8 @@
 
 namespace Fermalin {
 
-TSeiteVorgabe::TSeiteVorgabe(TJahrBereich gebJahrBereich, QWidget* parent)
-    : QWidget(parent), m_bereich(gebJahrBereich)
+TSeiteVorgabe::TSeiteVorgabe(TSeitendienste& dienste, TJahrBereich gebJahrBereich, QWidget* parent)
+    : QWidget(parent), m_dienste(dienste), m_bereich(gebJahrBereich)
 {
     setObjectName(QStringLiteral("TabSheet_Vorgabe"));
     Anlegen();
@@ -173,14 +173,10 @@ void TSeiteVorgabe::Verbinden()
             [this] { Vorgabeaenderung(TrackBar_gesB1); });
     for (TFloatEdit* e : {Edit_Einkommen1, Edit_Einkommen2})
         connect(e, &QLineEdit::textChanged, this, [this, e] { Vorgabeaenderung(e); });
-    connect(Button_Details, &QPushButton::clicked, this, [this] {
-        if (m_verbindung.DetailsClick)
-            m_verbindung.DetailsClick();
-    });
-    connect(Button_Pruvex, &QPushButton::clicked, this, [this] {
-        if (m_verbindung.PruvexClick)
-            m_verbindung.PruvexClick();
-    });
+    connect(Button_Details, &QPushButton::clicked, this,
+            [this] { m_dienste.Button_DetailsClick(); });
+    connect(Button_Pruvex, &QPushButton::clicked, this,
+            [this] { m_dienste.Button_Pruvex1Click(); });
 }
 
 bool TSeiteVorgabe::eventFilter(QObject* objekt, QEvent* event)
@@ -209,9 +205,9 @@ void TSeiteVorgabe::Vorgabeaenderung(QObject* sender)
     } else if (sender == RadioButton_verheiratet) {
         RadioButton_Doppelverdiener->setEnabled(true);
         RadioButton_Einzelverdiener->setEnabled(true);
-        m_verbindung.KinderZuPerson2();
+        m_dienste.KinderZuPerson2();
     } else if (sender == TrackBar_gesB1) {
-        const int tarif = m_verbindung.Daten().PositionTarMindBtr;
+        const int tarif = m_dienste.Daten().PositionTarMindBtr;
         if (CheckBox_tarMindBtr->isChecked() && TrackBar_gesB1->value() < tarif) {
             TrackBar_gesB1->setValue(tarif);
             return;
@@ -260,21 +256,21 @@ void TSeiteVorgabe::Vorgabeaenderung(QObject* sender)
             } else {
                 const int ziel = TrackBar_gesB1->SelEnd();
                 TrackBar_gesB1->setValue(ziel);
-                m_verbindung.BeitragGefolgt(ziel);
+                m_dienste.BeitragGefolgt(ziel);
             }
-        } else if (const int ziel = m_verbindung.Daten().BeitragsPosition; ziel != position) {
+        } else if (const int ziel = m_dienste.Daten().BeitragsPosition; ziel != position) {
             TrackBar_gesB1->setValue(ziel);
-            m_verbindung.BeitragGefolgt(ziel);
+            m_dienste.BeitragGefolgt(ziel);
         }
     }
 
     // 5
-    m_verbindung.BerichtErstellen();
+    m_dienste.BerichtErstellen();
 }
 
 void TSeiteVorgabe::GebJahreAnzeigen()
 {
-    const QList<int> jahre = m_verbindung.GebJahre(SpinEdit_Kinderzahl->value());
+    const QList<int> jahre = m_dienste.GebJahre(SpinEdit_Kinderzahl->value());
     Edit_GebJahre->setText(GebJahreText(jahre));
     // the start of a long list stays in view
     Edit_GebJahre->setCursorPosition(0);
@@ -286,7 +282,7 @@ void TSeiteVorgabe::GebJahreAnzeigen()
 void TSeiteVorgabe::Edit_GebJahreExit()
 {
     const QList<int> jahre = GebJahreLesen(Edit_GebJahre->text(), m_bereich);
-    m_verbindung.GebJahreSetzen(jahre);
+    m_dienste.GebJahreSetzen(jahre);
     if (jahre.size() == SpinEdit_Kinderzahl->value()) {
         GebJahreAnzeigen();
         Vorgabeaenderung(nullptr);
@@ -303,7 +299,7 @@ void TSeiteVorgabe::EKAngabenUebernehmen(const TEKAngaben& a)
     Edit_Einkommen1->WertSetzen(a.EK1);
     Edit_Einkommen2->WertSetzen(a.EK2);
     // 2 to 4, measured from the household as the pages now hold it
-    TZulagenDaten d = DatensatzAus(m_verbindung.Eingaben());
+    TZulagenDaten d = DatensatzAus(m_dienste.EingabenLesen());
     EKAngabenAnwenden(d, a, d.Einkommen1, d.Einkommen2);
     m_details = {d.EinkommenNR1, d.EinkommenNR2, d.DeltazvE, d.Soli, d.Bundesland};
     // 5
@@ -314,9 +310,9 @@ void TSeiteVorgabe::BerechneZulagen()
 {
     if (!m_initialisiert)
         return;
-    const TZulagenDaten d = m_verbindung.Rechnen();
+    const TZulagenDaten d = m_dienste.Rechnen();
     ErgebnisZeigen(d);
-    m_verbindung.Berechnet(d);
+    m_dienste.Berechnet(d);
 }
 
 void TSeiteVorgabe::ErgebnisZeigen(const TZulagenDaten& d)
@@ -444,21 +440,11 @@ void TSeiteVorgabe::Bereinigen()
 
 void TSeiteVorgabe::EinstellungenSammeln(TEinstellungen& e) const
 {
+    // button by button: a group may have none selected
     e.ledig = RadioButton_ledig->isChecked();
     e.verheiratet = RadioButton_verheiratet->isChecked();
     e.doppel = RadioButton_Doppelverdiener->isChecked();
     e.einzel = RadioButton_Einzelverdiener->isChecked();
-    e.Kinder = SpinEdit_Kinderzahl->value();
-    e.Einkommen1 = Edit_Einkommen1->WertLesen();
-    e.Einkommen2 = Edit_Einkommen2->WertLesen();
-    e.minimal = CheckBox_minBeitrag->isChecked();
-    e.indivBeitrag = TrackBar_gesB1->value();
-    e.tarMindBtr = CheckBox_tarMindBtr->isChecked();
-    e.EinkommenNR1 = m_details.EinkommenNR1;
-    e.EinkommenNR2 = m_details.EinkommenNR2;
-    e.DeltazvE = m_details.DeltazvE;
-    e.Soli = m_details.Soli;
-    e.Bundesland = m_details.Bundesland;
 }
 
 void TSeiteVorgabe::PruvexZeigen(bool sichtbar)

@@ -7,17 +7,15 @@
 #include "Einstellungsdatei.h"
 #include "GebJahre.h"
 #include "Haushaltsrechnung.h"
+#include "Seitendienste.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QString>
 #include <QWidget>
-
-#include <functional>
-
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
 
 namespace Fermalin {
 
@@ -40,28 +38,6 @@ class TSeiteVorgabe : public QWidget
     Q_OBJECT
 
 public:
-    struct TVerbindung
-    {
-        // Computes the record from every page's inputs as they are now.
-        std::function<TZulagenDaten()> Rechnen;
-        // The record of the last computation.
-        std::function<TZulagenDaten()> Daten;
-        // Every page's inputs as they are now.
-        std::function<TEingaben()> Eingaben;
-        // The offer page's birth years of the first n children, and setting them.
-        std::function<QList<int>(int n)> GebJahre;
-        std::function<void(const QList<int>&)> GebJahreSetzen;
-        // "verheiratet" was chosen: every child counts for the second person.
-        std::function<void()> KinderZuPerson2;
-        // After every computation: the other pages show its figures.
-        std::function<void(const TZulagenDaten&)> Berechnet;
-        // The minimum mode moved the slider; the chart's slider follows.
-        std::function<void(int)> BeitragGefolgt;
-        std::function<void()> BerichtErstellen;
-        std::function<void()> DetailsClick;
-        std::function<void()> PruvexClick;
-    };
-
     // What the page shows, for the frame and for tests.
     struct TAnzeige
     {
@@ -82,9 +58,8 @@ public:
         TDetailwerte Details;
     };
 
-    explicit TSeiteVorgabe(TJahrBereich gebJahrBereich, QWidget* parent = nullptr);
+    TSeiteVorgabe(TSeitendienste& dienste, TJahrBereich gebJahrBereich, QWidget* parent = nullptr);
 
-    void Verbinden(TVerbindung verbindung) { m_verbindung = std::move(verbindung); }
     // No computation before the settings are loaded.
     void setInitialisiert(bool an) { m_initialisiert = an; }
 
@@ -114,6 +89,7 @@ public:
     // After loading: a file no run could have written is brought into line as a
     // user could have made it.
     void Bereinigen();
+    // The keys that hold no input: the radio buttons one by one.
     void EinstellungenSammeln(TEinstellungen& e) const;
 
     void PruvexZeigen(bool sichtbar);
@@ -129,7 +105,7 @@ private:
     void Verbinden();
     void ErgebnisZeigen(const TZulagenDaten& d);
 
-    TVerbindung m_verbindung;
+    TSeitendienste& m_dienste;
     TJahrBereich m_bereich;
     TDetailwerte m_details;
     bool m_initialisiert = false;

@@ -4,6 +4,8 @@
 #include "Zahlformat.h"
 #include "Zulagen.h"
 
+#include "../Testhaushalt.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,15 +36,8 @@ TZulagenDaten gesplittet(const TEingaben& e)
 
 TZulagenDaten haushalt(bool verheiratet, bool doppel, double e1, double e2, QList<int> kinder = {})
 {
-    TEingaben e;
-    e.Verheiratet = verheiratet;
-    e.Doppelverdiener = doppel;
-    e.Einkommen1 = e1;
-    e.Einkommen2 = e2;
-    e.Kinderzahl = static_cast<int>(kinder.size());
-    for (qsizetype i = 0; i < kinder.size(); ++i)
-        e.KindGebJahr[static_cast<size_t>(i)] = kinder.at(i);
-    return gesplittet(e);
+    return gesplittet(
+        Testhaushalt<TEingaben>(verheiratet, doppel, e1, e2, KinderVonPerson1(kinder)));
 }
 
 // The row of the inputs table that holds text, up to its end.

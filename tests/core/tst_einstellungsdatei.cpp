@@ -41,6 +41,7 @@ private slots:
     void werteAusserhalbDessen_data();
     void werteAusserhalbDessen();
     void vorgabenAusDerTabelle();
+    void eingabenInDieSchluessel();
     void unlesbaresErgibtVorgaben_data();
     void unlesbaresErgibtVorgaben();
     void speichernErsetztAtomar();
@@ -320,6 +321,34 @@ void TstEinstellungsdatei::werteAusserhalbDessen()
         {QStringLiteral("Einkommen1"), e.Einkommen1},
     };
     QCOMPARE(werte.value(feld, -999), wert);
+}
+
+// The keys that hold an input take it from the inputs; the rest stays.
+void TstEinstellungsdatei::eingabenInDieSchluessel()
+{
+    TEingaben e;
+    e.Einkommen1 = 35000.55;
+    e.Kinderzahl = 9;
+    e.KindGebJahr[8] = 2004;
+    e.KindPerson[8] = 2;
+    e.MinBeitrag = false;
+    e.BeitragsPosition = 33;
+    e.Soli = 0.055;
+    e.Bundesland = 7;
+    e.Verteilung = 12;
+    TEinstellungen s;
+    s.ledig = false;
+    EingabenEintragen(e, s);
+    QCOMPARE(s.Einkommen1, 35000.55);
+    QCOMPARE(s.Kinder, 9);
+    QCOMPARE(s.Kind[8].GebJahr, 2004);
+    QVERIFY(!s.Kind[8].Person1 && s.Kind[8].Person2); // the buttons are not an input
+    QVERIFY(!s.minimal);
+    QCOMPARE(s.indivBeitrag, 33);
+    QCOMPARE(s.Soli, 0.055);
+    QCOMPARE(s.Bundesland, 7);
+    QCOMPARE(s.Verteilung, 12);
+    QVERIFY(!s.ledig);
 }
 
 // The struct's defaults are the table's: what a first start without a file has.

@@ -5,12 +5,10 @@
 #include "Bauteile.h"
 #include "ColorButton.h"
 #include "Druckgruppe.h"
-#include "Einstellungsdatei.h"
 #include "Fehleranzeige.h"
 #include "FloatDlg.h"
 #include "HTML_Ausgabe.h"
 #include "Haushaltsrechnung.h"
-#include "IniDatei.h"
 #include "Ortavo_Angebot.h"
 #include "Ortavo_Dialog.h"
 #include "Ortavo_EKDialog.h"
@@ -133,39 +131,58 @@ QByteArray lesen(const QString& pfad)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
 }
 
-// A household as a settings file holds it.
-TEinstellungen zufallshaushalt(std::mt19937& z)
+// A household as an adviser enters it.
+TEingaben zufallshaushalt(std::mt19937& z)
 {
     const auto bis = [&z](int n) { return static_cast<int>(z() % static_cast<unsigned>(n)); };
-    TEinstellungen e;
+    TEingaben e;
     const int stand = bis(3);
-    e.ledig = stand == 0;
-    e.verheiratet = !e.ledig;
-    e.doppel = stand == 1;
-    e.einzel = !e.doppel;
+    e.Verheiratet = stand > 0;
+    e.Doppelverdiener = stand == 1;
     const auto einkommen = [&] { return bis(4) == 0 ? 52000 + bis(20000) : bis(60000); };
     e.Einkommen1 = einkommen();
-    e.Einkommen2 = e.doppel ? einkommen() : 0;
-    e.Kinder = bis(3) == 0 ? bis(10) : bis(3);
-    for (int i = 0; i < e.Kinder; ++i) {
-        const bool zweite = e.verheiratet && bis(2) == 1;
-        e.Kind[static_cast<size_t>(i)] = {1990 + bis(20), !zweite, zweite};
+    e.Einkommen2 = e.Doppelverdiener ? einkommen() : 0;
+    e.Kinderzahl = bis(3) == 0 ? bis(10) : bis(3);
+    for (size_t i = 0; i < MaxKinder; ++i) {
+        e.KindGebJahr[i] = 1990 + bis(20);
+        e.KindPerson[i] = e.Verheiratet ? 1 + bis(2) : 1;
     }
-    e.minimal = bis(4) == 0;
-    e.indivBeitrag = bis(51);
-    e.tarMindBtr = bis(3) > 0;
+    e.MinBeitrag = bis(4) == 0;
+    e.BeitragsPosition = bis(51);
+    e.TarMindBtr = bis(3) > 0;
     e.EinkommenNR1 = bis(3) == 0 ? bis(30000) : 0;
     e.EinkommenNR2 = bis(4) == 0 ? bis(10000) : 0;
     e.DeltazvE = bis(5) == 0 ? bis(4000) - 2000 : 0;
     e.Soli = bis(2) ? 0.055 : 0;
     e.Bundesland = bis(17) - 1;
     e.Verteilung = bis(51);
-    e.wachstum1 = bis(3) == 0;
-    e.konservativ1 = !e.wachstum1;
-    e.risiko2 = bis(3) == 0;
-    e.konservativ2 = !e.risiko2;
-    e.StartfensterAnzeigen = false;
+    e.Klassik1 = static_cast<TKlassik>(bis(3));
+    e.Klassik2 = static_cast<TKlassik>(bis(3));
     return e;
+}
+
+// The household entered into the pages; each setting runs its handler as a
+// user's change does.
+void eingeben(THauptformular& f, const TEingaben& e)
+{
+    TSeiteVorgabe& v = f.Vorgabe();
+    v.FamilienstandSetzen(!e.Verheiratet, e.Verheiratet, e.Doppelverdiener, !e.Doppelverdiener);
+    v.DetailwerteSetzen({e.EinkommenNR1, e.EinkommenNR2, e.DeltazvE, e.Soli, e.Bundesland});
+    v.EinkommenSetzen(e.Einkommen1, e.Einkommen2);
+    v.KinderzahlSetzen(e.Kinderzahl);
+    for (int i = 0; i < e.Kinderzahl; ++i) {
+        const int person = e.KindPerson[static_cast<size_t>(i)];
+        f.Angebot().KindSetzen(i, e.KindGebJahr[static_cast<size_t>(i)], person == 1, person == 2);
+    }
+    v.TarMindBtrSetzen(e.TarMindBtr);
+    v.BeitragSetzen(e.BeitragsPosition);
+    v.MinBeitragSetzen(e.MinBeitrag);
+    f.Angebot().VerteilungSetzen(e.Verteilung);
+    for (const auto& [person, k] : {std::pair(1, e.Klassik1), std::pair(2, e.Klassik2)})
+        f.Angebot().AnlageSetzen(person, k == TKlassik::Sicherheitsorientiert,
+                                 k == TKlassik::Wachstumsorientiert, k == TKlassik::Risikobewusst);
+    v.GebJahreAnzeigen();
+    v.Vorgabeaenderung(nullptr);
 }
 
 } // namespace
@@ -271,27 +288,12 @@ void TstEineRechnung::zufaelligeFolgenGebenDieZahlenDesStapelprogramms()
     std::map<QString, int> gezogen;
     int haushalte = 0;
     for (int versuch = 0; versuch < 20000 && haushalte < 400; ++versuch) {
-        const TEinstellungen h = zufallshaushalt(z);
-        // Drawn by the case the household's inputs give, so that every case of
-        // the split gets its share; the window is made only for a drawn one.
-        TEingaben probe;
-        probe.Verheiratet = h.verheiratet;
-        probe.Doppelverdiener = h.doppel;
-        probe.Einkommen1 = h.Einkommen1;
-        probe.Einkommen2 = h.Einkommen2;
-        probe.Kinderzahl = h.Kinder;
-        for (int i = 0; i < MaxKinder; ++i) {
-            probe.KindGebJahr[static_cast<size_t>(i)] = h.Kind[static_cast<size_t>(i)].GebJahr;
-            probe.KindPerson[static_cast<size_t>(i)] =
-                h.Kind[static_cast<size_t>(i)].Person1 ? 1 : 2;
-        }
-        probe.MinBeitrag = h.minimal;
-        probe.TarMindBtr = h.tarMindBtr;
-        probe.BeitragsPosition = h.indivBeitrag;
-        probe.Verteilung = h.Verteilung;
-        const TRechnung r = Rechnen(probe, 0);
-        const QString fall = fallVon(probe, r.Angebotsaufteilung);
-        const QString bericht = fallVon(probe, r.Berichtsaufteilung);
+        const TEingaben h = zufallshaushalt(z);
+        // Drawn by the case the household gives, so that every case of the
+        // split gets its share; the window is made only for a drawn one.
+        const TRechnung r = Rechnen(h, 0);
+        const QString fall = fallVon(h, r.Angebotsaufteilung);
+        const QString bericht = fallVon(h, r.Berichtsaufteilung);
         if (fall.isEmpty() || bericht.isEmpty())
             QFAIL(qPrintable(u"kein Fall für "_s + r.Angebotsaufteilung.Info + u" / "_s +
                              r.Berichtsaufteilung.Info));
@@ -302,13 +304,11 @@ void TstEineRechnung::zufaelligeFolgenGebenDieZahlenDesStapelprogramms()
         ++haushalte;
         TProgramm p;
         p.args = {u"k"_s};
-        TIniDatei ini;
-        EinstellungenSchreiben(h, ini);
-        p.iniSchreiben(ini.alsBytes());
         auto f = p.fenster();
         f->show();
+        eingeben(*f, h);
         const QString wo = u"Saat %1, Haushalt %2 (%3)"_s.arg(saat).arg(haushalte).arg(fall);
-        QVERIFY2(abweichung(*f).isEmpty(), qPrintable(wo + u": beim Start "_s + abweichung(*f)));
+        QVERIFY2(abweichung(*f).isEmpty(), qPrintable(wo + u": eingegeben "_s + abweichung(*f)));
 
         for (int n = 0; n < ereignisse; ++n) {
             QString was;

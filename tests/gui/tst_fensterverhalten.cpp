@@ -27,6 +27,7 @@
 #include "../OhneRootRechte.h"
 
 using namespace Fermalin;
+using namespace Qt::StringLiterals;
 
 class TstFensterverhalten : public QObject
 {
@@ -375,42 +376,37 @@ void TstFensterverhalten::gespeicherteGroesseImArbeitsbereich()
 // at its default.
 void TstFensterverhalten::jederSchluesselDurchDasFenster()
 {
-    TEinstellungen e;
-    e.Breite = 686;
-    e.Hoehe = 595;
-    e.ledig = false;
-    e.verheiratet = true;
-    e.doppel = true;
-    e.einzel = false;
-    e.Kinder = 3;
-    e.Kind[0] = {2001, true, false};
-    e.Kind[1] = {2005, false, true};
-    e.Kind[2] = {2008, true, false};
-    e.Einkommen1 = 35000.55;
-    e.Einkommen2 = 20000;
-    e.minimal = false;
-    e.indivBeitrag = 40;
-    e.tarMindBtr = false;
-    e.EinkommenNR1 = 1234.5;
-    e.EinkommenNR2 = 99;
-    e.DeltazvE = -250.25;
-    e.Soli = 0.055;
-    e.Bundesland = 4;
-    e.Verteilung = 17;
-    e.konservativ1 = false;
-    e.wachstum1 = true;
-    e.konservativ2 = false;
-    e.risiko2 = true;
-    e.Firmenlogo = true;
-    e.FirmenlogoDateipfad = QStringLiteral("/home/berater/Logo für Kunden.bmp");
-    e.StartfensterAnzeigen = false;
-    TIniDatei ini;
-    EinstellungenSchreiben(e, ini);
+    // every key but the window's size at a value other than its default
+    const QByteArray datei =
+        "[Daten]\r\nMaximized=0\r\nBreite=686\r\nHoehe=595\r\nledig=0\r\nverheirated=1\r\n"
+        "doppel=1\r\neinzel=0\r\nKinder=3\r\nEinkommen1=3500055\r\nEinkommen2=2000000\r\n"
+        "minimal=0\r\nindivBeitrag=40\r\ntarMindBtr=0\r\nEinkommenNR1=123450\r\n"
+        "EinkommenNR2=9900\r\nDeltazvE=-25025\r\nSoli=550\r\nBundesland=4\r\n"
+        "[Angebot]\r\nKind_GJ1=2001\r\nKind_1P1=1\r\nKind_2P1=0\r\nKind_GJ2=2005\r\n"
+        "Kind_1P2=0\r\nKind_2P2=1\r\nKind_GJ3=2008\r\nKind_1P3=1\r\nKind_2P3=0\r\n"
+        "Verteilung=17\r\nkonservativ1=0\r\nwachstum1=1\r\nrisiko1=0\r\nkonservativ2=0\r\n"
+        "wachstum2=0\r\nrisiko2=1\r\n"
+        "[Sonstige Daten]\r\nFirmenlogo=1\r\nFirmenlogoDateipfad=/home/berater/Logo f\xFCr "
+        "Kunden.bmp\r\n"
+        "[Startfenster]\r\nStartfenster-anzeigen=0\r\n";
+    const TEinstellungen e = EinstellungenLesen(TIniDatei::ausBytes(datei), 0, 0);
+    const TEinstellungen vorgaben;
+    for (const TEinstellungsschluessel& s : Einstellungstabelle())
+        if (QLatin1String(s.Name) != QLatin1String("Maximized") &&
+            QLatin1String(s.Name) != QLatin1String("Breite") &&
+            QLatin1String(s.Name) != QLatin1String("Hoehe"))
+            QVERIFY2(!TIniDatei::ausBytes(datei)
+                          .lesenText(*s.Abschnitt,
+                                     QLatin1String(s.Name) + (s.JeKind ? u"1"_s : QString()),
+                                     QString())
+                          .isEmpty(),
+                     s.Name);
+    QVERIFY(!(e == vorgaben));
     TProgramm p;
-    p.iniSchreiben(ini.alsBytes());
+    p.iniSchreiben(datei);
     p.fenster()->BeendenBestaetigt = true;
     QCOMPARE(EinstellungenLesen(TIniDatei::ausBytes(p.iniLesen()), 0, 0), e);
-    QCOMPARE(p.iniLesen(), ini.alsBytes());
+    QCOMPARE(p.iniLesen(), datei);
 }
 
 // A rate no field could have given is not taken: 2147483647 as the solidarity

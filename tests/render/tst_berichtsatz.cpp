@@ -4,6 +4,8 @@
 #include "Haushaltsrechnung.h"
 #include "Zulagen.h"
 
+#include "../Testhaushalt.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QPaintEngine>
@@ -113,13 +115,7 @@ TAufnahme seiteAufnehmen(const TBerichtSeiten& s, int i)
 // The couple with children, the supplement and a customer name: two pages.
 QString zweiseitig(const QString& logo = QString(), bool protokoll = true)
 {
-    TEingaben e;
-    e.Verheiratet = true;
-    e.Doppelverdiener = true;
-    e.Einkommen1 = 42000;
-    e.Einkommen2 = 28000;
-    e.Kinderzahl = 2;
-    e.KindGebJahr = {2005, 2009};
+    TEingaben e = Testhaushalt<TEingaben>(true, true, 42000, 28000, {{2005, 1}, {2009, 1}});
     e.Druck.Beratungsprotokoll = protokoll;
     e.Druck.Kundenname = QStringLiteral("Müller & <Söhne>");
     e.Druck.Firmenlogo = !logo.isEmpty();
@@ -316,14 +312,8 @@ private slots:
         QFETCH(QList<int>, kinder);
         QFETCH(bool, grafik);
         QTemporaryDir dir;
-        TEingaben e;
-        e.Verheiratet = verheiratet;
-        e.Doppelverdiener = verheiratet;
-        e.Einkommen1 = einkommen1;
-        e.Einkommen2 = einkommen2;
-        e.Kinderzahl = static_cast<int>(kinder.size());
-        for (qsizetype k = 0; k < kinder.size(); ++k)
-            e.KindGebJahr[static_cast<size_t>(k)] = kinder.at(k);
+        TEingaben e = Testhaushalt<TEingaben>(verheiratet, verheiratet, einkommen1, einkommen2,
+                                              KinderVonPerson1(kinder));
         const TZulagenDaten d = HaushaltRechnen(e);
         TBerichtOptionen& o = e.Druck;
         o.Beratungsprotokoll = true;
