@@ -1,0 +1,111 @@
+#include "Bilddatei.h"
+
+#include "DateiErsetzen.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QSize>
+#include <QtEndian>
+
+#include <limits>
+
+namespace Fermalin {
+
+namespace {
+
+// No file is larger than its largest picture with 32 bits a point and room.
+constexpr qint64 DateiHoechstens = BildHoechstPunkte * 4 + 16 * 1024 * 1024;
+
+// The size a bitmap's header claims, for headers Qt refuses before telling it.
+QSize bmpKopfGroesse(const QByteArray& bytes)
+{
+    if (bytes.size() < 26 || !bytes.startsWith("BM") ||
+        qFromLittleEndian<quint32>(bytes.constData() + 14) < 40)
+        return {};
+    const qint32 w = qFromLittleEndian<qint32>(bytes.constData() + 18);
+    const qint32 h = qFromLittleEndian<qint32>(bytes.constData() + 22);
+    if (w <= 0 || h == 0 || h == std::numeric_limits<qint32>::min())
+        return {};
+    return QSize(w, h < 0 ? -h : h);
+}
+
+// Decoders report damaged data as warnings: an expected condition here,
+// answered with the German reason instead.
+class TDecoderStumm
+{
+public:
+    TDecoderStumm() : m_vorher(qInstallMessageHandler(&TDecoderStumm::filter))
+    {
+        s_vorher = m_vorher;
+    }
+    ~TDecoderStumm()
+    {
+        qInstallMessageHandler(m_vorher);
+        s_vorher = nullptr;
+    }
+    TDecoderStumm(const TDecoderStumm&) = delete;
+    TDecoderStumm& operator=(const TDecoderStumm&) = delete;
+
+private:
+    static void filter(QtMsgType art, const QMessageLogContext& ort, const QString& text)
+    {
+        if (art == QtDebugMsg || art == QtInfoMsg || art == QtWarningMsg)
+            return;
+        if (s_vorher)
+            s_vorher(art, ort, text);
+    }
+    inline static QtMessageHandler s_vorher = nullptr;
+    QtMessageHandler m_vorher;
+};
+
+QString zuGross(QSize s)
+{
+    return QStringLiteral("das Bild ist mit %1 × %2 Punkten zu groß")
+        .arg(s.width())
+        .arg(s.height());
+}
+
+} // namespace
+
+QImage BildLesen(const QString& pfad, const QByteArray& format, QString* grund)
+{
+    QString warum;
+    QByteArray bytes;
+    switch (DateiLesen(pfad, bytes, &warum, DateiHoechstens)) {
+    case TLesen::Gelesen:
+        break;
+    case TLesen::Fehlt:
+        warum = QStringLiteral("die Datei fehlt");
+        [[fallthrough]];
+    case TLesen::KeineDatei:
+    case TLesen::Fehler:
+        if (grund)
+            *grund = warum;
+        return {};
+    }
+    if (bytes.isEmpty()) {
+        if (grund)
+            *grund = QStringLiteral("die Datei ist leer");
+        return {};
+    }
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::ReadOnly);
+    QImageReader leser(&puffer, format);
+    leser.setAutoTransform(true);
+    const TDecoderStumm stumm;
+    QSize groesse = leser.size();
+    if (!groesse.isValid())
+        groesse = bmpKopfGroesse(bytes);
+    if (groesse.isValid() &&
+        static_cast<qint64>(groesse.width()) * groesse.height() > BildHoechstPunkte) {
+        if (grund)
+            *grund = zuGross(groesse);
+        return {};
+    }
+    QImage bild = leser.read();
+    if (bild.isNull() && grund)
+        *grund = QStringLiteral("die Datei enthält kein lesbares Bild");
+    return bild;
+}
+
+} // namespace Fermalin
