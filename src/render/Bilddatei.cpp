@@ -19,11 +19,18 @@ constexpr qint64 DateiHoechstens = BildHoechstPunkte * 4 + 16 * 1024 * 1024;
 // The size a bitmap's header claims, for headers Qt refuses before telling it.
 QSize bmpKopfGroesse(const QByteArray& bytes)
 {
-    if (bytes.size() < 26 || !bytes.startsWith("BM") ||
-        qFromLittleEndian<quint32>(bytes.constData() + 14) < 40)
+    if (bytes.size() < 30 || !bytes.startsWith("BM"))
         return {};
-    const qint32 w = qFromLittleEndian<qint32>(bytes.constData() + 18);
-    const qint32 h = qFromLittleEndian<qint32>(bytes.constData() + 22);
+    const char* b = bytes.constData();
+    const quint32 kopf = qFromLittleEndian<quint32>(b + 14);
+    const quint16 ebenen = qFromLittleEndian<quint16>(b + 26);
+    const quint16 bits = qFromLittleEndian<quint16>(b + 28);
+    const bool bitsGueltig =
+        bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    if (kopf < 40 || kopf > 124 || ebenen != 1 || !bitsGueltig)
+        return {};
+    const qint32 w = qFromLittleEndian<qint32>(b + 18);
+    const qint32 h = qFromLittleEndian<qint32>(b + 22);
     if (w <= 0 || h == 0 || h == std::numeric_limits<qint32>::min())
         return {};
     return QSize(w, h < 0 ? -h : h);
