@@ -251,6 +251,16 @@ std::unique_ptr<QCoreApplication> AnwendungErzeugen(int& argc, char** argv)
     if (argc > 1 && QByteArrayView(argv[1]) == "bericht" && pdf) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Without a session Qt makes a runtime folder of its own below TMPDIR,
+        // and below the root when TMPDIR is unusable: a private one in the
+        // temporary folder instead, gone at the end.
+        static std::optional<QTemporaryDir> laufzeit;
+        const QString temp = TemporaeresVerzeichnis(QProcessEnvironment::systemEnvironment());
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && !temp.isEmpty()) {
+            laufzeit.emplace(QDir(temp).filePath(QStringLiteral("fermalin-laufzeit-XXXXXX")));
+            if (laufzeit->isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(laufzeit->path()));
+        }
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);
