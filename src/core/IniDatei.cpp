@@ -188,11 +188,19 @@ bool TIniDatei::lesenBool(const QString& abschnitt, const QString& schluessel, b
 void TIniDatei::schreibenText(const QString& abschnitt, const QString& schluessel,
                               const QString& wert)
 {
+    // Reading trims the value and drops one pair of enclosing quotes: a value
+    // that reading would change goes in quotes, so that it reads back as it was.
+    const auto paar = [&wert](char z) {
+        return wert.size() >= 2 && wert.startsWith(QLatin1Char(z)) && wert.endsWith(QLatin1Char(z));
+    };
+    const QString text = wert != wert.trimmed() || paar('"') || paar('\'')
+                             ? QLatin1Char('"') + wert + QLatin1Char('"')
+                             : wert;
     TAbschnitt& a = findeOderNeu(abschnitt);
     for (TZeile& z : a.zeilen)
         if (!z.schluessel.isEmpty() && gleich(z.schluessel, schluessel)) {
             z.wert = wert;
-            z.roh = z.schluessel + QLatin1Char('=') + wert;
+            z.roh = z.schluessel + QLatin1Char('=') + text;
             return;
         }
     // New keys go after the last key line, before trailing blank lines.
@@ -202,7 +210,7 @@ void TIniDatei::schreibenText(const QString& abschnitt, const QString& schluesse
     TZeile neu;
     neu.schluessel = schluessel;
     neu.wert = wert;
-    neu.roh = schluessel + QLatin1Char('=') + wert;
+    neu.roh = schluessel + QLatin1Char('=') + text;
     a.zeilen.insert(pos, neu);
 }
 

@@ -46,7 +46,7 @@ QByteArray formatFuer(const QString& pfad)
 
 bool LogoSchreiben(const QString& bildPfad, const QString& logoPfad)
 {
-    const QImage bild = BildLesen(bildPfad, formatFuer(bildPfad));
+    const QImage bild = BildLesen(bildPfad, formatFuer(bildPfad), nullptr, true);
     if (bild.isNull() || bild.width() <= 0 || bild.height() <= 0)
         return false;
     // transparent parts of GIF and PNG pictures print on white paper
@@ -246,7 +246,7 @@ QString LogoBildDialog(QWidget* eltern, const QString& start)
     if (auto* raster = qobject_cast<QGridLayout*>(dialog.layout()))
         raster->addWidget(vorschau, 1, raster->columnCount(), 2, 1);
     QObject::connect(&dialog, &QFileDialog::currentChanged, vorschau, [vorschau](const QString& p) {
-        const QImage bild = BildLesen(p, formatFuer(p));
+        const QImage bild = BildLesen(p, formatFuer(p), nullptr, true);
         vorschau->setPixmap(bild.isNull() ? QPixmap()
                                           : QPixmap::fromImage(bild.scaled(
                                                 vorschau->size() - QSize(4, 4), Qt::KeepAspectRatio,

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace Fermalin {
@@ -74,7 +76,7 @@ QString zuGross(QSize s)
 
 } // namespace
 
-QImage BildLesen(const QString& pfad, const QByteArray& format, QString* grund)
+QImage BildLesen(const QString& pfad, const QByteArray& format, QString* grund, bool verkleinern)
 {
     QString warum;
     QByteArray bytes;
@@ -103,11 +105,16 @@ QImage BildLesen(const QString& pfad, const QByteArray& format, QString* grund)
     QSize groesse = leser.size();
     if (!groesse.isValid())
         groesse = bmpKopfGroesse(bytes);
-    if (groesse.isValid() &&
-        static_cast<qint64>(groesse.width()) * groesse.height() > BildHoechstPunkte) {
-        if (grund)
-            *grund = zuGross(groesse);
-        return {};
+    const qint64 punkte = groesse.isValid() ? qint64(groesse.width()) * groesse.height() : 0;
+    if (punkte > BildHoechstPunkte) {
+        if (!verkleinern || !leser.size().isValid()) {
+            if (grund)
+                *grund = zuGross(groesse);
+            return {};
+        }
+        const double f = std::sqrt(static_cast<double>(BildHoechstPunkte) / punkte);
+        leser.setScaledSize(QSize(std::max(1, static_cast<int>(groesse.width() * f)),
+                                  std::max(1, static_cast<int>(groesse.height() * f))));
     }
     QImage bild = leser.read();
     if (bild.isNull() && grund)

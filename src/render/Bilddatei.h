@@ -15,6 +15,9 @@ inline constexpr qint64 BildHoechstPunkte = 4096LL * 4096;
 
 // The picture, or a null image with the German reason in grund. format: the
 // format to try first ("bmp", "jpeg", ...; empty: by the content).
-QImage BildLesen(const QString& pfad, const QByteArray& format = {}, QString* grund = nullptr);
+// verkleinern: a larger picture (a photo chosen as the logo's source) is
+// decoded shrunk to the largest size within the limit instead of refused.
+QImage BildLesen(const QString& pfad, const QByteArray& format = {}, QString* grund = nullptr,
+                 bool verkleinern = false);
 
 } // namespace Fermalin

@@ -37,6 +37,8 @@ private slots:
     void geschriebeneDateiBleibtByteGleich();
     void fremdeZeilenBleibenByteGleich_data();
     void fremdeZeilenBleibenByteGleich();
+    void textKommtUnveraendertZurueck_data();
+    void textKommtUnveraendertZurueck();
     void sonderdateiGiltAlsFehlend_data();
     void sonderdateiGiltAlsFehlend();
     void centUndZehntausendstel();
@@ -231,6 +233,27 @@ void TstEinstellungsdatei::fremdeZeilenBleibenByteGleich()
     const QByteArray neu = ini.alsBytes();
     QVERIFY2(neu.startsWith(fremd), neu.constData());
     QCOMPARE(EinstellungenLesen(TIniDatei::ausBytes(neu), 10, 20).Kinder, 2);
+}
+
+void TstEinstellungsdatei::textKommtUnveraendertZurueck_data()
+{
+    QTest::addColumn<QString>("pfad");
+    QTest::newRow("ein gewöhnlicher Pfad") << QStringLiteral("/home/b/Logo für Kunden.bmp");
+    QTest::newRow("Leerzeichen am Rand") << QStringLiteral(" /home/b/logo.bmp ");
+    QTest::newRow("in Anführungszeichen") << QStringLiteral("\"/home/b/logo.bmp\"");
+    QTest::newRow("in Hochkommas") << QStringLiteral("'x'");
+    QTest::newRow("ein einzelnes Anführungszeichen") << QStringLiteral("\"");
+}
+
+void TstEinstellungsdatei::textKommtUnveraendertZurueck()
+{
+    QFETCH(QString, pfad);
+    TEinstellungen e;
+    e.FirmenlogoDateipfad = pfad;
+    TIniDatei ini;
+    EinstellungenSchreiben(e, ini);
+    QCOMPARE(EinstellungenLesen(TIniDatei::ausBytes(ini.alsBytes()), 1, 1).FirmenlogoDateipfad,
+             pfad);
 }
 
 // A FIFO or a device as the settings file: never opened (a FIFO would block the

@@ -60,6 +60,7 @@ private slots:
     void init() { s_warnungen.clear(); }
     void fehlerMitDeutschemGrund_data();
     void fehlerMitDeutschemGrund();
+    void grossesFotoWirdVerkleinertGelesen();
 };
 
 void TstBilddatei::fehlerMitDeutschemGrund_data()
@@ -114,6 +115,25 @@ void TstBilddatei::fehlerMitDeutschemGrund()
         QVERIFY(bild.isNull());
         QCOMPARE(warum, grund);
     }
+}
+
+// A photo chosen as the logo's source may be large: decoded shrunk into the
+// limit, in its proportions, where a logo of that size is refused.
+void TstBilddatei::grossesFotoWirdVerkleinertGelesen()
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("foto.jpg"));
+    QImage foto(6000, 3000, QImage::Format_RGB32);
+    foto.fill(Qt::darkBlue);
+    QVERIFY(foto.save(pfad, "jpeg"));
+    QString grund;
+    QVERIFY(BildLesen(pfad, "jpeg", &grund).isNull());
+    QCOMPARE(grund, QStringLiteral("das Bild ist mit 6000 × 3000 Punkten zu groß"));
+    const QImage klein = BildLesen(pfad, "jpeg", &grund, true);
+    QVERIFY2(!klein.isNull(), qPrintable(grund));
+    QVERIFY(qint64(klein.width()) * klein.height() <= BildHoechstPunkte);
+    QVERIFY(klein.width() > 5000 / 2);
+    QCOMPARE(klein.width() / 2, klein.height());
 }
 
 QTEST_MAIN(TstBilddatei)
