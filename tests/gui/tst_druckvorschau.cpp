@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QWindow>
 
 #include <csignal>
 #include <memory>
@@ -231,9 +232,15 @@ private slots:
         QVERIFY(alt.open(QIODevice::WriteOnly));
         alt.write("%PDF-1.4 der Bericht von gestern");
         alt.close();
+        w.show();
+        // the file dialog just closed: another window is the active one
+        f->show();
+        QApplication::setActiveWindow(f.get());
         QStringList gezeigt;
+        const QWindow* ueber = nullptr;
         MeldungsHakenSetzen([&](QMessageBox& dlg) {
             gezeigt << dlg.text();
+            ueber = dlg.windowHandle()->transientParent();
             dlg.done(QMessageBox::Ok);
         });
         rlimit vorher{};
@@ -248,6 +255,8 @@ private slots:
         MeldungsHakenSetzen({});
 
         QVERIFY(!ok);
+        // the preview stays on top: its message must belong to it to be seen
+        QVERIFY(ueber && ueber == w.windowHandle());
         QCOMPARE(gezeigt,
                  QStringList{QStringLiteral("Die PDF-Datei \"Fermalin.pdf\" kann nicht "
                                             "geschrieben werden: die Datei wird zu groß.")});
