@@ -8,6 +8,7 @@
 #include "Bilddatei.h"
 #include "EkSteuer.h"
 #include "HTML_Ausgabe.h"
+#include "Programmorte.h"
 #include "StapelLesen.h"
 #include "Startregeln.h"
 #include "Torte.h"
@@ -81,7 +82,9 @@ std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer,
         fehler = l.fehler();
         return std::nullopt;
     }
-    e.Optionen.LogoDatei = LogoDatei(QCoreApplication::applicationFilePath());
+    e.Optionen.LogoDatei = ProgrammOrteErmitteln(QCoreApplication::applicationFilePath(),
+                                                 QProcessEnvironment::systemEnvironment())
+                               .LogoDatei;
     return e;
 }
 
@@ -228,16 +231,15 @@ QString BerichtHilfe()
         "bericht [DATEI] [--pdf PDF]: der Ausdruck eines Haushalts. Schlüssel wie bei\n"
         "berechne, dazu (Vorgabe): Beratungsprotokoll true/false (false), Kundenname\n"
         "Zeichenkette (\"\"), MitGrafik true/false (false), Firmenlogo true/false (false;\n"
-        "das Logo \"logo.bmp\" neben dem Programm). Ausgabe je Zeile {\"Bericht\": TEXT}, "
-        "TEXT\n"
-        "das HTML-Dokument (jeder Eintrag mit CR LF abgeschlossen). Mit --pdf PDF wird die\n"
-        "eine Eingabezeile als PDF-Datei geschrieben, wie die Druckvorschau sie druckt;\n"
-        "Ausgabe {\"PDF\": Pfad, \"Seiten\": Anzahl}. Die PDF-Datei wird erst ersetzt, wenn\n"
-        "sie ganz geschrieben ist; sonst bleibt eine vorhandene, wie sie war.\n"
-        "MitGrafik true geht nur mit --pdf (das HTML-Dokument nennt das Bild nur) und\n"
-        "braucht ein nutzbares Verzeichnis für temporäre Dateien; sonst wird die Zeile\n"
-        "abgelehnt. Firmenlogo true: fehlt \"logo.bmp\", ist der Ausdruck ohne Logo; ist\n"
-        "die Datei da, aber leer, beschädigt, unlesbar, keine gewöhnliche Datei oder\n"
+        "das Logo \"logo.bmp\" von fermalin, siehe fermalin(1)). Ausgabe je Zeile\n"
+        "{\"Bericht\": TEXT}, TEXT das HTML-Dokument (jeder Eintrag mit CR LF abgeschlossen).\n"
+        "Mit --pdf PDF wird die eine Eingabezeile als PDF-Datei geschrieben, wie die\n"
+        "Druckvorschau sie druckt; Ausgabe {\"PDF\": Pfad, \"Seiten\": Anzahl}. Die PDF-Datei\n"
+        "wird erst ersetzt, wenn sie ganz geschrieben ist; sonst bleibt eine vorhandene,\n"
+        "wie sie war. MitGrafik true geht nur mit --pdf (das HTML-Dokument nennt das Bild\n"
+        "nur) und braucht ein nutzbares Verzeichnis für temporäre Dateien; sonst wird die\n"
+        "Zeile abgelehnt. Firmenlogo true: fehlt \"logo.bmp\", ist der Ausdruck ohne Logo;\n"
+        "ist die Datei da, aber leer, beschädigt, unlesbar, keine gewöhnliche Datei oder\n"
         "größer als 4096 x 4096 Punkte, wird die Zeile mit {\"Fehler\": ...} abgelehnt, das\n"
         "den Namen der Logo-Datei nennt.\n");
 }

@@ -54,7 +54,7 @@ void THauptformular::BerichtErstellen()
     o.Kundenname = Edit_Druck_Name->text();
     o.GrafikDatei = bild ? GrafikDatei : QString();
     o.Firmenlogo = LayoutDaten.Firmenlogo();
-    o.LogoDatei = LogoDatei(m_umgebung.ProgrammPfad);
+    o.LogoDatei = m_orte.LogoDatei;
     BerichtSchreiben(BerichtZeilen, Daten, o);
     BrowserWrapper->LoadFromString(BerichtText(BerichtZeilen));
 }
