@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
 
 #include <unistd.h>
@@ -52,6 +53,14 @@ const QList<TBefehl>& Befehle()
 
 int main(int argc, char** argv)
 {
+    // A file-size limit fails the write, which is reported, instead of killing us.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Qt's own English warnings (no desktop session, a damaged picture) are no
+    // news to the caller: what went wrong is said in German in the answer.
+    qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
+        if (art == QtCriticalMsg || art == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     const auto app = Fermalin::AnwendungErzeugen(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     QFile aus;

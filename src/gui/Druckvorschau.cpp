@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPaintEvent>
@@ -175,10 +176,22 @@ void TDruckvorschau::showEvent(QShowEvent* event)
     }
 }
 
+void TDruckvorschau::keyPressEvent(QKeyEvent* event)
+{
+    // reaches the window only when no control used it (an open zoom list closes first)
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void TDruckvorschau::Hinweis(const QString& text)
 {
+    // the preview stays on top: the message must stay above it
     ColorMessageDlg(text, TMeldungsart::Eigene, QMessageBox::Ok, nullptr, QMessageBox::Ok,
-                    hintergrund(), knopfFarbe());
+                    hintergrund(), knopfFarbe(), this);
 }
 
 void TDruckvorschau::ZoomAendern(int index)

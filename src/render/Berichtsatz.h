@@ -71,6 +71,11 @@ public:
 
 private:
     void Umbrechen();
+    // The consultation supplement starts a new page when it would not fit whole.
+    void ErgaenzungZusammenhalten();
+    // Cuts every paragraph that runs on over a page's end, so that each line is
+    // painted on one page only, and never after the first part of a hyphenated word.
+    void SeitenwechselZwischenBloecken();
 
     std::optional<TToolInfo> m_info;
     std::unique_ptr<TBerichtDokument> m_dok;
@@ -83,7 +88,10 @@ private:
 bool SeitenAusgeben(const TBerichtSeiten& seiten, QPagedPaintDevice& geraet,
                     const QList<int>& folge);
 
-// Writes every page as PDF. False with a German message when it cannot.
+// Writes every page as PDF. The file is replaced only once the whole document
+// is written; a link to an ordinary file replaces that file, anything else that
+// is not an ordinary file is refused. False with a German message (and the
+// previous file untouched) when it cannot.
 bool PdfSchreiben(const TBerichtSeiten& seiten, const QString& datei, QString* fehler = nullptr);
 
 // The file names of the pictures a report document names: the chart picture

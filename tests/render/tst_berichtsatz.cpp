@@ -3,12 +3,21 @@
 #include "HTML_Ausgabe.h"
 #include "Zulagen.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+
+#include "../Sonderdateien.h"
+
+#include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace Fermalin;
 
@@ -126,6 +135,16 @@ QString zweiseitig(const QString& logo = QString(), bool protokoll = true)
     QStringList z;
     BerichtSchreiben(z, d, o);
     return BerichtText(z);
+}
+
+// Everything the document holds, drawn once without pages.
+TAufnahme dokumentAufnehmen(const TBerichtSeiten& s)
+{
+    TSeitenAufnahme geraet;
+    QPainter p(&geraet);
+    s.Dokument()->documentLayout()->draw(&p, QAbstractTextDocumentLayout::PaintContext());
+    p.end();
+    return static_cast<const TAufnahme&>(geraet.engine);
 }
 
 QString bildSchreiben(const QTemporaryDir& dir, const QString& name, QSize groesse)
@@ -275,6 +294,125 @@ private slots:
         QVERIFY(gefunden);
     }
 
+    void jedeZeileAufGenauEinerSeite_data()
+    {
+        QTest::addColumn<bool>("verheiratet");
+        QTest::addColumn<double>("einkommen1");
+        QTest::addColumn<double>("einkommen2");
+        QTest::addColumn<QList<int>>("kinder");
+        QTest::addColumn<bool>("grafik");
+        QTest::newRow("Ehepaar ohne Kinder mit Grafik")
+            << true << 35000.0 << 20000.0 << QList<int>{} << true;
+        QTest::newRow("Ehepaar ohne Kinder ohne Grafik")
+            << true << 35000.0 << 20000.0 << QList<int>{} << false;
+        QTest::newRow("Ehepaar mit zwei Kindern ohne Grafik")
+            << true << 42000.0 << 28000.0 << QList<int>{2005, 2009} << false;
+        QTest::newRow("Ehepaar mit zwei Kindern mit Grafik")
+            << true << 42000.0 << 28000.0 << QList<int>{2005, 2009} << true;
+        QTest::newRow("Startzustand: ledig ohne Einkommen")
+            << false << 0.0 << 0.0 << QList<int>{} << false;
+        QTest::newRow("Alleinstehend mit einem Kind und Grafik")
+            << false << 30000.0 << 0.0 << QList<int>{2008} << true;
+    }
+
+    // The supplement with customer names of one to four lines moves the page's end
+    // through the notes: wherever it falls, every line is painted on one page
+    // only, visibly, and no page ends after the first part of a hyphenated word.
+    void jedeZeileAufGenauEinerSeite()
+    {
+        QFETCH(bool, verheiratet);
+        QFETCH(double, einkommen1);
+        QFETCH(double, einkommen2);
+        QFETCH(QList<int>, kinder);
+        QFETCH(bool, grafik);
+        QTemporaryDir dir;
+        TZulagenDaten d;
+        d.Verheiratet = verheiratet;
+        d.Doppelverdiener = verheiratet;
+        d.Einkommen1 = einkommen1;
+        d.Einkommen2 = einkommen2;
+        d.Kinderzahl = static_cast<int>(kinder.size());
+        for (qsizetype k = 0; k < kinder.size(); ++k)
+            d.KindGebJahr[k] = kinder.at(k);
+        BerechneHaushalt(d);
+        BerichtAufteilen(d, 0);
+        TBerichtOptionen o;
+        o.Beratungsprotokoll = true;
+        o.MitGrafik = grafik;
+        o.GrafikDatei = bildSchreiben(dir, QStringLiteral("G_Ortavo.Bmp"), QSize(539, 286));
+        const QStringList namen =
+            QStringLiteral("Maximiliane Müller-Lüdenscheidt-Hohenzollern und "
+                           "Friedrich-Wilhelm von Schwarzenberg-Hallerstein zu "
+                           "Oberammergau-Partenkirchen, vertreten durch Karl-Theodor "
+                           "Freiherr von und zu Guttenberg-Rosenheim")
+                .split(QLatin1Char(' '));
+        int zweiseitig = 0;
+        for (qsizetype n = 1; n <= namen.size(); ++n) {
+            o.Kundenname = namen.mid(0, n).join(QLatin1Char(' '));
+            QStringList z;
+            BerichtSchreiben(z, d, o);
+            const TBerichtSeiten s(BerichtText(z));
+            const TSeitenGeometrie& g = s.Geometrie();
+            const QRectF inhalt(g.Inhalt.left() * 0.96, g.Inhalt.top() * 0.96,
+                                g.Inhalt.width() * 0.96, g.Inhalt.height() * 0.96);
+            const double fuss = g.Fuss.top() * 0.96;
+            zweiseitig += s.Seitenzahl() > 1;
+            // cutting paragraphs costs no page: the supplement still fits on the second
+            QVERIFY(s.Seitenzahl() <= 2);
+            QStringList gemalt;
+            qsizetype bilder = 0;
+            for (int i = 1; i <= s.Seitenzahl(); ++i) {
+                const TAufnahme seite = seiteAufnehmen(s, i);
+                bilder += seite.bilder.size();
+                // the lowest line of every column on the page
+                QMap<int, TAufnahme::TText> unten;
+                for (const auto& t : seite.texte) {
+                    if (t.ort.y() >= fuss)
+                        continue; // the footer
+                    gemalt << t.text;
+                    QVERIFY2(
+                        t.ort.y() > inhalt.top() && t.ort.y() <= inhalt.bottom(),
+                        qPrintable(QStringLiteral("Seite %1, Kundenname bis Wort %2, außerhalb: %3")
+                                       .arg(i)
+                                       .arg(n)
+                                       .arg(t.text)));
+                    const int spalte = qRound(t.ort.x());
+                    if (!unten.contains(spalte) || unten[spalte].ort.y() < t.ort.y())
+                        unten[spalte] = t;
+                }
+                if (i == s.Seitenzahl())
+                    continue;
+                for (const auto& t : std::as_const(unten)) {
+                    const QString zeile = t.text.trimmed();
+                    if (!zeile.endsWith(QLatin1Char('-')) && !zeile.endsWith(QChar(0x00AD)))
+                        continue;
+                    // allowed only for the first line of a row, beside its label,
+                    // which must not be left behind alone
+                    const bool nebenBeschriftung =
+                        std::any_of(seite.texte.cbegin(), seite.texte.cend(), [&](const auto& l) {
+                            return l.ort.x() < t.ort.x() && qAbs(l.ort.y() - t.ort.y()) < 1 &&
+                                   !l.text.trimmed().isEmpty();
+                        });
+                    QVERIFY2(nebenBeschriftung,
+                             qPrintable(QStringLiteral("Seite %1, Kundenname bis Wort %2, endet "
+                                                       "getrennt: %3")
+                                            .arg(i)
+                                            .arg(n)
+                                            .arg(t.text)));
+                }
+            }
+            const TAufnahme ganz = dokumentAufnehmen(s);
+            QStringList erwartet;
+            for (const auto& t : ganz.texte)
+                erwartet << t.text;
+            gemalt.sort();
+            erwartet.sort();
+            QCOMPARE(gemalt, erwartet);
+            QCOMPARE(bilder, ganz.bilder.size());
+        }
+        QVERIFY(zweiseitig > 0);
+    }
+
     void pdfDatei()
     {
         QTemporaryDir dir;
@@ -289,7 +427,104 @@ private slots:
         QCOMPARE(
             pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
         QVERIFY(!PdfSchreiben(s, dir.filePath(QStringLiteral("fehlt/x.pdf")), &fehler));
-        QCOMPARE(fehler, QStringLiteral("Die PDF-Datei \"x.pdf\" kann nicht geschrieben werden."));
+        QCOMPARE(fehler, QStringLiteral("Die PDF-Datei \"x.pdf\" kann nicht geschrieben werden: "
+                                        "Datei oder Verzeichnis nicht gefunden."));
+    }
+
+    // A PDF that cannot be written whole is reported, and the previous one stays.
+    void pdfWirdNurGanzErsetzt_data()
+    {
+        QTest::addColumn<QString>("fall");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("unter einer Größengrenze bleibt die alte Datei")
+            << QStringLiteral("grenze") << QStringLiteral("die Datei wird zu groß");
+        QTest::newRow("ein Gerät wird nicht beschrieben")
+            << QStringLiteral("/dev/full") << QStringLiteral("das ist keine gewöhnliche Datei");
+        QTest::newRow("eine Verknüpfung auf ein Gerät wird nicht beschrieben")
+            << QStringLiteral("geraet") << QStringLiteral("das ist keine gewöhnliche Datei");
+        QTest::newRow("eine Verknüpfung auf eine Datei ersetzt deren Inhalt")
+            << QStringLiteral("verknuepfung") << QString();
+    }
+
+    void pdfWirdNurGanzErsetzt()
+    {
+        QFETCH(QString, fall);
+        QFETCH(QString, grund);
+        QTemporaryDir dir;
+        const TBerichtSeiten s(zweiseitig());
+        QString datei = dir.filePath(QStringLiteral("bericht.pdf"));
+        const QString alt = dir.filePath(QStringLiteral("alt.pdf"));
+        {
+            QFile f(alt);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("%PDF-1.4 der alte Bericht");
+        }
+        if (fall == QLatin1String("grenze") || fall == QLatin1String("verknuepfung")) {
+            QVERIFY(QFile::copy(alt, datei));
+        } else if (fall == QLatin1String("geraet")) {
+            const QString geraet = GeraetFuerTest(dir.path());
+            if (geraet.isEmpty())
+                QSKIP("hier lässt sich kein Gerät gefahrlos verknüpfen");
+            QVERIFY(QFile::link(geraet, datei));
+        } else {
+            datei = fall;
+        }
+        if (fall == QLatin1String("verknuepfung"))
+            QVERIFY(QFile::remove(datei) && QFile::link(alt, datei));
+        const QString geraetVorher = QFileInfo(dir.filePath(QStringLiteral("geraet"))).filePath();
+
+        rlimit vorher{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+        if (fall == QLatin1String("grenze")) {
+            rlimit eng = vorher;
+            eng.rlim_cur = 4096;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
+        }
+        QString fehler;
+        const bool ok = PdfSchreiben(s, datei, &fehler);
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, signal);
+
+        QFile f(fall == QLatin1String("verknuepfung") ? alt : datei);
+        if (grund.isEmpty()) {
+            QVERIFY2(ok, qPrintable(fehler));
+            QVERIFY(QFileInfo(datei).isSymLink());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll().contains("%%EOF"));
+            return;
+        }
+        QVERIFY(!ok);
+        QCOMPARE(fehler, QStringLiteral("Die PDF-Datei \"%1\" kann nicht geschrieben werden: %2.")
+                             .arg(QFileInfo(datei).fileName(), grund));
+        if (fall == QLatin1String("grenze")) {
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), QByteArray("%PDF-1.4 der alte Bericht"));
+        } else if (fall == QLatin1String("geraet")) {
+            QVERIFY(!QFileInfo(geraetVorher).isFile());
+        }
+        QCOMPARE(QDir(dir.path())
+                     .entryList(QDir::Files | QDir::Hidden)
+                     .filter(QStringLiteral("bericht.pdf.")),
+                 QStringList());
+    }
+
+    // Pictures the document names are read without blocking: a FIFO where the
+    // chart picture or the logo should be is simply no picture.
+    void fifoAlsBildBlockiertNicht()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("logo.bmp"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QString html = zweiseitig(bildSchreiben(dir, QStringLiteral("echt.bmp"), QSize(30, 10)));
+        html.replace(dir.filePath(QStringLiteral("echt.bmp")), fifo);
+        html.replace(QStringLiteral("</body>"),
+                     QStringLiteral("<img src=\"%1\" width=\"100%\"></body>").arg(fifo));
+        QVERIFY(html.contains(fifo));
+        TFifoWaechter waechter(QFile::encodeName(fifo));
+        const TBerichtSeiten s(html);
+        QVERIFY2(!waechter.beenden(), "der Bericht blockierte auf dem FIFO");
+        QCOMPARE(s.Seitenzahl(), 2);
     }
 };
 
