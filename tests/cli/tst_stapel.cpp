@@ -147,7 +147,7 @@ void TstStapel::fehlerhafteZeilen_data()
                                         "\"BeitragsPosition\" muss eine ganze Zahl von 0 bis 50");
     QTest::newRow("negatives NR-Einkommen")
         << QByteArray(R"({"EinkommenNR1": -1})")
-        << QStringLiteral("\"EinkommenNR1\" muss eine Zahl größer oder gleich 0");
+        << QStringLiteral("\"EinkommenNR1\" muss eine Zahl von 0 bis 99999999 sein.");
 }
 
 void TstStapel::fehlerhafteZeilen()
