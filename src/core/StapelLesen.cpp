@@ -175,7 +175,8 @@ void TLeser::pruefen(const TSchluessel& s, const TRohZeile& roh)
                 w.Liste[i] = static_cast<int>(roh.Eintraege[r.Anfang + i].Zahl);
             w.Anzahl = static_cast<int>(r.Anzahl);
         } else if (s.Meldung) {
-            melde(QString::fromUtf8(s.Meldung).arg(soll));
+            const QString text = QString::fromUtf8(s.Meldung);
+            melde(soll >= 0 ? text.arg(soll) : text);
         } else {
             bereichMelden();
         }

@@ -1,0 +1,163 @@
+// Reading a batch line: the fast reader and Qt's parser read alike, the fast one
+// takes the lines a batch run is made of, and the key table's rows hold.
+#include "StapelJson.h"
+#include "StapelLesen.h"
+#include "StapelSchluessel.h"
+
+#include <QTest>
+
+#include <cstring>
+
+using namespace Fermalin;
+
+namespace {
+
+const char* const Paar =
+    R"({"Verheiratet":true,"Doppelverdiener":true,"Einkommen1":14331,"Einkommen2":67463,)"
+    R"("KindGebJahr":[2005,2004,2001],"KindPerson":[2,1,2],"MinBeitrag":false,)"
+    R"("TarMindBtr":true,"BeitragsPosition":32,"Soli":0.055,"Bundesland":8,"Verteilung":28})"
+    "\n";
+
+} // namespace
+
+class TstStapelLesen : public QObject
+{
+    Q_OBJECT
+private slots:
+    void beideLeserLesenGleich_data();
+    void beideLeserLesenGleich();
+    void schnellerLeserNimmtDieUeblichenZeilen_data();
+    void schnellerLeserNimmtDieUeblichenZeilen();
+    void jederSchluesselHatSeineZeile();
+};
+
+void TstStapelLesen::beideLeserLesenGleich_data()
+{
+    QTest::addColumn<QByteArray>("zeile");
+    QTest::addColumn<unsigned>("befehl");
+    QTest::addColumn<QString>("meldung"); // empty: the line is read
+    const unsigned berechne = StapelBefehl::Berechne;
+    QTest::newRow("ein Paar mit Kindern") << QByteArray(Paar) << berechne << QString();
+    QTest::newRow("Zahlen mit Exponent und Bruch")
+        << QByteArray(R"({"EinkommenNR1": 1.5e3, "DeltazvE": -250.75, "Einkommen1": 3E4})")
+        << berechne << QString();
+    QTest::newRow("ein Schlüssel mit Escape-Folge")
+        << QByteArray(R"({"Einkommen\u0031": 30000})") << berechne << QString();
+    QTest::newRow("minus null ist null")
+        << QByteArray(R"({"DeltazvE": -0.0, "EinkommenNR1": -0})") << berechne << QString();
+    QTest::newRow("eine Zahl, die zu null unterläuft, ist unzulässig")
+        << QByteArray(R"({"DeltazvE": 1e-400})") << berechne
+        << QStringLiteral("Zeile 4: kein gültiges JSON (unzulässige Zahl bei Zeichen 20).");
+    QTest::newRow("Qt liest .5 als Zahl")
+        << QByteArray(R"({"EinkommenNR1": .5})") << berechne << QString();
+    QTest::newRow("mit Byte-Order-Mark")
+        << QByteArray("\xEF\xBB\xBF{\"Einkommen1\": 1}") << berechne << QString();
+    QTest::newRow("doppelter Schlüssel")
+        << QByteArray(R"({"Einkommen1": 1, "Verheiratet": true, "Einkommen1": 2})") << berechne
+        << QStringLiteral("Zeile 4: doppelter Schlüssel \"Einkommen1\".");
+    QTest::newRow("doppelter Schlüssel in einer Zeile, die nur Qt liest")
+        << QByteArray(R"({"EinkommenNR1": .5, "Verheir\u0061tet": true, "Verheiratet": false})")
+        << berechne << QStringLiteral("Zeile 4: doppelter Schlüssel \"Verheiratet\".");
+    QTest::newRow("doppelter Schlüssel in einer Liste zählt nicht")
+        << QByteArray(R"({"KindGebJahr": [{"a": 1, "a": 2}]})") << berechne
+        << QStringLiteral("Zeile 4: \"KindGebJahr\" muss eine Liste von 0 bis 9 Geburtsjahren "
+                          "(ganze Zahlen von 0 bis 9999) sein.");
+    QTest::newRow("von zwei unbekannten Schlüsseln der in Qt's Ordnung erste")
+        << QByteArray(R"({"Zzz": 1, "Aaa": 2, "Einkommen1": 5})") << berechne
+        << QStringLiteral("Zeile 4: unbekannter Schlüssel \"Aaa\"; erlaubt sind Verheiratet, "
+                          "Doppelverdiener, Einkommen1, Einkommen2, EinkommenNR1, EinkommenNR2, "
+                          "KindGebJahr, KindPerson, MinBeitrag, TarMindBtr, BeitragsPosition, "
+                          "DeltazvE, Soli, Bundesland, Verteilung.");
+    QTest::newRow("ein Schlüssel eines anderen Befehls")
+        << QByteArray(R"({"Klassik1": 1})") << berechne
+        << QStringLiteral("Zeile 4: unbekannter Schlüssel \"Klassik1\"");
+    QTest::newRow("Kundenname mit Umlauten und Emoji")
+        << QByteArray("{\"Kundenname\": \"M\\u00fcller \xC3\xA9\xF0\x9F\x98\x80\"}")
+        << StapelBefehl::Bericht << QString();
+    QTest::newRow("tief verschachtelt")
+        << QByteArray(R"({"KindGebJahr": [[[[[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]]]]]]})") << berechne
+        << QStringLiteral("Zeile 4: \"KindGebJahr\" muss eine Liste");
+    QTest::newRow("steuer: fehlende Pflichtschlüssel vor falschen Werten")
+        << QByteArray(R"({"Jahr": "2010", "Tabelle": 1})") << StapelBefehl::Steuer
+        << QStringLiteral("Zeile 4: \"zvE\" fehlt.");
+    QTest::newRow("steuer: Abzug wahlfrei")
+        << QByteArray(R"({"Jahr": 2010, "Tabelle": 1, "zvE": 5})") << StapelBefehl::Steuer
+        << QString();
+}
+
+// Whichever reader takes a line, the caller sees the same: the same message, or
+// the same values bit for bit.
+void TstStapelLesen::beideLeserLesenGleich()
+{
+    QFETCH(QByteArray, zeile);
+    QFETCH(unsigned, befehl);
+    QFETCH(QString, meldung);
+    TLeser a(befehl, 4);
+    TLeser b(befehl, 4);
+    const bool gelesen = a.lesen(zeile);
+    QCOMPARE(b.referenzLesen(zeile), gelesen);
+    QCOMPARE(a.fehler(), b.fehler());
+    QCOMPARE(gelesen, meldung.isEmpty());
+    QVERIFY2(a.fehler().startsWith(meldung), qPrintable(a.fehler()));
+    for (int i = 0; i < SchluesselAnzahl; ++i) {
+        const auto nr = static_cast<TSchluesselNr>(i);
+        const double za = a.zahl(nr);
+        const double zb = b.zahl(nr);
+        QVERIFY2(std::memcmp(&za, &zb, sizeof za) == 0, Schluessel(nr).Name);
+        QCOMPARE(a.vorhanden(nr), b.vorhanden(nr));
+        QCOMPARE(a.text(nr), b.text(nr));
+        QCOMPARE(QList<int>(a.liste(nr).begin(), a.liste(nr).end()),
+                 QList<int>(b.liste(nr).begin(), b.liste(nr).end()));
+    }
+}
+
+void TstStapelLesen::schnellerLeserNimmtDieUeblichenZeilen_data()
+{
+    QTest::addColumn<QByteArray>("zeile");
+    QTest::addColumn<bool>("schnell");
+    QTest::newRow("ein Haushalt, wie ihn ein Angebotsprogramm schickt") << QByteArray(Paar) << true;
+    QTest::newRow("Leerzeichen und CR LF") << QByteArray(" { \"Soli\" : 0 } \r\n") << true;
+    QTest::newRow("eine Zahl mit Exponent") << QByteArray(R"({"DeltazvE": -2.5e2})") << true;
+    QTest::newRow("ein Wert falschen Typs") << QByteArray(R"({"Einkommen1": "30000"})") << true;
+    QTest::newRow("minus null geht an Qt") << QByteArray(R"({"DeltazvE": -0.0})") << false;
+    QTest::newRow("ein Subnormal geht an Qt") << QByteArray(R"({"DeltazvE": 4e-320})") << false;
+    QTest::newRow("eine Null in der Tiefe geht an Qt")
+        << QByteArray(R"({"KindGebJahr": [[0.0]]})") << false;
+    QTest::newRow("ein unbekannter Schlüssel geht an Qt") << QByteArray(R"({"x": 1})") << false;
+    QTest::newRow("ein doppelter Schlüssel geht an Qt")
+        << QByteArray(R"({"Soli": 0, "Soli": 0})") << false;
+    QTest::newRow("eine Liste geht an Qt") << QByteArray("[1]") << false;
+    QTest::newRow("ungültiges JSON geht an Qt") << QByteArray(R"({"Soli": 0,})") << false;
+}
+
+// The batch run's speed rests on the fast reader taking its ordinary lines;
+// what Qt might read otherwise it leaves to Qt.
+void TstStapelLesen::schnellerLeserNimmtDieUeblichenZeilen()
+{
+    QFETCH(QByteArray, zeile);
+    QFETCH(bool, schnell);
+    TRohZeile roh;
+    QCOMPARE(SchnellLesen(zeile, StapelBefehl::Berechne, roh), schnell);
+}
+
+// Every row names its key once and is found by its name; the help names every key.
+void TstStapelLesen::jederSchluesselHatSeineZeile()
+{
+    QSet<QString> namen;
+    const QString hilfe = SchluesselHilfe(StapelBefehl::Berechne | StapelBefehl::Angebot |
+                                          StapelBefehl::Bericht | StapelBefehl::Steuer);
+    for (const TSchluessel& s : StapelSchluessel()) {
+        QVERIFY2(!namen.contains(QLatin1String(s.Name)), s.Name);
+        namen.insert(QLatin1String(s.Name));
+        QCOMPARE(SchluesselFuer(s.Name), &s);
+        QVERIFY2(s.Befehle != 0, s.Name);
+        QVERIFY2(hilfe.contains(QLatin1String(s.Name)), s.Name);
+        if (s.Art == TSchluesselArt::Ganz || s.Art == TSchluesselArt::Zahl)
+            QVERIFY2(s.Min <= s.Vorgabe && s.Vorgabe <= s.Max, s.Name);
+    }
+    QCOMPARE(SchluesselFuer("Einkommen"), nullptr);
+    QCOMPARE(SchluesselFuer(""), nullptr);
+}
+
+QTEST_GUILESS_MAIN(TstStapelLesen)
+#include "tst_stapellesen.moc"
