@@ -3,6 +3,7 @@
 // writer of one compact output object. Every batch command builds on these.
 #pragma once
 
+#include "JsonSchreiber.h"
 #include "StapelJson.h"
 #include "StapelSchluessel.h"
 #include "ZulagenDaten.h"
@@ -12,13 +13,8 @@
 #include <QString>
 
 #include <array>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <optional>
 #include <span>
-#include <string_view>
 
 namespace Fermalin {
 
@@ -67,126 +63,6 @@ private:
     qint64 m_zeile;
     QString m_fehler;
     std::array<TWert, SchluesselAnzahl> m_werte;
-};
-
-// Writes one compact JSON object. Faster than building a QJsonObject for every
-// line, which dominated the batch run; numbers in shortest round-trip form. Each
-// key goes out with its value in one piece: appending byte by byte was the
-// larger part of a batch run's time.
-class TJsonSchreiber
-{
-public:
-    explicit TJsonSchreiber(QByteArray& ziel) : m_ziel(ziel) { m_ziel += '{'; }
-
-    void zahl(std::string_view key, double wert)
-    {
-        char puffer[128];
-        char* p = schluessel(puffer, key);
-        const auto [ende, fehler] = std::to_chars(p, puffer + sizeof puffer, wert);
-        if (fehler == std::errc() && std::isfinite(wert))
-            p = ende;
-        else
-            p = kopieren(p, "null");
-        m_ziel.append(puffer, p - puffer);
-    }
-    void wahr(std::string_view key, bool wert)
-    {
-        char puffer[128];
-        char* p = schluessel(puffer, key);
-        p = kopieren(p, wert ? "true" : "false");
-        m_ziel.append(puffer, p - puffer);
-    }
-    void text(std::string_view key, const QString& wert)
-    {
-        char puffer[128];
-        char* p = schluessel(puffer, key);
-        *p++ = '"';
-        m_ziel.append(puffer, p - puffer);
-        const QByteArray utf8 = wert.toUtf8();
-        const char* lauf = utf8.constData();
-        const char* ende = lauf + utf8.size();
-        while (lauf < ende) {
-            const char* anfang = lauf;
-            while (lauf < ende && !maskieren(*lauf))
-                ++lauf;
-            m_ziel.append(anfang, lauf - anfang);
-            if (lauf == ende)
-                break;
-            const char c = *lauf++;
-            switch (c) {
-            case '"':
-                m_ziel.append("\\\"", 2);
-                break;
-            case '\\':
-                m_ziel.append("\\\\", 2);
-                break;
-            case '\n':
-                m_ziel.append("\\n", 2);
-                break;
-            case '\r':
-                m_ziel.append("\\r", 2);
-                break;
-            default: {
-                char u[8];
-                std::snprintf(u, sizeof u, "\\u%04x",
-                              static_cast<unsigned>(static_cast<unsigned char>(c)));
-                m_ziel.append(u, 6);
-            }
-            }
-        }
-        m_ziel += '"';
-    }
-    void null(std::string_view key)
-    {
-        char puffer[128];
-        char* p = schluessel(puffer, key);
-        p = kopieren(p, "null");
-        m_ziel.append(puffer, p - puffer);
-    }
-    TJsonSchreiber objekt(std::string_view key)
-    {
-        char puffer[128];
-        char* p = schluessel(puffer, key);
-        m_ziel.append(puffer, p - puffer);
-        return TJsonSchreiber(m_ziel);
-    }
-    void schliessen() { m_ziel += '}'; }
-
-private:
-    static bool maskieren(char c)
-    {
-        return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
-    }
-    static char* kopieren(char* p, const char* text)
-    {
-        while (*text)
-            *p++ = *text++;
-        return p;
-    }
-    // ,"key": into puffer (128 bytes); a longer key goes out at once and leaves puffer empty.
-    char* schluessel(char* puffer, std::string_view key)
-    {
-        char* p = puffer;
-        if (m_erstes)
-            m_erstes = false;
-        else
-            *p++ = ',';
-        *p++ = '"';
-        if (key.size() > 64) {
-            m_ziel.append(puffer, p - puffer);
-            m_ziel.append(key.data(), static_cast<qsizetype>(key.size()));
-            p = puffer;
-        } else {
-            std::memcpy(p, key.data(), key.size());
-            p += key.size();
-        }
-        *p++ = '"';
-        *p++ = ':';
-        return p;
-    }
-
-    QByteArray& m_ziel;
-    bool m_erstes = true;
 };
 
 // {"Fehler": text}, compact, without line end.

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <cstring>
+#include <limits>
 
 using namespace Fermalin;
 
@@ -29,6 +30,9 @@ private slots:
     void schnellerLeserNimmtDieUeblichenZeilen_data();
     void schnellerLeserNimmtDieUeblichenZeilen();
     void jederSchluesselHatSeineZeile();
+    void schreiberSchreibtKompaktesJson_data();
+    void schreiberSchreibtKompaktesJson();
+    void schreiberWaechstMitDemText();
 };
 
 void TstStapelLesen::beideLeserLesenGleich_data()
@@ -157,6 +161,57 @@ void TstStapelLesen::jederSchluesselHatSeineZeile()
     }
     QCOMPARE(SchluesselFuer("Einkommen"), nullptr);
     QCOMPARE(SchluesselFuer(""), nullptr);
+}
+
+void TstStapelLesen::schreiberSchreibtKompaktesJson_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("json");
+    QTest::newRow("Anführungszeichen, Backslash, Zeilenenden")
+        << QStringLiteral("a\"b\\c\r\nd") << QByteArray(R"("a\"b\\c\r\nd")");
+    QTest::newRow("Steuerzeichen als \\u00xx, DEL unverändert")
+        << QString::fromLatin1("\x01\t\x1f\x7f", 4)
+        << QByteArray(R"("\u0001\u0009\u001f)"
+                      "\x7f\"");
+    QTest::newRow("Umlaute, Euro und Emoji in UTF-8")
+        << QStringLiteral("für 5 € 😀")
+        << QByteArray("\"f\xC3\xBCr 5 \xE2\x82\xAC \xF0\x9F\x98\x80\"");
+    QTest::newRow("ein NUL-Zeichen") << QString(QChar(0)) << QByteArray(R"("\u0000")");
+    // a lone surrogate half goes out as Qt's UTF-8 gives it
+    QTest::newRow("ein einzelnes Surrogat") << QString(QChar(0xD800)) + QLatin1Char('"')
+                                            << '"' + QString(QChar(0xD800)).toUtf8() + "\\\"\"";
+}
+
+void TstStapelLesen::schreiberSchreibtKompaktesJson()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, json);
+    QByteArray aus = "vorher";
+    {
+        TJsonSchreiber o(aus);
+        o.zahl("a", 0.1);
+        o.zahl("b", std::numeric_limits<double>::infinity());
+        TJsonSchreiber innen = o.objekt("c");
+        innen.wahr("d", false);
+        innen.null("e");
+        innen.schliessen();
+        o.text("f", text);
+        o.schliessen();
+    }
+    QCOMPARE(aus, "vorher{\"a\":0.1,\"b\":null,\"c\":{\"d\":false,\"e\":null},\"f\":" + json + '}');
+}
+
+// A report is far longer than the room first taken; nothing written may get lost.
+void TstStapelLesen::schreiberWaechstMitDemText()
+{
+    const QString lang = QString(300000, QChar(0xE4)) + QStringLiteral("\n");
+    QByteArray aus;
+    TJsonSchreiber o(aus);
+    for (int i = 0; i < 3; ++i)
+        o.text("t", lang);
+    o.schliessen();
+    const QByteArray teil = "\"t\":\"" + QString(300000, QChar(0xE4)).toUtf8() + "\\n\"";
+    QCOMPARE(aus, '{' + teil + ',' + teil + ',' + teil + '}');
 }
 
 QTEST_GUILESS_MAIN(TstStapelLesen)
