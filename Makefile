@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure build run test bench fuzz format clean
+.PHONY: all setup configure build run test paket bench fuzz format clean
 
 all: build
 
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The Debian package $(BUILD)/fermalin_<version>_amd64.deb.
+paket: build
+	rm -f $(BUILD)/fermalin_*.deb
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	bench/run.sh $(BUILD)

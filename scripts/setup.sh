@@ -16,6 +16,10 @@ pakete=(
     clang libclang-rt-14-dev  # libFuzzer and sanitizer runtimes for make fuzz
     libx11-dev             # raising the offer program's window on an X desktop
     xvfb                   # virtual X server for the window-raising test and screenshots
+    librsvg2-bin           # rsvg-convert draws the PNG icons from the SVG
+    groff-base             # renders the manual pages for their test and the package check
+    desktop-file-utils     # desktop-file-validate for the package check
+    appstream              # appstreamcli validate for the package check
 )
 
 fehlend=()

@@ -7,6 +7,7 @@
 #include "Berichtsatz.h"
 #include "EkSteuer.h"
 #include "HTML_Ausgabe.h"
+#include "Programmorte.h"
 #include "StapelLesen.h"
 #include "Startregeln.h"
 #include "Torte.h"
@@ -55,7 +56,9 @@ std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer,
     }
     // The picture and the logo as the window names them.
     e.Optionen.GrafikDatei = GrafikDateiPfad(QProcessEnvironment::systemEnvironment());
-    e.Optionen.LogoDatei = LogoDatei(QCoreApplication::applicationFilePath());
+    e.Optionen.LogoDatei = ProgrammOrteErmitteln(QCoreApplication::applicationFilePath(),
+                                                 QProcessEnvironment::systemEnvironment())
+                               .LogoDatei;
     return e;
 }
 

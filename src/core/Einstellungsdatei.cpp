@@ -1,7 +1,6 @@
 #include "Einstellungsdatei.h"
 
 #include "MathUnit.h"
-#include "Startregeln.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,11 +39,6 @@ int InCent(double euro)
 int InZehntausendstel(double satz)
 {
     return skaliertGanz(satz, 10000);
-}
-
-QString EinstellungsdateiFuer(const QString& programmPfad)
-{
-    return PfadMitEndung(programmPfad, QStringLiteral(".ini"));
 }
 
 TEinstellungen EinstellungenLesen(const TIniDatei& ini, int breite, int hoehe)

@@ -60,9 +60,6 @@ inline const QString Startfenster = QStringLiteral("Startfenster");
 inline const QString StartfensterAnzeigen = QStringLiteral("Startfenster-anzeigen");
 } // namespace Einstellungsschluessel
 
-// The settings file of a program file: its path with the extension ".ini".
-QString EinstellungsdateiFuer(const QString& programmPfad);
-
 // Reads every key; missing keys and values that are not integers give the
 // defaults. breite and hoehe are the defaults of "Breite" and "Hoehe" (the
 // window's current size). Only the first "Kinder" children are read.

@@ -5,7 +5,8 @@
 
 namespace Fermalin {
 
-QString HilfedateiSuchen(const QStringList& args, const QString& programmPfad)
+QString HilfedateiSuchen(const QStringList& args, const QString& programmPfad,
+                         const QString& installationsordner)
 {
     // 1
     for (qsizetype i = args.size() - 1; i >= 1; --i) {
@@ -40,6 +41,12 @@ QString HilfedateiSuchen(const QStringList& args, const QString& programmPfad)
         programm.dir().filePath((punkt > 0 ? name.left(punkt) : name) + QStringLiteral(".chm"));
     if (QFileInfo(eigene).isFile())
         return eigene;
+    // 5
+    if (!installationsordner.isEmpty()) {
+        const QString datei = QDir(installationsordner).filePath(HilfedateiName);
+        if (QFileInfo(datei).isFile())
+            return datei;
+    }
     return QString();
 }
 

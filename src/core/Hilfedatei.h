@@ -14,9 +14,12 @@ inline const QString HilfedateiName = QStringLiteral("Velto-Hilfe.chm");
 // 2. the last argument that names a directory holding Velto-Hilfe.chm;
 // 3. "Hilfe/Velto-Hilfe.chm" two levels above the program's directory (not
 //    when that directory has fewer than two components);
-// 4. the program's path with the extension ".chm".
+// 4. the program's path with the extension ".chm";
+// 5. Velto-Hilfe.chm in installationsordner, the "share/fermalin" of an
+//    installed copy (TProgrammOrte::Hilfeordner; empty for any other copy).
 // args as QCoreApplication::arguments(): the program path first.
-QString HilfedateiSuchen(const QStringList& args, const QString& programmPfad);
+QString HilfedateiSuchen(const QStringList& args, const QString& programmPfad,
+                         const QString& installationsordner = QString());
 
 enum class THilfeSeite
 {

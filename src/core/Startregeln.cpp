@@ -70,14 +70,4 @@ QPoint EntwurfsPosition(QPoint entwurf, QSize groesse, const QRect& arbeitsberei
     return QPoint(x, y);
 }
 
-QString LogoDatei(const QString& programmPfad)
-{
-    return QFileInfo(programmPfad).dir().filePath(QStringLiteral("logo.bmp"));
-}
-
-QString LogoSicherung(const QString& programmPfad)
-{
-    return LogoDatei(programmPfad) + QLatin1Char('$');
-}
-
 } // namespace Fermalin

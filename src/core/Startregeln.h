@@ -39,9 +39,4 @@ QString GrafikDateiPfad(const QProcessEnvironment& umgebung);
 // The program's path with its extension replaced (".ini", ".dat").
 QString PfadMitEndung(const QString& programmPfad, const QString& endung);
 
-// The company logo "logo.bmp" beside the program, and its backup while the
-// settings dialog is open.
-QString LogoDatei(const QString& programmPfad);
-QString LogoSicherung(const QString& programmPfad);
-
 } // namespace Fermalin

@@ -53,7 +53,7 @@ void THauptformular::BerichtErstellen()
     o.Kundenname = Edit_Druck_Name->text();
     o.GrafikDatei = GrafikDatei;
     o.Firmenlogo = LayoutDaten.Firmenlogo();
-    o.LogoDatei = LogoDatei(m_umgebung.ProgrammPfad);
+    o.LogoDatei = m_orte.LogoDatei;
     BerichtSchreiben(BerichtZeilen, Daten, o);
     BrowserWrapper->LoadFromString(BerichtText(BerichtZeilen));
 }

@@ -59,7 +59,7 @@ TProgrammUmgebung TProgrammUmgebung::AusAnwendung()
 }
 
 THauptformular::THauptformular(const TProgrammUmgebung& umgebung, QWidget* parent)
-    : QWidget(parent), m_umgebung(umgebung)
+    : QWidget(parent), m_umgebung(umgebung), m_orte(umgebung.Orte())
 {
     setObjectName(QStringLiteral("Hauptformular"));
     setWindowTitle(QStringLiteral("Berechnung der Zulagen nach dem Altersvermögensgesetz"));
@@ -112,12 +112,12 @@ THauptformular::~THauptformular()
 
 QString THauptformular::Einstellungsdatei() const
 {
-    return EinstellungsdateiFuer(m_umgebung.ProgrammPfad);
+    return m_orte.Einstellungsdatei;
 }
 
 QString THauptformular::Uebergabedatei() const
 {
-    return PfadMitEndung(m_umgebung.ProgrammPfad, QStringLiteral(".dat"));
+    return m_orte.Uebergabedatei;
 }
 
 void THauptformular::SignaleVerbinden()
@@ -273,8 +273,7 @@ void THauptformular::Button_AbbruchClick()
 void THauptformular::ColorButton_EinstellungenClick()
 {
     // 1, 2: a new dialog each time, in the main window's proportion
-    TForm_Einstellungen dialog(LogoDatei(m_umgebung.ProgrammPfad),
-                               LogoSicherung(m_umgebung.ProgrammPfad), this);
+    TForm_Einstellungen dialog(m_orte.LogoDatei, m_orte.LogoSicherung, this);
     if (m_strecker)
         dialog.GroesseWieHauptfenster(size(), m_strecker->ReferenzBreite(),
                                       m_strecker->ReferenzHoehe());
@@ -295,7 +294,8 @@ void THauptformular::ColorButton_EinstellungenClick()
 void THauptformular::Button_HilfeClick()
 {
     // searched anew on every click: a help file added meanwhile is found
-    const QString datei = HilfedateiSuchen(m_umgebung.Argumente, m_umgebung.ProgrammPfad);
+    const QString datei =
+        HilfedateiSuchen(m_umgebung.Argumente, m_umgebung.ProgrammPfad, m_orte.Hilfeordner);
     if (datei.isEmpty())
         return;
     const QWidget* seite = PageControl->currentWidget();

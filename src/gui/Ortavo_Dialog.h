@@ -4,6 +4,7 @@
 
 #include "Druckregeln.h"
 #include "LayoutDaten.h"
+#include "Programmorte.h"
 #include "TortenDiagramm.h"
 #include "ZulagenDaten.h"
 
@@ -43,12 +44,13 @@ class TWebBrowserWrapper;
 // What the window takes from its surroundings; tests give their own.
 struct TProgrammUmgebung
 {
-    QString ProgrammPfad;  // settings file and hand-off file lie beside it
+    QString ProgrammPfad;  // decides with Umgebung where the program's files lie
     QStringList Argumente; // as QCoreApplication::arguments(): the program path first
     QDate Heute;           // today's date
     QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
 
     static TProgrammUmgebung AusAnwendung();
+    TProgrammOrte Orte() const { return ProgrammOrteErmitteln(ProgrammPfad, Umgebung); }
 };
 
 class THauptformular : public QWidget
@@ -232,6 +234,7 @@ private:
     void EingabenLesen(TZulagenDaten& d) const;
 
     TProgrammUmgebung m_umgebung;
+    TProgrammOrte m_orte; // decided once, so a run saves where it loaded
     std::unique_ptr<TStrecker> m_strecker;
     int m_aktiveSeite = 0;
     bool m_gezeigt = false;

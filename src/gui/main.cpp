@@ -20,8 +20,11 @@ int main(int argc, char** argv)
     AnwendungEinrichten(app);
 
     const TProgrammUmgebung umgebung = TProgrammUmgebung::AusAnwendung();
-    // 1
-    const QString ini = EinstellungsdateiFuer(umgebung.ProgrammPfad);
+    // 1: an installed copy keeps its files in the user's folder; a failure to
+    // make it shows when the first file is written there
+    const TProgrammOrte orte = umgebung.Orte();
+    DatenordnerAnlegen(orte);
+    const QString ini = orte.Einstellungsdatei;
     bool startfenster = TIniDatei::laden(ini).lesenBool(
         Einstellungsschluessel::Startfenster, Einstellungsschluessel::StartfensterAnzeigen, true);
 

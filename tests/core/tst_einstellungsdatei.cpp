@@ -43,7 +43,6 @@ private slots:
     void unlesbareDateiWirdNichtUeberschrieben();
     void schreibgeschuetztesVerzeichnis();
     void abgebrochenesSchreibenBehaeltDieDatei();
-    void dateinameNebenDemProgramm();
 };
 
 void TstEinstellungsdatei::ersterStartOhneDatei()
@@ -377,14 +376,6 @@ void TstEinstellungsdatei::abgebrochenesSchreibenBehaeltDieDatei()
     QCOMPARE(fehler, QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad));
     QCOMPARE(Inhalt(pfad), alt);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("fermalin.ini")});
-}
-
-void TstEinstellungsdatei::dateinameNebenDemProgramm()
-{
-    QCOMPARE(EinstellungsdateiFuer(QStringLiteral("/opt/fermalin/fermalin")),
-             QStringLiteral("/opt/fermalin/fermalin.ini"));
-    QCOMPARE(EinstellungsdateiFuer(QStringLiteral("/opt/x/Prog.exe")),
-             QStringLiteral("/opt/x/Prog.ini"));
 }
 
 QTEST_GUILESS_MAIN(TstEinstellungsdatei)

@@ -1,5 +1,5 @@
 #include "Firmenlogo.h"
-#include "Startregeln.h"
+#include "Programmorte.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -62,8 +62,9 @@ void TstFirmenlogo::sicherungUndRueckkehr()
 {
     QTemporaryDir dir;
     const QString programm = dir.filePath(QStringLiteral("fermalin"));
-    const QString logo = LogoDatei(programm);
-    const QString sicherung = LogoSicherung(programm);
+    const TProgrammOrte orte = ProgrammOrteErmitteln(programm, {});
+    const QString logo = orte.LogoDatei;
+    const QString sicherung = orte.LogoSicherung;
     QCOMPARE(sicherung, logo + QLatin1Char('$'));
     QByteArray alt(1000, '\0');
     for (int i = 0; i < alt.size(); ++i)

@@ -1,4 +1,5 @@
 #include "Hilfedatei.h"
+#include "Programmorte.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,6 +48,7 @@ private slots:
     void zuWenigeBestandteile();
     void reihenfolgeDerOrte();
     void nichtsGefunden();
+    void installierteHilfeZuletzt();
     void themen();
 };
 
@@ -159,6 +161,25 @@ void TstHilfedatei::nichtsGefunden()
     const QString programm = b.pfad(QStringLiteral("A/B/fermalin"));
     QCOMPARE(HilfedateiSuchen({programm, QStringLiteral("k"), QStringLiteral("back")}, programm),
              QString());
+}
+
+void TstHilfedatei::installierteHilfeZuletzt()
+{
+    TBaum b;
+    const QString paket = b.datei(QStringLiteral("usr/share/fermalin/Velto-Hilfe.chm"));
+    const QString programm = b.pfad(QStringLiteral("usr/bin/fermalin"));
+    b.verzeichnis(QStringLiteral("usr/bin"));
+    const QString ordner = ProgrammOrteErmitteln(programm, QProcessEnvironment()).Hilfeordner;
+    QCOMPARE(HilfedateiSuchen({programm, QStringLiteral("k")}, programm, ordner), paket);
+    // the places before still come first
+    const QString eigene = b.datei(QStringLiteral("usr/bin/fermalin.chm"));
+    QCOMPARE(HilfedateiSuchen({programm, QStringLiteral("k")}, programm, ordner), eigene);
+    const QString arg = b.datei(QStringLiteral("Doku/handbuch.chm"));
+    QCOMPARE(HilfedateiSuchen({programm, arg}, programm, ordner), arg);
+    // a copy that is not installed does not look into share/fermalin
+    QFile::remove(eigene);
+    const QString bau = b.pfad(QStringLiteral("usr/share/fermalin/../../build/fermalin"));
+    QCOMPARE(HilfedateiSuchen({bau}, bau, ProgrammOrteErmitteln(bau, {}).Hilfeordner), QString());
 }
 
 void TstHilfedatei::themen()

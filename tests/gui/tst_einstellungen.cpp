@@ -5,7 +5,7 @@
 #include "DruckLayout.h"
 #include "Einstellungen.h"
 #include "Ortavo_Dialog.h"
-#include "Startregeln.h"
+#include "Programmorte.h"
 #include "Stretch.h"
 
 #include <QApplication>
@@ -29,8 +29,8 @@ struct TUmfeld
 {
     QTemporaryDir dir;
     QString programm() const { return dir.filePath(QStringLiteral("fermalin")); }
-    QString logo() const { return LogoDatei(programm()); }
-    QString sicherung() const { return LogoSicherung(programm()); }
+    QString logo() const { return ProgrammOrteErmitteln(programm(), {}).LogoDatei; }
+    QString sicherung() const { return ProgrammOrteErmitteln(programm(), {}).LogoSicherung; }
 
     // A picture with a red left half, so that scaling can be seen in the result.
     QString bild(const QString& name, QSize groesse, const char* format) const
