@@ -56,9 +56,16 @@ bool TZeilenLeser::nachlesen(const std::function<void()>& vorDemWarten)
             std::min(std::max(noetig, static_cast<qsizetype>(m_puffer.size()) * 2),
                      m_hoechstlaenge + 2 * m_block)));
     ssize_t n;
-    do
+    for (;;) {
         n = ::read(m_fd, m_puffer.data() + m_ende, m_puffer.size() - static_cast<size_t>(m_ende));
-    while (n < 0 && errno == EINTR);
+        if (n >= 0 || errno != EINTR) {
+            if (n >= 0 || (errno != EAGAIN && errno != EWOULDBLOCK))
+                break;
+            // a caller may hand over a non-blocking pipe: wait as a blocking read would
+            pollfd bereit{m_fd, POLLIN, 0};
+            poll(&bereit, 1, -1);
+        }
+    }
     if (n < 0) {
         m_fehlernummer = errno;
         return false;
@@ -159,6 +166,12 @@ bool TStapelAusgabe::leeren()
         const ssize_t n = ::write(m_fd, p, static_cast<size_t>(rest));
         if (n < 0 && errno == EINTR)
             continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // a non-blocking pipe that is full: wait until the reader has taken some
+            pollfd bereit{m_fd, POLLOUT, 0};
+            poll(&bereit, 1, -1);
+            continue;
+        }
         if (n <= 0)
             m_fehlernummer = n < 0 ? errno : EIO;
         else {

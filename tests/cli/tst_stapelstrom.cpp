@@ -10,6 +10,7 @@
 
 #include <csignal>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 
 namespace {
@@ -64,6 +65,7 @@ class TstStapelStrom : public QObject
 private slots:
     void antwortKommtSofortDurchEineRoehre_data();
     void antwortKommtSofortDurchEineRoehre();
+    void nichtBlockierendeRoehren();
     void ausgabeNichtSchreibbar_data();
     void ausgabeNichtSchreibbar();
     void zuLangeZeile();
@@ -111,6 +113,34 @@ void TstStapelStrom::antwortKommtSofortDurchEineRoehre()
     p.closeWriteChannel();
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 0);
+}
+
+// Some callers hand over pipes set not to block; the program then waits for
+// input and for room to write as it would on any pipe.
+void TstStapelStrom::nichtBlockierendeRoehren()
+{
+    QProcess p;
+    p.setChildProcessModifier([] {
+        for (const int fd : {0, 1})
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+    });
+    p.start(QStringLiteral(FERMALIN_CLI), {QStringLiteral("bericht")});
+    QVERIFY(p.waitForStarted(30000));
+    QTest::qWait(300); // the program finds no input at first
+    p.write(Haushalt);
+    QTest::qWait(300);
+    // a thousand reports are far more than a pipe holds at once
+    for (int i = 0; i < 1000; ++i)
+        p.write(Haushalt);
+    p.closeWriteChannel();
+    QByteArray aus;
+    while (p.state() != QProcess::NotRunning && p.waitForReadyRead(30000))
+        aus += p.readAllStandardOutput();
+    p.waitForFinished(30000);
+    aus += p.readAllStandardOutput();
+    QCOMPARE(p.readAllStandardError(), QByteArray());
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(aus.count('\n'), 1001);
 }
 
 void TstStapelStrom::ausgabeNichtSchreibbar_data()
