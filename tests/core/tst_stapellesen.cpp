@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <charconv>
 #include <cstring>
 #include <limits>
 
@@ -33,6 +34,7 @@ private slots:
     void schreiberSchreibtKompaktesJson_data();
     void schreiberSchreibtKompaktesJson();
     void schreiberWaechstMitDemText();
+    void zahlenInKuerzesterForm();
 };
 
 void TstStapelLesen::beideLeserLesenGleich_data()
@@ -212,6 +214,34 @@ void TstStapelLesen::schreiberWaechstMitDemText()
     o.schliessen();
     const QByteArray teil = "\"t\":\"" + QString(300000, QChar(0xE4)).toUtf8() + "\\n\"";
     QCOMPARE(aus, '{' + teil + ',' + teil + ',' + teil + '}');
+}
+
+// Every number in its shortest round-trip form, whole euros too: 100000 is
+// "1e+05" there, -0 keeps its sign, what JSON cannot hold is null.
+void TstStapelLesen::zahlenInKuerzesterForm()
+{
+    QList<double> zahlen = {-0.0,    0.0,    0.5,    -0.25, 99999,  100000,
+                            -100000, 120000, 1e15,   1e21,  2.5e-8, 50582.306200000006,
+                            0.055,   -99999, 99999.5};
+    for (int i = -200000; i <= 200000; i += 7)
+        zahlen << i;
+    for (const double z : zahlen) {
+        QByteArray aus;
+        TJsonSchreiber o(aus);
+        o.zahl("z", z);
+        o.schliessen();
+        char soll[64];
+        const char* ende = std::to_chars(soll, soll + sizeof soll, z).ptr;
+        QCOMPARE(aus, "{\"z\":" + QByteArray(soll, ende - soll) + '}');
+    }
+    for (const double z :
+         {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()}) {
+        QByteArray aus;
+        TJsonSchreiber o(aus);
+        o.zahl("z", z);
+        o.schliessen();
+        QCOMPARE(aus, "{\"z\":null}");
+    }
 }
 
 QTEST_GUILESS_MAIN(TstStapelLesen)
