@@ -147,9 +147,9 @@ bool SchnellerWert(const element& e, TRohWert& w, TRohZeile& roh)
         for (const element x : liste) {
             TRohWert eintrag;
             Einfach(x, eintrag);
-            roh.Eintraege.push_back(eintrag);
+            if (w.Anzahl++ < GemerkteEintraege)
+                roh.Eintraege.push_back(eintrag);
         }
-        w.Anzahl = static_cast<std::uint32_t>(roh.Eintraege.size()) - w.Anfang;
     }
     return true;
 }
@@ -191,9 +191,9 @@ void QtWert(const QJsonValue& v, TRohWert& w, TRohZeile& roh)
     } else if (w.Typ == TRohWert::TTyp::Liste) {
         const QJsonArray a = v.toArray();
         w.Anfang = static_cast<std::uint32_t>(roh.Eintraege.size());
-        for (const QJsonValue x : a) {
+        for (qsizetype i = 0; i < a.size() && i < GemerkteEintraege; ++i) {
             TRohWert eintrag;
-            QtEinfach(x, eintrag);
+            QtEinfach(a.at(i), eintrag);
             roh.Eintraege.push_back(eintrag);
         }
         w.Anzahl = static_cast<std::uint32_t>(a.size());

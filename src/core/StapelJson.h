@@ -14,6 +14,9 @@
 
 namespace Fermalin {
 
+// No key takes a longer list: the entries beyond are counted, not kept.
+constexpr std::uint32_t GemerkteEintraege = 16;
+
 struct TRohWert
 {
     enum class TTyp : std::uint8_t
@@ -30,7 +33,8 @@ struct TRohWert
     bool Wahr = false;
     double Zahl = 0;
     QString Text;
-    // Liste: its entries in TRohZeile::Eintraege (their own lists and objects by type only)
+    // Liste: its length, and its first entries (at most GemerkteEintraege) in
+    // TRohZeile::Eintraege, their own lists and objects by type only
     std::uint32_t Anfang = 0;
     std::uint32_t Anzahl = 0;
 };

@@ -166,7 +166,7 @@ void TLeser::pruefen(const TSchluessel& s, const TRohZeile& roh)
                              ? m_werte[static_cast<size_t>(s.GleichLangWie)].Anzahl
                              : -1;
         gut = r.Typ == T::Liste && r.Anzahl <= static_cast<std::uint32_t>(s.MaxAnzahl) &&
-              r.Anzahl <= w.Liste.size() &&
+              r.Anzahl <= w.Liste.size() && r.Anzahl <= GemerkteEintraege &&
               (soll < 0 || r.Anzahl == static_cast<std::uint32_t>(soll));
         for (std::uint32_t i = 0; gut && i < r.Anzahl; ++i)
             gut = GanzeZahl(roh.Eintraege[r.Anfang + i], s.Min, s.Max);

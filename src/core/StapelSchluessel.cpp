@@ -1,6 +1,7 @@
 #include "StapelSchluessel.h"
 
 #include "FoerderParameter.h"
+#include "StapelJson.h"
 #include "ZulagenDaten.h"
 
 #include <QStringList>
@@ -197,11 +198,14 @@ constexpr bool TabelleGeordnet()
     if (std::size(Tabelle) != static_cast<size_t>(SchluesselAnzahl))
         return false;
     for (size_t i = 0; i < std::size(Tabelle); ++i)
-        if (static_cast<size_t>(Tabelle[i].Nr) != i)
+        if (static_cast<size_t>(Tabelle[i].Nr) != i ||
+            // the readers keep the first entries of a list, the reading at most MaxKinder
+            Tabelle[i].MaxAnzahl > static_cast<int>(GemerkteEintraege) ||
+            Tabelle[i].MaxAnzahl > MaxKinder)
             return false;
     return true;
 }
-static_assert(TabelleGeordnet(), "one row per TSchluesselNr, in its order");
+static_assert(TabelleGeordnet(), "one row per TSchluesselNr, in its order, lists short enough");
 
 QString ZahlText(double wert)
 {

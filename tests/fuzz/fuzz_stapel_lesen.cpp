@@ -4,6 +4,7 @@
 #include "StapelJson.h"
 #include "StapelLesen.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -31,7 +32,7 @@ void rohVergleichen(const TRohZeile& schnell, const TRohZeile& qt)
         const TRohWert& b = qt.Werte[i];
         if (!gleicherEintrag(a, b) || a.Text != b.Text || a.Anzahl != b.Anzahl)
             std::abort();
-        for (std::uint32_t k = 0; k < a.Anzahl; ++k)
+        for (std::uint32_t k = 0; k < std::min(a.Anzahl, GemerkteEintraege); ++k)
             if (!gleicherEintrag(schnell.Eintraege[a.Anfang + k], qt.Eintraege[b.Anfang + k]))
                 std::abort();
     }
