@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <charconv>
+#include <cmath>
+#include <cstring>
 #include <string_view>
 
 namespace Fermalin {
@@ -22,7 +25,20 @@ public:
     // The target keeps what was written, even without schliessen().
     ~TJsonSchreiber();
 
-    void zahl(std::string_view key, double wert);
+    void zahl(std::string_view key, double wert)
+    {
+        schluessel(key);
+        // Most amounts are whole euros: as an integer in a fifth of the time. Below
+        // 100 000 the shortest form of a whole number is the plain one (from there
+        // it may be "1e+05"); -0 keeps its sign.
+        if (std::fabs(wert) < 100000 && std::trunc(wert) == wert &&
+            !(wert == 0 && std::signbit(wert))) {
+            char* p = platz(8);
+            m_ziel->Stelle = std::to_chars(p, p + 8, static_cast<int>(wert)).ptr;
+        } else {
+            kommazahl(wert);
+        }
+    }
     void wahr(std::string_view key, bool wert);
     void text(std::string_view key, const QString& wert);
     void null(std::string_view key);
@@ -47,7 +63,22 @@ private:
     }
     void wachsen(qsizetype n);
     void anhaengen(const char* daten, qsizetype n);
-    void schluessel(std::string_view key);
+    // ,"key": — inline, so that the copy of a literal key is a few moves
+    void schluessel(std::string_view key)
+    {
+        const auto n = static_cast<qsizetype>(key.size());
+        char* p = platz(n + 4);
+        *p = ',';
+        p += m_erstes ? 0 : 1;
+        m_erstes = false;
+        *p++ = '"';
+        std::memcpy(p, key.data(), key.size());
+        p += n;
+        *p++ = '"';
+        *p++ = ':';
+        m_ziel->Stelle = p;
+    }
+    void kommazahl(double wert);
     void abschneiden();
 
     TZiel m_eigenes{};
