@@ -1,4 +1,4 @@
-// Cost of one household: the computation and both contribution splits.
+// Cost of one household of any known year: the computation and both contribution splits.
 #include "Aufteilung.h"
 #include "Haushalte.h"
 #include "Zulagen.h"
@@ -17,6 +17,9 @@ std::vector<TZulagenDaten> haushalte()
     std::vector<TZulagenDaten> v;
     for (int i = 0; i < 1024; ++i) {
         TZulagenDaten d = FermalinBench::haushalt(z);
+        // every known year in turn, so that each computation looks its year up
+        d.Beitragsjahr = ErstesBeitragsjahr + i % (NeuestesBeitragsjahr - ErstesBeitragsjahr + 1);
+        d.Berufseinsteiger1 = i % 7 == 0;
         EingabenAngleichen(d);
         d.KiStSatz = KiStSatzFuer(d.Bundesland);
         v.push_back(d);

@@ -3,13 +3,9 @@
 #include "EkSteuer.h"
 #include "MathUnit.h"
 #include "Zulagen.h"
+#include "Zuschlaege.h"
 
 namespace Fermalin {
-
-namespace {
-// § 4 SolZG 1995: 5,5 % of the income tax
-constexpr double SoliSatz = 0.055;
-} // namespace
 
 double ZvEVorschau(const TZulagenDaten& d, double ek1, double ek2, double ek1nr, double ek2nr,
                    bool person2)
@@ -32,10 +28,10 @@ void EKAngabenAnwenden(TZulagenDaten& d, const TEKAngaben& a, double lohn1, doub
     d.Einkommen1 = lohn1;
     d.Einkommen2 = lohn2;
     d.DeltazvE = a.zvEAutomatisch ? 0 : DeltazvEFuer(d, a.zvE, lohn1, lohn2);
-    d.Soli = a.Soli ? SoliSatz : 0;
+    d.Soli = a.Soli ? SoliSatz(d.Steuerjahr()) : 0;
     if (a.KiSt) {
         d.Bundesland = a.Bundesland;
-        d.KiStSatz = KiStSatzFuer(a.Bundesland);
+        d.KiStSatz = KiStSatzFuer(d.Steuerjahr(), a.Bundesland);
     } else {
         d.KiStSatz = 0;
         d.Bundesland = -1;

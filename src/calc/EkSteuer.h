@@ -1,8 +1,9 @@
-// German income tax tariff (§ 32a EStG, 2001 to 2010) and the estimate of the
-// taxable income from wages.
+// The estimate of the taxable income from wages, and (from Tarif.h) the income
+// tax tariff.
 #pragma once
 
 #include "SV_Groessen.h"
+#include "Tarif.h"
 
 #include <stdexcept>
 #include <string>
@@ -10,20 +11,6 @@
 namespace Fermalin {
 
 struct TZulagenDaten;
-
-// Tariff table: 0 "unbekannt", 1 "Grundtabelle", anything else "Splittingtabelle".
-using TTabelle = unsigned char;
-constexpr TTabelle TabelleUnbekannt = 0;
-constexpr TTabelle Grundtabelle = 1;
-constexpr TTabelle Splittingtabelle = 2;
-const char* TabellenText(TTabelle t);
-
-// Income tax in euros (whole euros, 2001 not rounded after the DM conversion);
-// -1 for table 0 or a year before 2001. Years after 2010 use the 2010 tariff.
-double Einkommensteuer(int jahr, TTabelle tabelle, double zvE);
-
-// Tax on zvE minus tax on zvE - abzug, times 1 + zuschlagsatz, whole euros, ties to even.
-double Steuerminderung(TTabelle tabelle, int jahr, double zvE, double abzug, double zuschlagsatz);
 
 // Occupational status of a person.
 enum TArt : unsigned char
@@ -70,16 +57,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Child tax allowance per child and parent, without the 1080 for care and education.
-double Kinderfreibetrag(int jahr);
-// Advance deduction of the old law (§ 10 Abs. 3 EStG 2004).
+// Advance deduction of the old law (§ 10 Abs. 3 EStG 2004) per person; 0 before
+// 2005 and once the old law is no longer compared.
 double Vorwegabzug(int jahr);
 
 TVorsorge Vorsorgeaufwendungen(const TZvEEingabe& e);
 double ZuVersteuerndesEinkommen(const TZvEEingabe& e);
 
-// The household estimate of this program: tax year 2010, both persons employees
-// in the West; lohn1 and lohn2 already rounded to whole euros.
+// The household estimate of this program: the tax year of the record's
+// contribution year, both persons employees in the West; lohn1 and lohn2 (wages
+// of the year before) already rounded to whole euros.
 double ZvESchaetzung(const TZulagenDaten& d, double lohn1, double lohn2);
 
 } // namespace Fermalin

@@ -1,7 +1,6 @@
 #include "MathUnit.h"
 
 #include <cmath>
-#include <utility>
 
 namespace Fermalin {
 
@@ -17,26 +16,10 @@ double skala(int n)
     return Skala[n + 3];
 }
 
-std::function<void()> g_hook;
-int g_intervall = 6000;
-int g_zaehler = 0;
-
 } // namespace
-
-void setzeRundenHook(std::function<void()> hook, int intervall)
-{
-    g_hook = std::move(hook);
-    g_intervall = intervall;
-    g_zaehler = 0;
-}
 
 double runden(int n, double x)
 {
-    if (g_intervall > 0 && ++g_zaehler > g_intervall) {
-        g_zaehler = 0;
-        if (g_hook)
-            g_hook();
-    }
     const double f = skala(n);
     const double s = std::fabs(x) / f;
     double c = 0.51;

@@ -1,9 +1,12 @@
 // Decimal rounding of money amounts with a magnitude-dependent tolerance, so that
 // binary results a hair below a decimal boundary round as a person computing in
 // decimals expects.
+//
+// The functions are pure: they keep no state and never hand control to the user
+// interface. Processing window events from inside a rounding function would run
+// handlers in the middle of a computation that is writing its record, a
+// re-entrancy hazard, so it is deliberately not done.
 #pragma once
-
-#include <functional>
 
 namespace Fermalin {
 
@@ -15,10 +18,5 @@ double abrunden(int n, double x);
 // Nearest integer, ties to even: slider positions, whole-euro tax differences.
 double rundeGerade(double x);
 int rundeGeradeInt(double x);
-
-// A long series of runden calls lets the user interface process its events
-// every `intervall` calls; the interface installs the callback, the batch build
-// leaves it empty. An interval of 0 or less switches the hook off.
-void setzeRundenHook(std::function<void()> hook, int intervall = 6000);
 
 } // namespace Fermalin

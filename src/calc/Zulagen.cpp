@@ -2,8 +2,10 @@
 
 #include "EkSteuer.h"
 #include "MathUnit.h"
+#include "Zuschlaege.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace Fermalin {
 
@@ -11,75 +13,105 @@ namespace {
 
 using P = TFoerderParameter;
 
-double kinderzulage(int gebJahr)
-{
-    // § 85 Abs. 1 EStG
-    return gebJahr < P::KohortenJahr ? P::KinderzulageAlt : P::KinderzulageNeu;
-}
-
-// § 86 Abs. 1 EStG: 4 % of the prior-year income, at most the maximum amount
-double basis(double einkommen)
-{
-    return std::min(P::Hoechstbetrag, P::Mindestquote * einkommen);
-}
-
 int kinderzahl(const TZulagenDaten& d)
 {
     return std::clamp(d.Kinderzahl, 0, MaxKinder);
 }
 
+// § 86 Abs. 1 S. 6 EStG: one factor for every allowance of the household; the
+// career-starter bonus is cut with it but kept apart for the tax comparison.
 void gewaehrteKuerzen(TZulagenDaten& d, double w)
 {
     d.Grundzulage1 = runden(2, w * d.VolleGrundzulage1);
     d.Grundzulage2 = runden(2, w * d.VolleGrundzulage2);
     d.Kinderzulage1 = runden(2, w * d.VolleKinderzulage1);
     d.Kinderzulage2 = runden(2, w * d.VolleKinderzulage2);
+    d.Berufseinsteigerbonus1 =
+        d.Grundzulage1 - runden(2, w * (d.VolleGrundzulage1 - d.VolleBerufseinsteigerbonus1));
+    d.Berufseinsteigerbonus2 =
+        d.Grundzulage2 - runden(2, w * (d.VolleGrundzulage2 - d.VolleBerufseinsteigerbonus2));
+}
+
+// §§ 79, 84-86 EStG as they stood up to 2026 (and stand for contracts concluded
+// before 2027): tariff minimums, full allowances and minimum own contributions.
+void anspruchBisher(TZulagenDaten& d, const TZulagenJahr& r)
+{
+    const int n = d.AnzahlFoerderberechtigte;
+    const bool mittelbar = d.Verheiratet && n == 1;
+
+    // Tariff minimums of the contracts. An indirectly entitled spouse pays at
+    // least the statutory own payment (§ 79 S. 2 Nr. 4 EStG): it is no tariff
+    // minimum the adviser may leave aside, so it holds with the tariffs ignored too.
+    if (d.TarMindBtr) {
+        d.TarifMindestbeitrag1 = P::TarifMindestbeitrag;
+        d.TarifMindestbeitrag2 = !d.Verheiratet      ? 0
+                                 : d.Doppelverdiener ? P::TarifMindestbeitrag
+                                                     : std::max(P::TarifMindestbeitragMittelbar,
+                                                                r.MindestbeitragMittelbar);
+    } else {
+        d.TarifMindestbeitrag1 = 0;
+        d.TarifMindestbeitrag2 = mittelbar ? r.MindestbeitragMittelbar : 0;
+    }
+
+    // § 79 S. 2 EStG: the indirectly entitled spouse's own payment (the contract
+    // minimum unless given) decides the spouse's allowances
+    const double zahlung2 =
+        d.EigenbeitragMittelbar >= 0 ? d.EigenbeitragMittelbar : d.TarifMindestbeitrag2;
+    d.Zulageberechtigt2 = d.Verheiratet && (!mittelbar || zahlung2 >= r.MindestbeitragMittelbar);
+
+    // Full allowances (§§ 84, 85 EStG); the bonus only for a directly entitled person
+    d.VolleBerufseinsteigerbonus1 = d.Berufseinsteiger1 ? r.Berufseinsteigerbonus : 0;
+    d.VolleBerufseinsteigerbonus2 =
+        (d.Zulageberechtigt2 && n == 2 && d.Berufseinsteiger2) ? r.Berufseinsteigerbonus : 0;
+    d.VolleGrundzulage1 = r.Grundzulage + d.VolleBerufseinsteigerbonus1;
+    d.VolleGrundzulage2 = d.Zulageberechtigt2 ? r.Grundzulage + d.VolleBerufseinsteigerbonus2 : 0;
+    d.VolleKinderzulage1 = d.VolleKinderzulage2 = 0;
+    for (int i = 0; i < kinderzahl(d); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double zulage =
+            d.KindGebJahr[k] < r.KohortenJahr ? r.KinderzulageAlt : r.KinderzulageNeu;
+        if (!d.Verheiratet || d.KindPerson[k] == 1)
+            d.VolleKinderzulage1 += zulage;
+        else if (d.Zulageberechtigt2)
+            d.VolleKinderzulage2 += zulage;
+    }
+
+    // § 86 Abs. 1 EStG: 4 % of the prior-year income, at most the maximum amount,
+    // less the allowances; those of an indirectly entitled spouse count at the
+    // entitled one
+    const auto basis = [&r](double einkommen) {
+        return std::min(r.Hoechstbetrag, r.Mindestquote * einkommen);
+    };
+    if (n == 2) {
+        d.Mindesteigenbeitrag1 = std::max(
+            r.Sockelbetrag, basis(d.Einkommen1) - d.VolleGrundzulage1 - d.VolleKinderzulage1);
+        d.Mindesteigenbeitrag2 = std::max(
+            r.Sockelbetrag, basis(d.Einkommen2) - d.VolleGrundzulage2 - d.VolleKinderzulage2);
+    } else {
+        d.Mindesteigenbeitrag1 = std::max(r.Sockelbetrag, basis(d.Einkommen1) - d.VolleZulagen());
+        d.Mindesteigenbeitrag2 = 0;
+    }
 }
 
 } // namespace
 
 void BerechneZulagen(TZulagenDaten& d)
 {
+    const TZulagenJahr& r = ZulagenRechtBisher(d.Steuerjahr());
     const int n = d.AnzahlFoerderberechtigte;
-    const double hoechst = n * P::Hoechstbetrag;
+    const double hoechst = n * r.Hoechstbetrag;
 
-    // Step 1: full allowances
-    d.VolleGrundzulage1 = P::Grundzulage;
-    d.VolleGrundzulage2 = d.Verheiratet ? P::Grundzulage : 0;
-    d.VolleKinderzulage1 = d.VolleKinderzulage2 = 0;
-    for (int i = 0; i < kinderzahl(d); ++i) {
-        if (!d.Verheiratet || d.KindPerson[i] == 1)
-            d.VolleKinderzulage1 += kinderzulage(d.KindGebJahr[i]);
-        else
-            d.VolleKinderzulage2 += kinderzulage(d.KindGebJahr[i]);
-    }
-
-    // Step 2: minimum own contribution (§ 86 Abs. 1 EStG); the allowances of an
-    // indirectly entitled spouse reduce the minimum of the entitled one
-    if (n == 2) {
-        d.Mindesteigenbeitrag1 = std::max(
-            P::Sockelbetrag, basis(d.Einkommen1) - d.VolleGrundzulage1 - d.VolleKinderzulage1);
-        d.Mindesteigenbeitrag2 = std::max(
-            P::Sockelbetrag, basis(d.Einkommen2) - d.VolleGrundzulage2 - d.VolleKinderzulage2);
-    } else {
-        d.Mindesteigenbeitrag1 = std::max(P::Sockelbetrag, basis(d.Einkommen1) - d.VolleZulagen());
-        d.Mindesteigenbeitrag2 = 0;
-    }
+    // Steps 1 to 3: entitlement, minimums and tariff minimums
+    anspruchBisher(d, r);
     const double M = d.Mindesteigenbeitrag1 + d.Mindesteigenbeitrag2;
     const double Zvoll = d.VolleZulagen();
-
-    // Step 3: tariff minimums of the contracts
-    if (d.TarMindBtr) {
-        d.TarifMindestbeitrag1 = P::TarifMindestbeitrag;
-        d.TarifMindestbeitrag2 = !d.Verheiratet      ? 0
-                                 : d.Doppelverdiener ? P::TarifMindestbeitrag
-                                                     : P::TarifMindestbeitragMittelbar;
-    } else {
-        d.TarifMindestbeitrag1 = d.TarifMindestbeitrag2 = 0;
-    }
-    const double T = d.TarifMindestbeitrag1 + d.TarifMindestbeitrag2;
-    const double mindestVoll = std::max(d.TarifMindestbeitrag1, d.Mindesteigenbeitrag1) +
-                               std::max(d.TarifMindestbeitrag2, d.Mindesteigenbeitrag2);
+    const bool mittelbarGegeben = d.Verheiratet && n == 1 && d.EigenbeitragMittelbar >= 0;
+    const double teil2 = mittelbarGegeben
+                             ? d.EigenbeitragMittelbar
+                             : std::max(d.TarifMindestbeitrag2, d.Mindesteigenbeitrag2);
+    const double mindestVoll = std::max(d.TarifMindestbeitrag1, d.Mindesteigenbeitrag1) + teil2;
+    // the slider's tariff mark only when the tariffs are respected
+    const double T = d.TarMindBtr ? d.TarifMindestbeitrag1 + d.TarifMindestbeitrag2 : 0;
 
     // Step 4: slider marks
     const int Max = d.BeitragsMax;
@@ -94,6 +126,8 @@ void BerechneZulagen(TZulagenDaten& d)
     d.Grundzulage2 = d.VolleGrundzulage2;
     d.Kinderzulage1 = d.VolleKinderzulage1;
     d.Kinderzulage2 = d.VolleKinderzulage2;
+    d.Berufseinsteigerbonus1 = d.VolleBerufseinsteigerbonus1;
+    d.Berufseinsteigerbonus2 = d.VolleBerufseinsteigerbonus2;
     const int pos = d.BeitragsPosition;
     if (d.MinBeitrag) {
         d.Eigenbeitrag = mindestVoll;
@@ -103,6 +137,7 @@ void BerechneZulagen(TZulagenDaten& d)
         d.Gesamtbeitrag = d.Eigenbeitrag + Zvoll;
     } else if (pos == 0) {
         d.Grundzulage1 = d.Grundzulage2 = d.Kinderzulage1 = d.Kinderzulage2 = 0;
+        d.Berufseinsteigerbonus1 = d.Berufseinsteigerbonus2 = 0;
         d.Eigenbeitrag = d.Gesamtbeitrag = 0;
     } else if (pos == d.PositionTarMindBtr) {
         d.Eigenbeitrag = T;
@@ -134,27 +169,47 @@ void BerechneZulagen(TZulagenDaten& d)
 
 void BerechneSteuerersparnis(TZulagenDaten& d)
 {
+    const int jahr = d.Steuerjahr();
+    const TZulagenJahr& r = ZulagenRechtBisher(jahr);
     // Computed into locals first: a refused estimate leaves the earlier results.
     const double nr = d.EinkommenNR1 + (d.Verheiratet ? d.EinkommenNR2 : 0);
     const double zvE =
         nr + ZvESchaetzung(d, runden(0, d.Einkommen1), runden(0, d.Einkommen2)) + d.DeltazvE;
     const TTabelle tabelle = d.Verheiratet ? Splittingtabelle : Grundtabelle;
-    // § 10a Abs. 1 EStG: special-expense deduction up to 2100 per entitled person
-    const double abzug = std::min(d.AnzahlFoerderberechtigte * P::Hoechstbetrag, d.Gesamtbeitrag);
-    const double R = Steuerminderung(tabelle, P::Steuerjahr, zvE, abzug, 0);
+    // § 10a Abs. 1 and 3 EStG: the cap per directly entitled person, raised for
+    // an indirectly entitled spouse; the career-starter bonus stays out
+    const bool mittelbar = d.Verheiratet && d.AnzahlFoerderberechtigte == 1;
+    const double kappe = (mittelbar && d.Zulageberechtigt2)
+                             ? r.HoechstbetragMittelbar
+                             : d.AnzahlFoerderberechtigte * r.Hoechstbetrag;
+    const double bonus = d.Berufseinsteigerbonus1 + d.Berufseinsteigerbonus2;
+    const double abzug = std::min(kappe, d.Gesamtbeitrag - bonus);
+    const double R = Steuerminderung(tabelle, jahr, zvE, abzug, 0);
     const double Z = d.GewaehrteZulagen();
-    // § 10a Abs. 2 EStG: only the part of the tax effect beyond the allowances
-    const double L = std::max(0.0, R - Z);
+    // § 10a Abs. 2 EStG, § 2 Abs. 6 S. 2 EStG: only the part of the tax effect
+    // beyond the allowances, the bonus not compared
+    const double vergleich = Z - bonus;
+    const double L = std::max(0.0, R - vergleich);
+    double ersparnis;
+    if (!SoliRecht(jahr).ErsparnisNachFreigrenze || d.Soli == 0 || L == 0) {
+        ersparnis = L * (1 + d.Soli + d.KiStSatz);
+    } else {
+        // § 3 Abs. 2 SolZG, § 51a Abs. 2 EStG: the surcharge on the tax without the
+        // deduction against the tax with it plus the allowance compared
+        const double ohne = Einkommensteuer(jahr, tabelle, zvE);
+        const double mit = Einkommensteuer(jahr, tabelle, zvE - abzug);
+        const double soli = Solidaritaetszuschlag(jahr, tabelle, ohne) -
+                            Solidaritaetszuschlag(jahr, tabelle, mit + vergleich);
+        ersparnis = L + soli + d.KiStSatz * L;
+    }
     d.zvE = zvE;
-    d.Steuerersparnis = L * (1 + d.Soli + d.KiStSatz);
+    d.Steuerersparnis = ersparnis;
     d.Foerderquote = d.Gesamtbeitrag > 0 ? (d.Steuerersparnis + Z) / d.Gesamtbeitrag : 0;
 }
 
 double KiStSatzFuer(int bundesland)
 {
-    if (bundesland < 0)
-        return 0;
-    return bundesland <= 1 ? 0.08 : 0.09;
+    return KiStSatzFuer(TFoerderParameter::Steuerjahr, bundesland);
 }
 
 void EingabenAngleichen(TZulagenDaten& d)

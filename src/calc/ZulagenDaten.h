@@ -3,6 +3,7 @@
 
 #include "FoerderParameter.h"
 
+#include <algorithm>
 #include <array>
 
 namespace Fermalin {
@@ -12,10 +13,12 @@ constexpr int MaxKinder = 9;
 struct TZulagenDaten
 {
     // Inputs
+    // contribution year: incomes of the year before, tax year this year
+    int Beitragsjahr = TFoerderParameter::Beitragsjahr;
     bool Verheiratet = false;
     bool Doppelverdiener = false;     // married and both spouses directly entitled
     int AnzahlFoerderberechtigte = 1; // 2 exactly when Verheiratet and Doppelverdiener
-    double Einkommen1 = 0;            // whole euros, 0..999999, pension-insured, Einkommensjahr
+    double Einkommen1 = 0;            // whole euros, 0..999999, pension-insured, Einkommensjahr()
     double Einkommen2 = 0;            // 0 unless married with both entitled
     double EinkommenNR1 = 0;          // income not subject to pension insurance
     double EinkommenNR2 = 0;          // counts only when married
@@ -30,15 +33,24 @@ struct TZulagenDaten
     double Soli = 0;     // 0 or 0.055
     int Bundesland = -1; // -1: no church tax
     double KiStSatz = 0; // 0, 0.08 or 0.09
+    // career-starter bonus due this year (§ 84 S. 2 EStG); person 2 only when
+    // directly entitled
+    bool Berufseinsteiger1 = false, Berufseinsteiger2 = false;
+    // own payment of an indirectly entitled spouse into the own contract, when
+    // known; negative: the spouse pays TarifMindestbeitrag2
+    double EigenbeitragMittelbar = -1;
 
     // Results of BerechneZulagen
-    double VolleGrundzulage1 = 0, VolleGrundzulage2 = 0;
+    double VolleGrundzulage1 = 0, VolleGrundzulage2 = 0; // with the career-starter bonus
+    double VolleBerufseinsteigerbonus1 = 0, VolleBerufseinsteigerbonus2 = 0; // part of them
+    bool Zulageberechtigt2 = false; // person 2 gets allowances (married, entitled, paid enough)
     double VolleKinderzulage1 = 0, VolleKinderzulage2 = 0;
     double Mindesteigenbeitrag1 = 0, Mindesteigenbeitrag2 = 0;
     double TarifMindestbeitrag1 = 0, TarifMindestbeitrag2 = 0;
     int PositionVolleZulagen = 0;
     int PositionTarMindBtr = 0;
     double Grundzulage1 = 0, Grundzulage2 = 0;
+    double Berufseinsteigerbonus1 = 0, Berufseinsteigerbonus2 = 0; // granted part of them
     double Kinderzulage1 = 0, Kinderzulage2 = 0;
     double Eigenbeitrag = 0;
     double Gesamtbeitrag = 0;
@@ -48,6 +60,13 @@ struct TZulagenDaten
 
     // Written by the contribution split
     double Eigenbeitrag1 = 0, Eigenbeitrag2 = 0;
+
+    // The year whose law applies: the contribution year within the tables.
+    int Steuerjahr() const
+    {
+        return std::clamp(Beitragsjahr, ErstesBeitragsjahr, LetztesTabellenjahr);
+    }
+    int Einkommensjahr() const { return EinkommensjahrFuer(Steuerjahr()); }
 
     double VolleZulagen() const
     {

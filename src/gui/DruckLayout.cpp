@@ -14,9 +14,14 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
+#include <QStyle>
+#include <QTreeView>
 
 namespace Fermalin {
 
@@ -211,46 +216,74 @@ void TFrameDruckLayout::ColorButton_L_LOGO_WAEHLENClick()
     m_daten.setFirmenlogo(true);
 }
 
-QString LogoBildDialog(QWidget* eltern, const QString& start)
+std::unique_ptr<QFileDialog> LogoBildDialogAnlegen(QWidget* eltern, const QString& start)
 {
-    QFileDialog dialog(eltern, QStringLiteral("Firmen-Logo auswählen"));
+    auto dialog = std::make_unique<QFileDialog>(eltern, QStringLiteral("Firmen-Logo auswählen"));
     // Qt's own dialog: translated with the program, and room for the preview
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setViewMode(QFileDialog::Detail);
     QStringList muster;
     for (const char* endung : {"bmp", "jpg", "jpeg", "gif", "png"}) {
         muster << QStringLiteral("*.") + QLatin1String(endung)
                << QStringLiteral("*.") + QString::fromLatin1(endung).toUpper();
     }
-    dialog.setNameFilter(QStringLiteral("Bilddateien (%1)").arg(muster.join(QLatin1Char(' '))));
+    dialog->setNameFilter(QStringLiteral("Bilddateien (%1)").arg(muster.join(QLatin1Char(' '))));
     const QFileInfo info(start);
     if (!start.isEmpty()) {
         if (info.isFile()) {
-            dialog.setDirectory(info.absolutePath());
-            dialog.selectFile(info.fileName());
+            dialog->setDirectory(info.absolutePath());
+            dialog->selectFile(info.fileName());
         } else if (info.isDir()) {
-            dialog.setDirectory(info.absoluteFilePath());
+            dialog->setDirectory(info.absoluteFilePath());
         }
     }
-    auto* vorschau = new QLabel(&dialog);
+    auto* vorschau = new QLabel(dialog.get());
     vorschau->setFixedSize(160, 120);
     vorschau->setAlignment(Qt::AlignCenter);
     vorschau->setFrameShape(QFrame::StyledPanel);
-    if (auto* raster = qobject_cast<QGridLayout*>(dialog.layout()))
+    if (auto* raster = qobject_cast<QGridLayout*>(dialog->layout()))
         raster->addWidget(vorschau, 1, raster->columnCount(), 2, 1);
-    QObject::connect(&dialog, &QFileDialog::currentChanged, vorschau, [vorschau](const QString& p) {
-        QImageReader leser(p, formatFuer(p));
-        leser.setAutoTransform(true);
-        const QImage bild = QFileInfo(p).isFile() ? leser.read() : QImage();
-        vorschau->setPixmap(bild.isNull() ? QPixmap()
-                                          : QPixmap::fromImage(bild.scaled(
-                                                vorschau->size() - QSize(4, 4), Qt::KeepAspectRatio,
-                                                Qt::SmoothTransformation)));
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    QObject::connect(
+        dialog.get(), &QFileDialog::currentChanged, vorschau, [vorschau](const QString& p) {
+            QImageReader leser(p, formatFuer(p));
+            leser.setAutoTransform(true);
+            const QImage bild = QFileInfo(p).isFile() ? leser.read() : QImage();
+            vorschau->setPixmap(bild.isNull()
+                                    ? QPixmap()
+                                    : QPixmap::fromImage(bild.scaled(vorschau->size() - QSize(4, 4),
+                                                                     Qt::KeepAspectRatio,
+                                                                     Qt::SmoothTransformation)));
+        });
+    // The preview takes width from the file list: size, type and date keep the
+    // width their contents need, the names take what is left and elide.
+    if (auto* liste = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* kopf = liste->header();
+        kopf->setStretchLastSection(false);
+        kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int spalte = 1; spalte < kopf->count(); ++spalte)
+            kopf->setSectionResizeMode(spalte, QHeaderView::ResizeToContents);
+        kopf->setMinimumSectionSize(kopf->fontMetrics().horizontalAdvance(QStringLiteral("Name")) +
+                                    2 * kopf->style()->pixelMetric(QStyle::PM_HeaderMargin));
+    }
+    // room for about 40 characters of a name beside the other columns and the
+    // preview, as far as the screen allows
+    const QFontMetrics fm(dialog->font());
+    QSize groesse(std::max(dialog->width(), fm.averageCharWidth() * 150),
+                  std::max(dialog->height(), fm.height() * 28));
+    if (const QScreen* bildschirm = eltern ? eltern->screen() : QGuiApplication::primaryScreen())
+        groesse = groesse.boundedTo(bildschirm->availableGeometry().size() * 0.9);
+    dialog->resize(groesse);
+    return dialog;
+}
+
+QString LogoBildDialog(QWidget* eltern, const QString& start)
+{
+    const std::unique_ptr<QFileDialog> dialog = LogoBildDialogAnlegen(eltern, start);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }
 
 } // namespace Fermalin

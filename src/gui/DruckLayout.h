@@ -8,8 +8,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
+class QFileDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -66,7 +68,10 @@ private:
 // cannot be read or the logo not written.
 bool LogoSchreiben(const QString& bildPfad, const QString& logoPfad);
 
-// The file dialog for a logo picture, in German, with a preview.
+// The file dialog for a logo picture, in German, with a preview, sized so that
+// the size, type and date columns stay whole beside the names.
+std::unique_ptr<QFileDialog> LogoBildDialogAnlegen(QWidget* eltern, const QString& start);
+// Runs it; the chosen file, or empty when cancelled.
 QString LogoBildDialog(QWidget* eltern, const QString& start);
 
 } // namespace Fermalin

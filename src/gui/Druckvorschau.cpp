@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPaintEvent>
@@ -173,6 +174,17 @@ void TDruckvorschau::showEvent(QShowEvent* event)
         if (ToolInfoFehlt())
             QTimer::singleShot(0, this, [this] { Hinweis(TBerichtSeiten::ToolInfoFehltText()); });
     }
+}
+
+void TDruckvorschau::keyPressEvent(QKeyEvent* event)
+{
+    // reaches the window only when no control used it (an open zoom list closes first)
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TDruckvorschau::Hinweis(const QString& text)

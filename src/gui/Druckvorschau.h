@@ -47,6 +47,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Escape closes the preview as "Abbruch" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void DruckenClick();

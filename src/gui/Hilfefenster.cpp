@@ -4,13 +4,17 @@
 #include "ColorButton.h"
 #include "Schrift.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace Fermalin {
 
@@ -141,7 +145,24 @@ THilfeFenster::THilfeFenster(QWidget* parent) : QWidget(parent, Qt::Window)
     });
 }
 
-void THilfeFenster::ThemaZeigen(const QString& datei, const QString& innererPfad)
+QRect HilfefensterPlatz(const QRect& hauptfenster, const QSize& groesse,
+                        const QRect& arbeitsflaeche)
+{
+    const QSize g = groesse.boundedTo(arbeitsflaeche.size());
+    const int oben = std::clamp(hauptfenster.isValid() ? hauptfenster.top() : arbeitsflaeche.top(),
+                                arbeitsflaeche.top(), arbeitsflaeche.bottom() + 1 - g.height());
+    int links = arbeitsflaeche.right() + 1 - g.width();
+    if (hauptfenster.isValid()) {
+        if (arbeitsflaeche.right() - hauptfenster.right() >= g.width())
+            links = hauptfenster.right() + 1;
+        else if (hauptfenster.left() - arbeitsflaeche.left() >= g.width())
+            links = hauptfenster.left() - g.width();
+    }
+    return QRect(QPoint(links, oben), g);
+}
+
+void THilfeFenster::ThemaZeigen(const QString& datei, const QString& innererPfad,
+                                const QWidget* neben)
 {
     Browser->DateiSetzen(datei);
     const QUrl ziel = THilfeBrowser::Adresse(innererPfad);
@@ -150,6 +171,23 @@ void THilfeFenster::ThemaZeigen(const QString& datei, const QString& innererPfad
         Browser->reload();
     else
         Browser->setSource(ziel, QTextDocument::HtmlResource);
+    // Placed only when it opens: a help window the user has moved stays put.
+    if (!isVisible()) {
+        if (!neben || neben == this)
+            neben = QApplication::activeWindow();
+        if (neben == this)
+            neben = nullptr;
+        QScreen* bildschirm = neben ? neben->screen() : QGuiApplication::primaryScreen();
+        if (bildschirm) {
+            // the frame is known only once the window manager has put one on; the
+            // main window's stands in for it
+            const QSize rahmen = neben ? neben->frameGeometry().size() - neben->size() : QSize();
+            const QRect platz = HilfefensterPlatz(neben ? neben->frameGeometry() : QRect(),
+                                                  size() + rahmen, bildschirm->availableGeometry());
+            resize(platz.size() - rahmen);
+            move(platz.topLeft());
+        }
+    }
     show();
     if (isMinimized())
         showNormal();
@@ -157,12 +195,12 @@ void THilfeFenster::ThemaZeigen(const QString& datei, const QString& innererPfad
     activateWindow();
 }
 
-void HtmlHilfeAnzeigen(const QString& datei, const QString& innererPfad)
+void HtmlHilfeAnzeigen(const QString& datei, const QString& innererPfad, const QWidget* neben)
 {
     QPointer<THilfeFenster>& fenster = hilfefenster();
     if (!fenster)
         fenster = new THilfeFenster;
-    fenster->ThemaZeigen(datei, innererPfad);
+    fenster->ThemaZeigen(datei, innererPfad, neben);
 }
 
 void HtmlHilfeFreigeben()

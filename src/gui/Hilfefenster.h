@@ -5,6 +5,7 @@
 
 #include "ChmDatei.h"
 
+#include <QRect>
 #include <QTextBrowser>
 #include <QWidget>
 
@@ -45,15 +46,26 @@ public:
     explicit THilfeFenster(QWidget* parent = nullptr);
 
     // Shows the topic (its path inside the file, "/avmg/dialog2.htm") of the file.
-    void ThemaZeigen(const QString& datei, const QString& innererPfad);
+    // A window that is not on show yet opens beside neben (see HilfefensterPlatz).
+    void ThemaZeigen(const QString& datei, const QString& innererPfad,
+                     const QWidget* neben = nullptr);
 
     THilfeBrowser* Browser;
     TColorButton* Button_Zurueck;
     TColorButton* Button_Vor;
 };
 
-// Shows a topic of a help file in the one help window, creating it if needed.
-void HtmlHilfeAnzeigen(const QString& datei, const QString& innererPfad);
+// Where the help window goes, all in frame geometry: beside the main window,
+// right of it or else left of it, where the work area has room for it; otherwise
+// at the work area's right edge. Its top is level with the main window's as far
+// as the work area allows, and it is never larger than the work area.
+QRect HilfefensterPlatz(const QRect& hauptfenster, const QSize& groesse,
+                        const QRect& arbeitsflaeche);
+
+// Shows a topic of a help file in the one help window, creating it if needed;
+// neben is the window that asked (the active window when none is given).
+void HtmlHilfeAnzeigen(const QString& datei, const QString& innererPfad,
+                       const QWidget* neben = nullptr);
 // Closes the help window at program end; nothing when none was opened.
 void HtmlHilfeFreigeben();
 // The help window, or nullptr while none is open.

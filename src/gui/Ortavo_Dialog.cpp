@@ -302,7 +302,7 @@ void THauptformular::Button_HilfeClick()
     const THilfeSeite thema = seite == TabSheet_Angebot  ? THilfeSeite::Angebot
                               : seite == TabSheet_Grafik ? THilfeSeite::Grafik
                                                          : THilfeSeite::Vorgabe;
-    HtmlHilfeAnzeigen(datei, HilfeThemenpfad(HilfeThema(thema)));
+    HtmlHilfeAnzeigen(datei, HilfeThemenpfad(HilfeThema(thema)), this);
 }
 
 void THauptformular::FormDestroy()

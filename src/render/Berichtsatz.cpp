@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QUrl>
 
@@ -118,6 +119,89 @@ QString stilKuerzen(const QString& stil, const QString& html)
             aus += m.captured(0).trimmed() + QStringLiteral("\r\n");
     }
     return aus;
+}
+
+// The line's text without the blanks and line breaks at its end.
+QString zeilenText(const QTextBlock& b, const QTextLine& zeile)
+{
+    QString text = b.text().mid(zeile.textStart(), zeile.textLength());
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
+    return text;
+}
+
+// No page may end with this line: it is empty, or broken after the first part
+// of a hyphenated word (a typed hyphen or a soft one).
+bool bleibtBeimNaechsten(const QTextBlock& b, const QTextLine& zeile)
+{
+    const QString text = zeilenText(b, zeile);
+    return text.isEmpty() || text.back() == u'-' || text.back() == QChar(0x00AD) ||
+           text.back() == QChar(0x2010);
+}
+
+// Whether the block may go to the next page on its own. Not when it opens a
+// table cell beside another cell with text: the row's label would stay behind.
+// Nor when its cell is alone in its row: the engine then moves the row to the
+// next page and breaks once more there. A row cannot be moved as a whole.
+bool alleinVerschiebbar(const QTextBlock& b)
+{
+    auto* tabelle = qobject_cast<QTextTable*>(QTextCursor(b).currentFrame());
+    if (!tabelle)
+        return true;
+    const QTextTableCell zelle = tabelle->cellAt(b.position());
+    if (!zelle.isValid() || zelle.firstPosition() != b.position())
+        return true;
+    bool nachbar = false;
+    for (int spalte = 0; spalte < tabelle->columns(); ++spalte) {
+        const QTextTableCell andere = tabelle->cellAt(zelle.row(), spalte);
+        if (!andere.isValid() || andere == zelle)
+            continue;
+        QTextCursor inhalt = andere.firstCursorPosition();
+        inhalt.setPosition(andere.lastPosition(), QTextCursor::KeepAnchor);
+        if (!inhalt.selectedText().trimmed().isEmpty())
+            return false;
+        nachbar = true;
+    }
+    return nachbar;
+}
+
+// The first block that has lines on two pages, with the line at which it must
+// be cut: 0 when the block as a whole belongs on the next page.
+struct TSchnitt
+{
+    QTextBlock block;
+    int zeile = -1;
+};
+
+TSchnitt ersterSchnitt(const QTextDocument& dok)
+{
+    const double h = dok.pageSize().height();
+    const QAbstractTextDocumentLayout* layout = dok.documentLayout();
+    for (QTextBlock b = dok.begin(); b.isValid(); b = b.next()) {
+        const QTextLayout* zeilen = b.layout();
+        if (!zeilen || zeilen->lineCount() < 2)
+            continue;
+        const double oben = layout->blockBoundingRect(b).top();
+        // a line's page is where its top lies; a line never crosses a page's end
+        const auto seite = [&](int k) {
+            return static_cast<int>(std::floor((oben + zeilen->lineAt(k).y() + 0.5) / h));
+        };
+        for (int k = 1; k < zeilen->lineCount(); ++k) {
+            if (seite(k) == seite(k - 1))
+                continue;
+            int schnitt = k;
+            while (schnitt > 0 && bleibtBeimNaechsten(b, zeilen->lineAt(schnitt - 1)))
+                --schnitt;
+            // Where the paragraph cannot go on as a whole, the page ends where it
+            // falls: a separated row label is worse than a divided word.
+            const bool amSeitenanfang =
+                b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+            if (schnitt == 0 && (amSeitenanfang || !alleinVerschiebbar(b)))
+                schnitt = k;
+            return {b, schnitt};
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -253,6 +337,16 @@ void TBerichtSeiten::Umbrechen()
             c.setCharFormat(bild);
         }
     }
+    // The supplement's place depends on the paragraphs cut before it, and cutting
+    // may push it on: each step once more after the other.
+    ErgaenzungZusammenhalten();
+    SeitenwechselZwischenBloecken();
+    ErgaenzungZusammenhalten();
+    SeitenwechselZwischenBloecken();
+}
+
+void TBerichtSeiten::ErgaenzungZusammenhalten()
+{
     // The consultation supplement stays on one page: 450 px are reserved for it,
     // and it moves to the next page when less remains.
     const double h = m_dok->pageSize().height();
@@ -273,6 +367,44 @@ void TBerichtSeiten::Umbrechen()
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             t->setFormat(format);
         }
+    }
+}
+
+void TBerichtSeiten::SeitenwechselZwischenBloecken()
+{
+    // The engine draws a paragraph that runs on over a page's end with one line
+    // of the previous page above the clip: invisible on paper, but the PDF's
+    // text would hold it twice. Paragraphs are therefore cut where the page
+    // ends, so that every line is drawn on its own page only.
+    for (int runde = 0; runde < 200; ++runde) {
+        const TSchnitt s = ersterSchnitt(*m_dok);
+        if (!s.block.isValid())
+            return;
+        QTextCursor c(s.block);
+        if (s.zeile == 0) {
+            // no line of it may end the page: the whole paragraph goes on
+            QTextBlockFormat format = s.block.blockFormat();
+            format.setPageBreakPolicy(format.pageBreakPolicy() |
+                                      QTextFormat::PageBreak_AlwaysBefore);
+            c.setBlockFormat(format);
+            continue;
+        }
+        // The two parts lie flush on each other: no paragraph spacing, no indent.
+        QTextBlockFormat erster = s.block.blockFormat();
+        QTextBlockFormat zweiter = erster;
+        erster.setBottomMargin(0);
+        zweiter.setTopMargin(0);
+        zweiter.setTextIndent(0);
+        zweiter.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+        c.setPosition(s.block.position() + s.block.layout()->lineAt(s.zeile).textStart());
+        c.beginEditBlock();
+        c.setBlockFormat(erster);
+        // a forced line break there becomes the paragraph's end
+        if (c.positionInBlock() > 0 &&
+            s.block.text().at(c.positionInBlock() - 1) == QChar::LineSeparator)
+            c.deletePreviousChar();
+        c.insertBlock(zweiter);
+        c.endEditBlock();
     }
 }
 
@@ -303,7 +435,9 @@ void TBerichtSeiten::SeiteZeichnen(QPainter& p, int i) const
     p.setClipRect(QRectF(0, 0, inhalt.width(), inhalt.height()));
     p.translate(0, -(i - 1) * h);
     QAbstractTextDocumentLayout::PaintContext ctx;
-    ctx.clip = QRectF(0, (i - 1) * h, inhalt.width(), h);
+    // Half a pixel in from the page's ends: what only touches the next page's
+    // start or the previous page's end is not drawn on this one.
+    ctx.clip = QRectF(0, (i - 1) * h + 0.5, inhalt.width(), h - 1);
     ctx.palette.setColor(QPalette::Text, Qt::black);
     m_dok->documentLayout()->draw(&p, ctx);
     p.restore();

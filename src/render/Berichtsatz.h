@@ -71,6 +71,11 @@ public:
 
 private:
     void Umbrechen();
+    // The consultation supplement starts a new page when it would not fit whole.
+    void ErgaenzungZusammenhalten();
+    // Cuts every paragraph that runs on over a page's end, so that each line is
+    // painted on one page only, and never after the first part of a hyphenated word.
+    void SeitenwechselZwischenBloecken();
 
     std::optional<TToolInfo> m_info;
     std::unique_ptr<TBerichtDokument> m_dok;

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <charconv>
@@ -32,6 +33,11 @@ bool IstZeichen(const QKeyEvent* ev)
     if (ev->text().isEmpty())
         return false;
     switch (ev->key()) {
+    // characters 8 and 13 pass the filter but insert nothing, so the length
+    // limit must not swallow them: Backspace and Enter work in a full field
+    case Qt::Key_Backspace:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
     case Qt::Key_Delete:
     case Qt::Key_Escape:
     case Qt::Key_Tab:
@@ -47,6 +53,17 @@ bool IstZeichen(const QKeyEvent* ev)
            mods != (Qt::ControlModifier | Qt::ShiftModifier);
 }
 
+const QString GanzzahlHinweis =
+    QStringLiteral("Hier sind nur ganze Zahlen möglich; die Nachkommastellen werden nicht "
+                   "übernommen.");
+
+// "1.234.567": dots that group thousands, as against "1.5".
+bool TausenderGruppiert(const QString& zahl)
+{
+    static const QRegularExpression gruppiert(QStringLiteral("^[+-]?[0-9]{1,3}(\\.[0-9]{3})+$"));
+    return gruppiert.match(zahl).hasMatch();
+}
+
 } // namespace
 
 bool FokusWechselImFenster(Qt::FocusReason grund)
@@ -58,6 +75,22 @@ bool FokusWechselImFenster(Qt::FocusReason grund)
 TCustomFloatEdit::TCustomFloatEdit(QWidget* parent) : QLineEdit(parent)
 {
     setAcceptDrops(false);
+    // the cents after a refused comma are refused only while typing goes on there
+    const auto weiter = [this] { m_nachkomma = false; };
+    connect(this, &QLineEdit::textChanged, this, weiter);
+    connect(this, &QLineEdit::cursorPositionChanged, this, weiter);
+    connect(this, &QLineEdit::selectionChanged, this, weiter);
+}
+
+bool TCustomFloatEdit::Ganzzahlig() const
+{
+    return m_NumInputOnly && m_IntOnly;
+}
+
+void TCustomFloatEdit::NachkommaAbweisen()
+{
+    QApplication::beep();
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), GanzzahlHinweis, this);
 }
 
 QChar TCustomFloatEdit::Filtern(QChar zeichen) const
@@ -92,6 +125,19 @@ void TCustomFloatEdit::keyPressEvent(QKeyEvent* ev)
     }
     QString text;
     for (const QChar c : ev->text()) {
+        // In a whole-number field "." groups thousands and goes; a "," starts
+        // cents, which go with it until the typing moves elsewhere: "1.000,50"
+        // stays 1000 instead of becoming 100050.
+        if (Ganzzahlig() && !isReadOnly()) {
+            if (c == u',') {
+                if (!m_nachkomma)
+                    NachkommaAbweisen();
+                m_nachkomma = true;
+                continue;
+            }
+            if (c == u'.' || (m_nachkomma && c >= u'0' && c <= u'9'))
+                continue;
+        }
         const QChar f = Filtern(c);
         if (!f.isNull())
             text += f;
@@ -115,9 +161,24 @@ void TCustomFloatEdit::keyPressEvent(QKeyEvent* ev)
 
 bool TCustomFloatEdit::Eingefuegt(const QString& text)
 {
-    const QString einfuegen = text.trimmed();
+    QString einfuegen = text.trimmed();
     if (einfuegen.isEmpty())
         return false;
+    // "1.000,50": the German form with thousands dots; "1.5" keeps its dot.
+    const qsizetype komma = einfuegen.indexOf(u',');
+    const QString ganz = komma < 0 ? einfuegen : einfuegen.left(komma);
+    if (m_NumInputOnly && TausenderGruppiert(ganz) &&
+        (m_IntOnly || komma >= 0 || ganz.count(u'.') > 1))
+        einfuegen =
+            ganz.split(u'.').join(QString()) + (komma < 0 ? QString() : einfuegen.mid(komma));
+    bool ohneCent = false;
+    if (Ganzzahlig() && komma >= 0) {
+        static const QRegularExpression ziffern(QStringLiteral("^[0-9]*$"));
+        if (!ziffern.match(einfuegen.mid(einfuegen.indexOf(u',') + 1)).hasMatch())
+            return false;
+        einfuegen.truncate(einfuegen.indexOf(u','));
+        ohneCent = true;
+    }
     QString gefiltert;
     for (const QChar c : einfuegen) {
         const QChar f = Filtern(c);
@@ -128,8 +189,11 @@ bool TCustomFloatEdit::Eingefuegt(const QString& text)
     // Cutting a pasted number would make another number of it.
     if (gefiltert.size() > Platz())
         return false;
-    insert(gefiltert);
-    return true;
+    if (!gefiltert.isEmpty())
+        insert(gefiltert);
+    if (ohneCent)
+        NachkommaAbweisen();
+    return !gefiltert.isEmpty() || ohneCent;
 }
 
 void TCustomFloatEdit::Einfuegen()
@@ -242,6 +306,7 @@ void TCustomFloatEdit::Zurueckholen(const QString& meldung)
 
 void TCustomFloatEdit::focusOutEvent(QFocusEvent* ev)
 {
+    m_nachkomma = false;
     if (!FokusWechselImFenster(ev->reason()) || s_meldend) {
         QLineEdit::focusOutEvent(ev);
         return;

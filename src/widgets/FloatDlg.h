@@ -2,13 +2,20 @@
 // converts between its text and a double and checks a range [MinWert, MaxWert].
 //
 // Only typed characters are filtered. Editing keys and shortcuts (arrows, Home,
-// Delete, Ctrl+A/C/X/Z, Escape, which the dialog needs) keep the line edit's own
-// behaviour, and text set from code is taken as it is. A paste (Ctrl+V,
-// Shift+Insert, the context menu, the middle button) goes through the same
-// character rules as a whole: it is inserted when every character would have
-// been accepted as typed ("." still becomes ","), and refused with a beep
-// otherwise, so that a copied "1.500" never turns silently into another number.
-// Dropping text onto the field is switched off for the same reason.
+// Backspace, Delete, Enter, Ctrl+A/C/X/Z, Escape, which the dialog needs) keep
+// the line edit's own behaviour, also in a full field, and text set from code is
+// taken as it is. A paste (Ctrl+V, Shift+Insert, the context menu, the middle
+// button) goes through the same character rules as a whole: it is inserted when
+// every character would have been accepted as typed ("." still becomes ","), and
+// refused with a beep otherwise, so that a copied number never turns silently
+// into another one. Dropping text onto the field is switched off for the same
+// reason.
+//
+// In a whole-number field (IntOnly) "." groups thousands and is dropped, and a
+// "," is refused together with the digits typed after it, with a beep and a
+// word: "1.000,50" becomes 1000, never 100050. A pasted "1.000,50" gives 1000
+// there and 1000,50 in a field with decimals; a pasted "1.5" is no grouping and
+// is refused in a whole-number field.
 //
 // The length limit (setMaxLength) restricts typing and pasting only; a value set
 // from code is always shown whole, so that an amount with cents is never cut.
@@ -82,6 +89,10 @@ protected:
 private:
     // The character as it goes on to the edit, or a null QChar when it is dropped.
     QChar Filtern(QChar zeichen) const;
+    // Only whole numbers can be typed (IntOnly with the key filter on).
+    bool Ganzzahlig() const;
+    // Beeps and says that the cents are not taken.
+    void NachkommaAbweisen();
     bool Eingefuegt(const QString& text);
     // How many characters may still be typed over the current selection.
     qsizetype Platz() const;
@@ -95,6 +106,7 @@ private:
     double m_MinWert = 0;
     double m_MaxWert = 0;
     bool m_imVerlassen = false;
+    bool m_nachkomma = false; // a "," was refused and digits after it are cents
     int m_maxLaenge = 32767;
 };
 

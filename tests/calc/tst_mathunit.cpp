@@ -16,7 +16,6 @@ private slots:
     void abrunden_data();
     void abrunden();
     void rundeGeradeTiesToEven();
-    void hookNachIntervall();
 };
 
 void TstMathUnit::runden_data()
@@ -82,26 +81,6 @@ void TstMathUnit::rundeGeradeTiesToEven()
     QCOMPARE(rundeGerade(3.5), 4.0);
     QCOMPARE(rundeGerade(-2.5), -2.0);
     QCOMPARE(rundeGeradeInt(28.5714), 29);
-}
-
-void TstMathUnit::hookNachIntervall()
-{
-    int aufrufe = 0;
-    setzeRundenHook([&aufrufe] { ++aufrufe; }, 6000);
-    for (int i = 0; i < 6000; ++i)
-        Fermalin::runden(2, 1.0);
-    QCOMPARE(aufrufe, 0);
-    Fermalin::runden(2, 1.0);
-    QCOMPARE(aufrufe, 1);
-    for (int i = 0; i < 6001; ++i)
-        Fermalin::runden(2, 1.0);
-    QCOMPARE(aufrufe, 2);
-
-    setzeRundenHook([&aufrufe] { ++aufrufe; }, 0);
-    for (int i = 0; i < 20000; ++i)
-        Fermalin::runden(2, 1.0);
-    QCOMPARE(aufrufe, 2);
-    setzeRundenHook({}, 6000);
 }
 
 QTEST_GUILESS_MAIN(TstMathUnit)

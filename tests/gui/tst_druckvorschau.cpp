@@ -184,6 +184,41 @@ private slots:
         QCOMPARE(w.Button_Drucken->Color(), QColor(0x8a, 0xaa, 0xd9));
     }
 
+    void escapeWieAbbruch_data()
+    {
+        QTest::addColumn<int>("fokus");
+        QTest::newRow("Escape in der Zoomliste schließt die Vorschau") << 0;
+        QTest::newRow("Escape auf \"Drucken...\" schließt die Vorschau") << 1;
+        QTest::newRow("Escape in den Seiten schließt die Vorschau") << 2;
+        QTest::newRow("Escape schließt erst die offene Zoomliste, dann die Vorschau") << 3;
+    }
+    void escapeWieAbbruch()
+    {
+        QFETCH(int, fokus);
+        TProgramm p;
+        auto f = p.fenster();
+        QPointer<TDruckvorschau> w = new TDruckvorschau(f->BrowserWrapper->Html());
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QWidget* ziel = fokus == 1   ? static_cast<QWidget*>(w->Button_Drucken)
+                        : fokus == 2 ? static_cast<QWidget*>(w->Seitenbereich)
+                                     : static_cast<QWidget*>(w->ComboBox_Zoom);
+        ziel->setFocus();
+        QTRY_VERIFY(ziel->hasFocus());
+        if (fokus == 3) {
+            w->ComboBox_Zoom->showPopup();
+            QWidget* liste = nullptr;
+            QTRY_VERIFY((liste = QApplication::activePopupWidget()));
+            QTest::keyClick(liste, Qt::Key_Escape);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            QVERIFY(w && w->isVisible());
+            QCOMPARE(w->ComboBox_Zoom->currentText(), QStringLiteral("100%"));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(w.isNull());
+    }
+
     void drucken()
     {
         TProgramm p;

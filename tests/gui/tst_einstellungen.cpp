@@ -11,12 +11,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <QtEndian>
 
 #include <memory>
@@ -97,6 +100,7 @@ private slots:
     void dateiwahlStartetBeimLetztenBild();
     void groessenregel();
     void ueberDasHauptfenster();
+    void dateidialogZeigtGroesseUndTyp();
 };
 
 void TstEinstellungen::aufbau()
@@ -392,6 +396,35 @@ void TstEinstellungen::ueberDasHauptfenster()
     const QByteArray text = ini.readAll();
     QVERIFY(text.contains("Firmenlogo=1"));
     QVERIFY(text.contains("Startfenster-anzeigen=0"));
+}
+
+// Beside the preview the file list still shows size, type and date whole.
+void TstEinstellungen::dateidialogZeigtGroesseUndTyp()
+{
+    QTemporaryDir dir;
+    QImage bild(600, 100, QImage::Format_RGB32);
+    bild.fill(Qt::darkBlue);
+    for (const char* name :
+         {"firmenlogo_mit_einem_recht_langen_namen_fuer_den_druck.png", "b.jpg", "c.bmp"})
+        QVERIFY(bild.save(dir.filePath(QLatin1String(name))));
+    const std::unique_ptr<QFileDialog> dialog = LogoBildDialogAnlegen(nullptr, dir.path());
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* liste = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    QVERIFY(liste);
+    QTRY_COMPARE(liste->model()->rowCount(liste->rootIndex()), 3);
+    QHeaderView* kopf = liste->header();
+    const QAbstractItemView* ansicht = liste; // the widest cell, public there
+    for (int spalte = 1; spalte < kopf->count(); ++spalte) {
+        QTRY_VERIFY2(kopf->sectionSize(spalte) >= ansicht->sizeHintForColumn(spalte),
+                     qPrintable(QString::number(spalte)));
+        QVERIFY(kopf->sectionSize(spalte) >= kopf->sectionSizeHint(spalte));
+        QVERIFY2(kopf->sectionViewportPosition(spalte) + kopf->sectionSize(spalte) <=
+                     liste->viewport()->width(),
+                 qPrintable(QString::number(spalte)));
+    }
+    // and the names keep room for some ten characters, even on the small offscreen screen
+    QVERIFY(kopf->sectionSize(0) >= 10 * liste->fontMetrics().averageCharWidth());
 }
 
 QTEST_MAIN(TstEinstellungen)

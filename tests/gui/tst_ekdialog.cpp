@@ -101,6 +101,7 @@ private slots:
     void ledigPerson2VerborgenNR2BleibtOhneWirkung();
     void liveSchaetzung();
     void einmalAngelegtUndWiederverwendet();
+    void enterImVollenFeldDruecktOK();
 };
 
 void TstEKDialog::aufbau()
@@ -415,6 +416,27 @@ void TstEKDialog::einmalAngelegtUndWiederverwendet()
         },
         false);
     QCOMPARE(f.EKDialog, dialog);
+}
+
+// Six digits fill a field; Enter still reaches the dialog's default button.
+void TstEKDialog::enterImVollenFeldDruecktOK()
+{
+    TEKDialog d;
+    d.Vorbereiten(TZulagenDaten(), 30000, 0, false);
+    d.show();
+    d.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    d.Edit_EK1nr->setFocus();
+    d.Edit_EK1nr->selectAll();
+    QTest::keyClicks(d.Edit_EK1nr, QStringLiteral("123456"));
+    QCOMPARE(d.Edit_EK1nr->text(), QStringLiteral("123456"));
+    QTest::keyClick(d.Edit_EK1nr, Qt::Key_Backspace);
+    QTest::keyClicks(d.Edit_EK1nr, QStringLiteral("7"));
+    QCOMPARE(d.Edit_EK1nr->text(), QStringLiteral("123457"));
+    QTest::keyClick(d.Edit_EK1nr, Qt::Key_Return);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(d.Angaben().EK1nr, 123457.0);
 }
 
 QTEST_MAIN(TstEKDialog)

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -34,12 +35,16 @@ private slots:
     void cleanup() { HtmlHilfeFreigeben(); }
     void dateiEnthaeltDieDreiThemen();
     void keineHilfedatei();
+    void angebotsthemaMindestbeitraegeImmer();
     void themaMitBildUndStil();
     void linksVorUndZurueck();
     void einFensterFuerAlles();
     void fehlendesThemaUndKaputteDatei();
     void hilfeknopfJeSeite_data();
     void hilfeknopfJeSeite();
+    void platzregel_data();
+    void platzregel();
+    void oeffnetNebenDemFensterDasFragt();
 };
 
 void TstHilfe::dateiEnthaeltDieDreiThemen()
@@ -59,6 +64,23 @@ void TstHilfe::dateiEnthaeltDieDreiThemen()
     // names inside the file ignore case, as the help viewer's do
     QVERIFY(datei.lesen(QStringLiteral("/AVMG/Dialog2.HTM")));
     QVERIFY(!datei.lesen(QStringLiteral("/avmg/dialog4.htm")));
+}
+
+// The offer page applies the tariff minimums whether or not the input page's
+// box is ticked; the help must not make them depend on it.
+void TstHilfe::angebotsthemaMindestbeitraegeImmer()
+{
+    TChmDatei datei;
+    QVERIFY(datei.oeffnen(gebauteHilfe()));
+    const std::optional<QByteArray> seite = datei.lesen(QStringLiteral("/avmg/dialog3.htm"));
+    QVERIFY(seite);
+    QTextDocument dok;
+    dok.setHtml(QString::fromUtf8(*seite));
+    const QString text = dok.toPlainText().simplified();
+    QVERIFY2(text.contains(QStringLiteral("Für das Angebot beachtet der Rechner die tariflichen "
+                                          "Mindestbeiträge immer")),
+             qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("angehakt ist.")), qPrintable(text));
 }
 
 void TstHilfe::keineHilfedatei()
@@ -183,6 +205,72 @@ void TstHilfe::hilfeknopfJeSeite()
     // the main window's end closes the help window
     fenster.reset();
     QVERIFY(!HtmlHilfeFenster());
+}
+
+void TstHilfe::platzregel_data()
+{
+    QTest::addColumn<QRect>("hauptfenster");
+    QTest::addColumn<QSize>("groesse");
+    QTest::addColumn<QRect>("flaeche");
+    QTest::addColumn<QRect>("platz");
+
+    const QSize hilfe(640, 560);
+    const QRect breit(0, 0, 1920, 1050);
+    QTest::newRow("rechts neben dem Hauptfenster ist Platz")
+        << QRect(100, 50, 800, 600) << hilfe << breit << QRect(900, 50, 640, 560);
+    QTest::newRow("rechts genau passend")
+        << QRect(480, 50, 800, 600) << hilfe << breit << QRect(1280, 50, 640, 560);
+    QTest::newRow("rechts zu knapp, links ist Platz")
+        << QRect(1000, 50, 800, 600) << hilfe << breit << QRect(360, 50, 640, 560);
+    QTest::newRow("daneben kein Platz: am rechten Bildschirmrand")
+        << QRect(240, 100, 800, 600) << hilfe << QRect(0, 0, 1280, 1024)
+        << QRect(640, 100, 640, 560);
+    QTest::newRow("unten zu knapp: so weit hinauf wie nötig")
+        << QRect(100, 700, 800, 300) << hilfe << breit << QRect(900, 490, 640, 560);
+    QTest::newRow("über den oberen Rand hinaus: an den oberen Rand")
+        << QRect(100, -30, 800, 600) << hilfe << breit << QRect(900, 0, 640, 560);
+    QTest::newRow("Arbeitsfläche mit Leiste links und oben")
+        << QRect(60, 40, 800, 600) << hilfe << QRect(48, 32, 1232, 992) << QRect(640, 40, 640, 560);
+    QTest::newRow("größer als die Arbeitsfläche: auf sie verkleinert")
+        << QRect(0, 0, 800, 600) << QSize(640, 700) << QRect(0, 0, 800, 600)
+        << QRect(160, 0, 640, 600);
+    QTest::newRow("ohne Hauptfenster: rechts oben")
+        << QRect() << hilfe << QRect(0, 0, 1280, 1024) << QRect(640, 0, 640, 560);
+}
+
+void TstHilfe::platzregel()
+{
+    QFETCH(QRect, hauptfenster);
+    QFETCH(QSize, groesse);
+    QFETCH(QRect, flaeche);
+    QTEST(HilfefensterPlatz(hauptfenster, groesse, flaeche), "platz");
+}
+
+void TstHilfe::oeffnetNebenDemFensterDasFragt()
+{
+    QWidget haupt;
+    haupt.setGeometry(20, 30, 120, 100);
+    haupt.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&haupt));
+    HtmlHilfeAnzeigen(gebauteHilfe(), QStringLiteral("/avmg/dialog1.htm"), &haupt);
+    THilfeFenster* f = HtmlHilfeFenster();
+    QVERIFY(f->isVisible());
+    const QRect flaeche = haupt.screen()->availableGeometry();
+    const QSize rahmen = haupt.frameGeometry().size() - haupt.size();
+    const QRect erwartet =
+        HilfefensterPlatz(haupt.frameGeometry(), QSize(640, 560) + rahmen, flaeche);
+    QCOMPARE(f->frameGeometry(), erwartet);
+    // the offscreen screen has room right of the small window
+    QCOMPARE(f->frameGeometry().left(), haupt.frameGeometry().right() + 1);
+    // moved by the user, it stays where it is for the next topic
+    f->move(f->pos() + QPoint(0, 7));
+    const QPoint verschoben = f->pos();
+    HtmlHilfeAnzeigen(gebauteHilfe(), QStringLiteral("/avmg/dialog2.htm"), &haupt);
+    QCOMPARE(f->pos(), verschoben);
+    // closed and asked for again, it opens beside the window once more
+    f->close();
+    HtmlHilfeAnzeigen(gebauteHilfe(), QStringLiteral("/avmg/dialog3.htm"), &haupt);
+    QCOMPARE(f->frameGeometry(), erwartet);
 }
 
 QTEST_MAIN(TstHilfe)

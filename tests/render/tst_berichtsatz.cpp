@@ -3,12 +3,15 @@
 #include "HTML_Ausgabe.h"
 #include "Zulagen.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+
+#include <algorithm>
 
 using namespace Fermalin;
 
@@ -126,6 +129,16 @@ QString zweiseitig(const QString& logo = QString(), bool protokoll = true)
     QStringList z;
     BerichtSchreiben(z, d, o);
     return BerichtText(z);
+}
+
+// Everything the document holds, drawn once without pages.
+TAufnahme dokumentAufnehmen(const TBerichtSeiten& s)
+{
+    TSeitenAufnahme geraet;
+    QPainter p(&geraet);
+    s.Dokument()->documentLayout()->draw(&p, QAbstractTextDocumentLayout::PaintContext());
+    p.end();
+    return static_cast<const TAufnahme&>(geraet.engine);
 }
 
 QString bildSchreiben(const QTemporaryDir& dir, const QString& name, QSize groesse)
@@ -273,6 +286,125 @@ private slots:
                     QVERIFY(qAbs(f.height() - f.width() * 286 / 539) < 0.01);
                 }
         QVERIFY(gefunden);
+    }
+
+    void jedeZeileAufGenauEinerSeite_data()
+    {
+        QTest::addColumn<bool>("verheiratet");
+        QTest::addColumn<double>("einkommen1");
+        QTest::addColumn<double>("einkommen2");
+        QTest::addColumn<QList<int>>("kinder");
+        QTest::addColumn<bool>("grafik");
+        QTest::newRow("Ehepaar ohne Kinder mit Grafik")
+            << true << 35000.0 << 20000.0 << QList<int>{} << true;
+        QTest::newRow("Ehepaar ohne Kinder ohne Grafik")
+            << true << 35000.0 << 20000.0 << QList<int>{} << false;
+        QTest::newRow("Ehepaar mit zwei Kindern ohne Grafik")
+            << true << 42000.0 << 28000.0 << QList<int>{2005, 2009} << false;
+        QTest::newRow("Ehepaar mit zwei Kindern mit Grafik")
+            << true << 42000.0 << 28000.0 << QList<int>{2005, 2009} << true;
+        QTest::newRow("Startzustand: ledig ohne Einkommen")
+            << false << 0.0 << 0.0 << QList<int>{} << false;
+        QTest::newRow("Alleinstehend mit einem Kind und Grafik")
+            << false << 30000.0 << 0.0 << QList<int>{2008} << true;
+    }
+
+    // The supplement with customer names of one to four lines moves the page's end
+    // through the notes: wherever it falls, every line is painted on one page
+    // only, visibly, and no page ends after the first part of a hyphenated word.
+    void jedeZeileAufGenauEinerSeite()
+    {
+        QFETCH(bool, verheiratet);
+        QFETCH(double, einkommen1);
+        QFETCH(double, einkommen2);
+        QFETCH(QList<int>, kinder);
+        QFETCH(bool, grafik);
+        QTemporaryDir dir;
+        TZulagenDaten d;
+        d.Verheiratet = verheiratet;
+        d.Doppelverdiener = verheiratet;
+        d.Einkommen1 = einkommen1;
+        d.Einkommen2 = einkommen2;
+        d.Kinderzahl = static_cast<int>(kinder.size());
+        for (qsizetype k = 0; k < kinder.size(); ++k)
+            d.KindGebJahr[k] = kinder.at(k);
+        BerechneHaushalt(d);
+        BerichtAufteilen(d, 0);
+        TBerichtOptionen o;
+        o.Beratungsprotokoll = true;
+        o.MitGrafik = grafik;
+        o.GrafikDatei = bildSchreiben(dir, QStringLiteral("G_Ortavo.Bmp"), QSize(539, 286));
+        const QStringList namen =
+            QStringLiteral("Maximiliane Müller-Lüdenscheidt-Hohenzollern und "
+                           "Friedrich-Wilhelm von Schwarzenberg-Hallerstein zu "
+                           "Oberammergau-Partenkirchen, vertreten durch Karl-Theodor "
+                           "Freiherr von und zu Guttenberg-Rosenheim")
+                .split(QLatin1Char(' '));
+        int zweiseitig = 0;
+        for (qsizetype n = 1; n <= namen.size(); ++n) {
+            o.Kundenname = namen.mid(0, n).join(QLatin1Char(' '));
+            QStringList z;
+            BerichtSchreiben(z, d, o);
+            const TBerichtSeiten s(BerichtText(z));
+            const TSeitenGeometrie& g = s.Geometrie();
+            const QRectF inhalt(g.Inhalt.left() * 0.96, g.Inhalt.top() * 0.96,
+                                g.Inhalt.width() * 0.96, g.Inhalt.height() * 0.96);
+            const double fuss = g.Fuss.top() * 0.96;
+            zweiseitig += s.Seitenzahl() > 1;
+            // cutting paragraphs costs no page: the supplement still fits on the second
+            QVERIFY(s.Seitenzahl() <= 2);
+            QStringList gemalt;
+            qsizetype bilder = 0;
+            for (int i = 1; i <= s.Seitenzahl(); ++i) {
+                const TAufnahme seite = seiteAufnehmen(s, i);
+                bilder += seite.bilder.size();
+                // the lowest line of every column on the page
+                QMap<int, TAufnahme::TText> unten;
+                for (const auto& t : seite.texte) {
+                    if (t.ort.y() >= fuss)
+                        continue; // the footer
+                    gemalt << t.text;
+                    QVERIFY2(
+                        t.ort.y() > inhalt.top() && t.ort.y() <= inhalt.bottom(),
+                        qPrintable(QStringLiteral("Seite %1, Kundenname bis Wort %2, außerhalb: %3")
+                                       .arg(i)
+                                       .arg(n)
+                                       .arg(t.text)));
+                    const int spalte = qRound(t.ort.x());
+                    if (!unten.contains(spalte) || unten[spalte].ort.y() < t.ort.y())
+                        unten[spalte] = t;
+                }
+                if (i == s.Seitenzahl())
+                    continue;
+                for (const auto& t : std::as_const(unten)) {
+                    const QString zeile = t.text.trimmed();
+                    if (!zeile.endsWith(QLatin1Char('-')) && !zeile.endsWith(QChar(0x00AD)))
+                        continue;
+                    // allowed only for the first line of a row, beside its label,
+                    // which must not be left behind alone
+                    const bool nebenBeschriftung =
+                        std::any_of(seite.texte.cbegin(), seite.texte.cend(), [&](const auto& l) {
+                            return l.ort.x() < t.ort.x() && qAbs(l.ort.y() - t.ort.y()) < 1 &&
+                                   !l.text.trimmed().isEmpty();
+                        });
+                    QVERIFY2(nebenBeschriftung,
+                             qPrintable(QStringLiteral("Seite %1, Kundenname bis Wort %2, endet "
+                                                       "getrennt: %3")
+                                            .arg(i)
+                                            .arg(n)
+                                            .arg(t.text)));
+                }
+            }
+            const TAufnahme ganz = dokumentAufnehmen(s);
+            QStringList erwartet;
+            for (const auto& t : ganz.texte)
+                erwartet << t.text;
+            gemalt.sort();
+            erwartet.sort();
+            QCOMPARE(gemalt, erwartet);
+            QCOMPARE(bilder, ganz.bilder.size());
+        }
+        QVERIFY(zweiseitig > 0);
     }
 
     void pdfDatei()

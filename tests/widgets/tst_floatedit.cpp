@@ -12,9 +12,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMetaProperty>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cmath>
 #include <limits>
@@ -98,7 +100,10 @@ private slots:
     void tippen();
     void einfuegen_data();
     void einfuegen();
-    void escapeErreichtDenDialog();
+    void dialogtastenImVollenFeld_data();
+    void dialogtastenImVollenFeld();
+    void ganzeZahlen_data();
+    void ganzeZahlen();
     void laengengrenze_data();
     void laengengrenze();
     void wertLesen_data();
@@ -213,9 +218,8 @@ void TstFloatEdit::tippen_data()
         << k125 << false << 0.0 << true << true << QStringLiteral("12,5") << 12.5;
     QTest::newRow("IntOnly verwirft den Punkt")
         << k125 << true << 0.0 << true << true << QStringLiteral("125") << 125.0;
-    QTest::newRow("IntOnly verwirft auch das Komma")
-        << QStringLiteral("1 2 , 5") << true << 0.0 << true << true << QStringLiteral("125")
-        << 125.0;
+    QTest::newRow("IntOnly verwirft das Komma mit den Ziffern danach")
+        << QStringLiteral("1 2 , 5") << true << 0.0 << true << true << QStringLiteral("12") << 12.0;
     QTest::newRow("Minus abgewiesen, solange MinWert nicht negativ ist")
         << QStringLiteral("- 5") << false << 0.0 << true << true << QStringLiteral("5") << 5.0;
     QTest::newRow("Minus erlaubt bei negativem MinWert")
@@ -280,6 +284,9 @@ void TstFloatEdit::laengengrenze_data()
 
     QTest::newRow("die siebte Ziffer wird nicht getippt")
         << QString() << QStringLiteral("1 2 3 4 5 6 7") << QString() << QStringLiteral("123456");
+    QTest::newRow("die Rücktaste löscht auch im vollen Feld")
+        << QStringLiteral("123456") << QStringLiteral("<rück> <rück> 9") << QString()
+        << QStringLiteral("12349");
     QTest::newRow("über die Markierung wird weiter getippt")
         << QStringLiteral("123456") << QStringLiteral("<strg+a> 9") << QString()
         << QStringLiteral("9");
@@ -335,12 +342,12 @@ void TstFloatEdit::einfuegen_data()
         << int(StrgV) << QStringLiteral(" 2500\n") << true << QStringLiteral("12500");
     QTest::newRow("Strg+V: der Punkt wird Komma wie beim Tippen")
         << int(StrgV) << QStringLiteral("2.5") << false << QStringLiteral("12,5");
-    QTest::newRow("Strg+V: 1.500 in ein ganzzahliges Feld wird abgewiesen")
-        << int(StrgV) << QStringLiteral("1.500") << true << QStringLiteral("1");
+    QTest::newRow("Strg+V: 1.50 in ein ganzzahliges Feld wird abgewiesen")
+        << int(StrgV) << QStringLiteral("1.50") << true << QStringLiteral("1");
     QTest::newRow("Strg+V: Text mit Buchstaben wird ganz abgewiesen")
         << int(StrgV) << QStringLiteral("25 €") << true << QStringLiteral("1");
     QTest::newRow("Umschalt+Einfg nimmt denselben Weg")
-        << int(UmschaltEinfg) << QStringLiteral("1.500") << true << QStringLiteral("1");
+        << int(UmschaltEinfg) << QStringLiteral("1.50") << true << QStringLiteral("1");
     QTest::newRow("Kontextmenü: Ziffern werden eingefügt")
         << int(Kontextmenue) << QStringLiteral("2500") << true << QStringLiteral("12500");
     QTest::newRow("Kontextmenü: Buchstaben werden abgewiesen")
@@ -389,17 +396,100 @@ void TstFloatEdit::einfuegen()
     QCOMPARE(f.a->text(), text);
 }
 
-void TstFloatEdit::escapeErreichtDenDialog()
+void TstFloatEdit::dialogtastenImVollenFeld_data()
 {
+    QTest::addColumn<int>("taste");
+    QTest::addColumn<int>("ergebnis");
+    QTest::newRow("Escape bricht den Dialog ab") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("Enter im vollen Feld drückt OK")
+        << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("Enter des Ziffernblocks im vollen Feld drückt OK")
+        << int(Qt::Key_Enter) << int(QDialog::Accepted);
+}
+
+// Backspace and Enter are no inserted characters: the length limit leaves them alone.
+void TstFloatEdit::dialogtastenImVollenFeld()
+{
+    QFETCH(int, taste);
+    QFETCH(int, ergebnis);
     QDialog dialog;
     auto* feld = new TFloatEdit(&dialog);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    feld->setIntOnly(true);
+    feld->setMaxWert(999999);
+    feld->setMaxLength(6);
     dialog.show();
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     feld->setFocus();
-    QTest::keyClick(feld, Qt::Key_Escape);
+    feld->clear();
+    Tippen(feld, QStringLiteral("1 2 3 4 5 6"));
+    QCOMPARE(feld->text(), QStringLiteral("123456"));
+    QTest::keyClick(feld, static_cast<Qt::Key>(taste),
+                    taste == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(dialog.result(), ergebnis);
+}
+
+void TstFloatEdit::ganzeZahlen_data()
+{
+    QTest::addColumn<QString>("tasten"); // typed when not empty
+    QTest::addColumn<QString>("ablage"); // pasted after the keys, when not empty
+    QTest::addColumn<bool>("intOnly");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("hinweis");
+
+    QTest::newRow("getippt: 1.000,50 im Euro-Feld bleibt 1000")
+        << QStringLiteral("1 . 0 0 0 , 5 0") << QString() << true << QStringLiteral("1000") << true;
+    QTest::newRow("eingefügt: 1.000,50 im Euro-Feld wird 1000")
+        << QString() << QStringLiteral("1.000,50") << true << QStringLiteral("1000") << true;
+    QTest::newRow("getippt: der Tausenderpunkt fällt ohne Hinweis weg")
+        << QStringLiteral("1 . 5 0 0") << QString() << true << QStringLiteral("1500") << false;
+    QTest::newRow("eingefügt: 1.234.567 verliert seine Tausenderpunkte")
+        << QString() << QStringLiteral("1.234.567") << true << QStringLiteral("1234567") << false;
+    QTest::newRow("eingefügt: 1.5 ist kein Tausenderpunkt und wird abgewiesen")
+        << QStringLiteral("7") << QStringLiteral("1.5") << true << QStringLiteral("7") << false;
+    QTest::newRow("eingefügt: Cent mit Buchstaben wird ganz abgewiesen")
+        << QStringLiteral("7") << QStringLiteral("1,5a") << true << QStringLiteral("7") << false;
+    QTest::newRow("getippt: mit dem Cursor endet das Abweisen der Cent")
+        << QStringLiteral("1 0 0 0 , 5 <pos1> 2") << QString() << true << QStringLiteral("21000")
+        << true;
+    QTest::newRow("getippt: im Dezimalfeld bleibt das Komma")
+        << QStringLiteral("1 2 , 5") << QString() << false << QStringLiteral("12,5") << false;
+    QTest::newRow("eingefügt: im Dezimalfeld wird 1.000,50 zu 1000,50")
+        << QString() << QStringLiteral("1.000,50") << false << QStringLiteral("1000,50") << false;
+    QTest::newRow("eingefügt: im Dezimalfeld bleibt 2.5 ein Dezimalbruch")
+        << QString() << QStringLiteral("2.5") << false << QStringLiteral("2,5") << false;
+}
+
+void TstFloatEdit::ganzeZahlen()
+{
+    QFETCH(QString, tasten);
+    QFETCH(QString, ablage);
+    QFETCH(bool, intOnly);
+    QFETCH(QString, text);
+    QFETCH(bool, hinweis);
+
+    TFenster f;
+    f.a->setIntOnly(intOnly);
+    f.a->setMaxWert(9999999);
+    f.a->clear();
+    QVERIFY(f.Aktivieren());
+    f.a->setFocus();
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    Tippen(f.a, tasten);
+    if (!ablage.isEmpty()) {
+        QGuiApplication::clipboard()->setText(ablage);
+        QTest::keyClick(f.a, Qt::Key_V, Qt::ControlModifier);
+    }
+    QCOMPARE(f.a->text(), text);
+    QCOMPARE(QToolTip::isVisible(), hinweis);
+    if (hinweis)
+        QCOMPARE(QToolTip::text(), QStringLiteral("Hier sind nur ganze Zahlen möglich; die "
+                                                  "Nachkommastellen werden nicht übernommen."));
 }
 
 void TstFloatEdit::wertLesen_data()
