@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArrayView eingabe(data + 2, static_cast<qsizetype>(size - 2));
 
     static const int fd = memfd_create("zeilen", 0);
-    if (fd < 0 || ftruncate(fd, 0) != 0 || pwrite(fd, eingabe.data(), eingabe.size(), 0) != eingabe.size() ||
+    if (fd < 0 || ftruncate(fd, 0) != 0 ||
+        pwrite(fd, eingabe.data(), eingabe.size(), 0) != eingabe.size() ||
         lseek(fd, 0, SEEK_SET) != 0)
         std::abort();
 
