@@ -5,6 +5,7 @@
 
 #include "Bericht.h"
 #include "Berichtsatz.h"
+#include "Bilddatei.h"
 #include "EkSteuer.h"
 #include "HTML_Ausgabe.h"
 #include "Programmorte.h"
@@ -33,8 +34,16 @@ struct TBerichtEingabe
     int Verteilung = 0;
 };
 
+QString OhnePdfKeinBildText()
+{
+    return QStringLiteral("\"MitGrafik\": true geht nur mit --pdf: Das HTML-Dokument nennt das "
+                          "Bild der Grafik nur und enthält es nicht.");
+}
+
 // Reads and computes one line; the message of a refused line in fehler.
-std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer, QString& fehler)
+// pdf: the line becomes a PDF, which alone can carry the chart's picture.
+std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer, bool pdf,
+                                            QString& fehler)
 {
     using N = TSchluesselNr;
     TLeser l(StapelBefehl::Bericht, nummer);
@@ -50,12 +59,19 @@ std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer,
     e.Optionen.Kundenname = l.text(N::Kundenname);
     e.Optionen.MitGrafik = l.wahr(N::MitGrafik);
     e.Optionen.Firmenlogo = l.wahr(N::Firmenlogo);
+    // A document per line cannot name a picture of its own: the one picture in
+    // the temporary folder belongs to the window and would show another
+    // household's chart.
+    if (e.Optionen.MitGrafik && !pdf)
+        l.melde(OhnePdfKeinBildText());
+    if (l.fehlerhaft()) {
+        fehler = l.fehler();
+        return std::nullopt;
+    }
     if (!HaushaltBerechnen(e.Daten, l)) {
         fehler = l.fehler();
         return std::nullopt;
     }
-    // The picture and the logo as the window names them.
-    e.Optionen.GrafikDatei = GrafikDateiPfad(QProcessEnvironment::systemEnvironment());
     e.Optionen.LogoDatei = ProgrammOrteErmitteln(QCoreApplication::applicationFilePath(),
                                                  QProcessEnvironment::systemEnvironment())
                                .LogoDatei;
@@ -66,7 +82,7 @@ QByteArray BerichtZeile(QByteArrayView zeile, bool& fehlerhaft, qint64 nummer)
 {
     fehlerhaft = true;
     QString fehler;
-    std::optional<TBerichtEingabe> e = BerichtLesen(zeile, nummer, fehler);
+    std::optional<TBerichtEingabe> e = BerichtLesen(zeile, nummer, false, fehler);
     if (!e)
         return fehlerObjekt(fehler);
     BerichtAufteilen(e->Daten, e->Verteilung);
@@ -126,16 +142,41 @@ int BerichtPdf(const QStringList& dateien, const QString& pdf, TStapelAusgabe& a
                          .arg(TZeilenLeser::Hoechstlaenge);
     std::optional<TBerichtEingabe> e;
     if (!zuLang)
-        e = BerichtLesen(zeile, zeilennummer, fehler);
+        e = BerichtLesen(zeile, zeilennummer, true, fehler);
+    const auto ablehnen = [&](const QString& text) {
+        aus.write(fehlerObjekt(QStringLiteral("Zeile %1: %2").arg(zeilennummer).arg(text)) + '\n');
+        return 1;
+    };
     if (!e) {
         aus.write(fehlerObjekt(fehler) + '\n');
         return 1;
     }
-    // The chart picture lives only while the PDF is written.
-    QTemporaryDir tmp;
+    // A logo that is there but cannot be printed refuses the line; without a
+    // logo file the report has no logo, as in the window.
+    if (e->Optionen.Firmenlogo) {
+        const QFileInfo logo(e->Optionen.LogoDatei);
+        QString grund;
+        if ((logo.exists() || logo.isSymLink()) &&
+            BildLesen(e->Optionen.LogoDatei, "bmp", &grund).isNull())
+            return ablehnen(QStringLiteral("Das Firmen-Logo \"%1\" kann nicht gedruckt werden: %2.")
+                                .arg(e->Optionen.LogoDatei, grund));
+    }
+    // The chart picture lives only while the PDF is written, in a folder of
+    // its own inside the temporary folder.
+    const QString temp = TemporaeresVerzeichnis(QProcessEnvironment::systemEnvironment());
+    std::optional<QTemporaryDir> tmp;
     if (e->Optionen.MitGrafik) {
-        e->Optionen.GrafikDatei = tmp.filePath(QStringLiteral("G_Ortavo.Bmp"));
-        TortenBildSchreiben(e->Daten, e->Optionen.GrafikDatei); // a failure leaves no picture
+        if (temp.isEmpty())
+            return ablehnen(QStringLiteral("\"MitGrafik\" geht nicht: Es gibt kein nutzbares "
+                                           "Verzeichnis für temporäre Dateien (temp, TEMP, TMP, "
+                                           "TMPDIR oder /tmp)."));
+        tmp.emplace(QDir(temp).filePath(QStringLiteral("fermalin-XXXXXX")));
+        e->Optionen.GrafikDatei = tmp->filePath(QStringLiteral("G_Ortavo.Bmp"));
+        if (!tmp->isValid() || !TortenBildSchreiben(e->Daten, e->Optionen.GrafikDatei))
+            return ablehnen(
+                QStringLiteral("\"MitGrafik\" geht nicht: Das Bild der Grafik lässt sich in %1 "
+                               "nicht anlegen.")
+                    .arg(temp));
     }
     BerichtAufteilen(e->Daten, e->Verteilung);
     QStringList zeilen;
@@ -195,10 +236,23 @@ QString BerichtHilfe()
                "bericht [DATEI] [--pdf PDF]: der Ausdruck eines Haushalts. Schlüssel wie bei\n"
                "berechne, dazu (Vorgabe):\n"
                "%1"
-               "Ausgabe je Zeile {\"Bericht\": TEXT}, TEXT\n"
-               "das HTML-Dokument (jeder Eintrag mit CR LF abgeschlossen). Mit --pdf PDF wird die\n"
-               "eine Eingabezeile als PDF-Datei geschrieben, wie die Druckvorschau sie druckt;\n"
-               "Ausgabe {\"PDF\": Pfad, \"Seiten\": Anzahl}.\n")
+               "Ausgabe je Zeile {\"Bericht\": TEXT}, TEXT das HTML-Dokument (jeder Eintrag mit CR "
+               "LF\n"
+               "abgeschlossen). Mit --pdf PDF wird die eine Eingabezeile als PDF-Datei "
+               "geschrieben,\n"
+               "wie die Druckvorschau sie druckt; Ausgabe {\"PDF\": Pfad, \"Seiten\": Anzahl}. "
+               "Die\n"
+               "PDF-Datei wird erst ersetzt, wenn sie ganz geschrieben ist; sonst bleibt eine\n"
+               "vorhandene, wie sie war. MitGrafik true geht nur mit --pdf (das HTML-Dokument "
+               "nennt\n"
+               "das Bild nur) und braucht ein nutzbares Verzeichnis für temporäre Dateien; sonst "
+               "wird\n"
+               "die Zeile abgelehnt. Firmenlogo true: fehlt \"logo.bmp\", ist der Ausdruck ohne "
+               "Logo;\n"
+               "ist die Datei da, aber leer, beschädigt, unlesbar, keine gewöhnliche Datei oder\n"
+               "größer als 4096 x 4096 Punkte, wird die Zeile mit {\"Fehler\": ...} abgelehnt, "
+               "das\n"
+               "den Namen der Logo-Datei nennt.\n")
         .arg(SchluesselHilfe(StapelBefehl::Bericht, StapelBefehl::Berechne));
 }
 
@@ -211,6 +265,16 @@ std::unique_ptr<QCoreApplication> AnwendungErzeugen(int& argc, char** argv)
     if (argc > 1 && QByteArrayView(argv[1]) == "bericht" && pdf) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Without a session Qt makes a runtime folder of its own below TMPDIR,
+        // and below the root when TMPDIR is unusable: a private one in the
+        // temporary folder instead, gone at the end.
+        static std::optional<QTemporaryDir> laufzeit;
+        const QString temp = TemporaeresVerzeichnis(QProcessEnvironment::systemEnvironment());
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && !temp.isEmpty()) {
+            laufzeit.emplace(QDir(temp).filePath(QStringLiteral("fermalin-laufzeit-XXXXXX")));
+            if (laufzeit->isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(laufzeit->path()));
+        }
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);

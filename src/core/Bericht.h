@@ -15,7 +15,7 @@ struct TBerichtOptionen
     bool Beratungsprotokoll = false; // "Als Anlage z. Beratungsprotokoll"
     QString Kundenname;              // as typed; escaped in the document
     bool MitGrafik = false;          // "Mit grafischer Darstellung"
-    QString GrafikDatei;             // the chart picture the document names
+    QString GrafikDatei;             // the chart picture the document names; empty: none
     bool Firmenlogo = false;         // LayoutDaten.Firmenlogo
     QString LogoDatei;               // LogoDatei(programmPfad)
 };
@@ -23,6 +23,10 @@ struct TBerichtOptionen
 // The report-mode split: sets Eigenbeitrag1, Eigenbeitrag2 and Eigenbeitrag of a
 // computed record. verteilung: the offer page's distribution slider.
 void BerichtAufteilen(TZulagenDaten& d, int verteilung, int verteilungMax = 50);
+
+// What the report says in place of the chart when there is no picture of it
+// (no usable temporary folder, or the picture could not be written).
+QString KeinGrafikBildText();
 
 // Writes the whole document into zeilen (cleared first). d is computed and split.
 void BerichtSchreiben(QStringList& zeilen, const TZulagenDaten& d, const TBerichtOptionen& o);

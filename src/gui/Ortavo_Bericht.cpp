@@ -46,12 +46,13 @@ void THauptformular::BerichtErstellen()
         return;
     TBerichtOptionen o;
     o.MitGrafik = CheckBox_MitGrafik->isChecked();
-    if (o.MitGrafik)
-        GrafikZeichnen(); // a picture that cannot be written leaves the last one
+    // A picture that cannot be written is not shown: the file may hold another
+    // household's chart, or something planted in the temporary folder.
+    const bool bild = o.MitGrafik && GrafikZeichnen();
     BerichtAufteilen(Daten, TrackBar_Verteilung->value(), TrackBar_Verteilung->maximum());
     o.Beratungsprotokoll = CheckBox_Beratungsprotokol->isChecked();
     o.Kundenname = Edit_Druck_Name->text();
-    o.GrafikDatei = GrafikDatei;
+    o.GrafikDatei = bild ? GrafikDatei : QString();
     o.Firmenlogo = LayoutDaten.Firmenlogo();
     o.LogoDatei = m_orte.LogoDatei;
     BerichtSchreiben(BerichtZeilen, Daten, o);

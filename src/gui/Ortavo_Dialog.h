@@ -92,7 +92,8 @@ public:
 
     // chart page (Ortavo_Grafik.cpp) and report (Ortavo_Bericht.cpp)
     void BerichtErstellen();
-    void GrafikZeichnen();
+    // False when the report's picture could not be written.
+    bool GrafikZeichnen();
     void GrafikZeichnenWennSichtbar();
 
     // offer page (Ortavo_Angebot.cpp)

@@ -74,16 +74,15 @@ void THauptformular::SeiteGrafikAnlegen()
             [this] { SpinEdit_Kinderzahl2Change(); });
 }
 
-void THauptformular::GrafikZeichnen()
+bool THauptformular::GrafikZeichnen()
 {
     Chart1->StueckeSetzen(TortenStuecke(Daten));
 
     // The report's picture: the chart as it is on screen, stretched to 87 % of
-    // its size at creation, so the report looks the same at any window size. A
-    // picture that cannot be written leaves the last one in place.
-    GrafikBildSchreiben(GrafikDatei,
-                        TortenBild(Chart1->Stuecke(), Chart1->size(), Chart1->Schriftfaktor()),
-                        GrafikBildGroesse(QSize(ChartStartBreite, ChartStartHoehe)));
+    // its size at creation, so the report looks the same at any window size.
+    return GrafikBildSchreiben(
+        GrafikDatei, TortenBild(Chart1->Stuecke(), Chart1->size(), Chart1->Schriftfaktor()),
+        GrafikBildGroesse(QSize(ChartStartBreite, ChartStartHoehe)));
 }
 
 void THauptformular::TrackBar_gesB2Change()
