@@ -27,14 +27,6 @@ namespace Fermalin {
 
 namespace {
 
-const QList<QLatin1String>& BerichtSchluessel()
-{
-    static const QList<QLatin1String> s = {QLatin1String("Beratungsprotokoll"),
-                                           QLatin1String("Kundenname"), QLatin1String("MitGrafik"),
-                                           QLatin1String("Firmenlogo")};
-    return s;
-}
-
 struct TBerichtEingabe
 {
     TZulagenDaten Daten;
@@ -53,22 +45,20 @@ QString OhnePdfKeinBildText()
 std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer, bool pdf,
                                             QString& fehler)
 {
-    const std::optional<QJsonObject> obj = leseObjekt(zeile, fehler, nummer);
-    if (!obj)
+    using N = TSchluesselNr;
+    TLeser l(StapelBefehl::Bericht, nummer);
+    if (!l.lesen(zeile)) {
+        fehler = l.fehler();
         return std::nullopt;
-    TLeser l(*obj, nummer);
-    const THaushaltEingabe h = HaushaltLesen(*obj, l, BerichtSchluessel());
+    }
+    const THaushaltEingabe h = HaushaltLesen(l);
     TBerichtEingabe e;
     e.Daten = h.Daten;
     e.Verteilung = h.Verteilung;
-    e.Optionen.Beratungsprotokoll = l.bool_(QStringLiteral("Beratungsprotokoll"), false);
-    const QJsonValue name = l.wert(QStringLiteral("Kundenname"));
-    if (name.isString())
-        e.Optionen.Kundenname = name.toString();
-    else if (!name.isUndefined())
-        l.melde(QStringLiteral("\"Kundenname\" muss eine Zeichenkette sein."));
-    e.Optionen.MitGrafik = l.bool_(QStringLiteral("MitGrafik"), false);
-    e.Optionen.Firmenlogo = l.bool_(QStringLiteral("Firmenlogo"), false);
+    e.Optionen.Beratungsprotokoll = l.wahr(N::Beratungsprotokoll);
+    e.Optionen.Kundenname = l.text(N::Kundenname);
+    e.Optionen.MitGrafik = l.wahr(N::MitGrafik);
+    e.Optionen.Firmenlogo = l.wahr(N::Firmenlogo);
     // A document per line cannot name a picture of its own: the one picture in
     // the temporary folder belongs to the window and would show another
     // household's chart.
@@ -114,33 +104,45 @@ bool TortenBildSchreiben(const TZulagenDaten& d, const QString& pfad)
     return GrafikBildSchreiben(pfad, TortenBild(TortenStuecke(d), chart), GrafikBildGroesse(chart));
 }
 
-int BerichtPdf(const QStringList& dateien, const QString& pdf, QIODevice& aus)
+int BerichtPdf(const QStringList& dateien, const QString& pdf, TStapelAusgabe& aus)
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        std::fputs("Die PDF-Ausgabe braucht die grafische Anwendung.\n", stderr);
+        Melden(QStringLiteral("Die PDF-Ausgabe braucht die grafische Anwendung."));
         return 2;
     }
-    QFile ein;
-    if (!EingabeOeffnen(dateien, ein))
+    TEingabe eingabe;
+    if (!KeineUnbekannteOption(dateien) || !eingabe.oeffnen(dateien))
         return 2;
+    TZeilenLeser ein(eingabe.fd());
     QByteArray zeile;
     qint64 nummer = 0, zeilennummer = 0;
     int gefunden = 0;
-    for (QByteArray z; !(z = ein.readLine()).isEmpty();) {
+    bool zuLang = false;
+    QByteArrayView z;
+    for (TZeilenLeser::TErgebnis r; (r = ein.naechste(z)) != TZeilenLeser::TErgebnis::Ende;) {
+        if (r == TZeilenLeser::TErgebnis::Fehler) {
+            eingabe.leseFehlerMelden(ein.fehlernummer());
+            return 2;
+        }
         ++nummer;
-        if (LeereZeile(z))
+        if (r == TZeilenLeser::TErgebnis::Zeile && LeereZeile(z))
             continue;
         if (++gefunden == 1) {
-            zeile = z;
+            zeile = z.toByteArray();
             zeilennummer = nummer;
+            zuLang = r == TZeilenLeser::TErgebnis::ZuLang;
         }
     }
     if (gefunden != 1) {
-        std::fputs("Mit --pdf wird genau eine Eingabezeile erwartet.\n", stderr);
+        Melden(QStringLiteral("Mit --pdf wird genau eine Eingabezeile erwartet."));
         return 2;
     }
-    QString fehler;
-    std::optional<TBerichtEingabe> e = BerichtLesen(zeile, zeilennummer, true, fehler);
+    QString fehler = QStringLiteral("Zeile %1: die Zeile ist länger als 16 MiB (%2 Bytes).")
+                         .arg(zeilennummer)
+                         .arg(TZeilenLeser::Hoechstlaenge);
+    std::optional<TBerichtEingabe> e;
+    if (!zuLang)
+        e = BerichtLesen(zeile, zeilennummer, true, fehler);
     const auto ablehnen = [&](const QString& text) {
         aus.write(fehlerObjekt(QStringLiteral("Zeile %1: %2").arg(zeilennummer).arg(text)) + '\n');
         return 1;
@@ -208,18 +210,21 @@ std::optional<QString> PdfZiel(QStringList& args)
 
 } // namespace
 
-int BerichtBefehl(const QStringList& argumente, QIODevice& aus)
+int BerichtBefehl(const QStringList& argumente, TStapelAusgabe& aus)
 {
     QStringList args = argumente;
     const std::optional<QString> pdf = PdfZiel(args);
     if (!pdf) {
-        std::fputs("Nach --pdf fehlt der Name der PDF-Datei. Hilfe: fermalin-cli --help\n", stderr);
+        Melden(
+            QStringLiteral("Nach --pdf fehlt der Name der PDF-Datei. Hilfe: fermalin-cli --help"));
         return 2;
     }
     if (pdf->isEmpty())
         return ZeilenLaufen(args, BerichtZeile, aus);
+    if (!KeineUnbekannteOption(args))
+        return 2;
     if (args.size() > 1) {
-        std::fputs("Zu viele Argumente. Hilfe: fermalin-cli --help\n", stderr);
+        Melden(QStringLiteral("Zu viele Argumente. Hilfe: fermalin-cli --help"));
         return 2;
     }
     return BerichtPdf(args, *pdf, aus);
@@ -228,20 +233,27 @@ int BerichtBefehl(const QStringList& argumente, QIODevice& aus)
 QString BerichtHilfe()
 {
     return QStringLiteral(
-        "bericht [DATEI] [--pdf PDF]: der Ausdruck eines Haushalts. Schlüssel wie bei\n"
-        "berechne, dazu (Vorgabe): Beratungsprotokoll true/false (false), Kundenname\n"
-        "Zeichenkette (\"\"), MitGrafik true/false (false), Firmenlogo true/false (false;\n"
-        "das Logo \"logo.bmp\" von fermalin, siehe fermalin(1)). Ausgabe je Zeile\n"
-        "{\"Bericht\": TEXT}, TEXT das HTML-Dokument (jeder Eintrag mit CR LF abgeschlossen).\n"
-        "Mit --pdf PDF wird die eine Eingabezeile als PDF-Datei geschrieben, wie die\n"
-        "Druckvorschau sie druckt; Ausgabe {\"PDF\": Pfad, \"Seiten\": Anzahl}. Die PDF-Datei\n"
-        "wird erst ersetzt, wenn sie ganz geschrieben ist; sonst bleibt eine vorhandene,\n"
-        "wie sie war. MitGrafik true geht nur mit --pdf (das HTML-Dokument nennt das Bild\n"
-        "nur) und braucht ein nutzbares Verzeichnis für temporäre Dateien; sonst wird die\n"
-        "Zeile abgelehnt. Firmenlogo true: fehlt \"logo.bmp\", ist der Ausdruck ohne Logo;\n"
-        "ist die Datei da, aber leer, beschädigt, unlesbar, keine gewöhnliche Datei oder\n"
-        "größer als 4096 x 4096 Punkte, wird die Zeile mit {\"Fehler\": ...} abgelehnt, das\n"
-        "den Namen der Logo-Datei nennt.\n");
+               "bericht [DATEI] [--pdf PDF]: der Ausdruck eines Haushalts. Schlüssel wie bei\n"
+               "berechne, dazu (Vorgabe):\n"
+               "%1"
+               "Ausgabe je Zeile {\"Bericht\": TEXT}, TEXT das HTML-Dokument (jeder Eintrag mit CR "
+               "LF\n"
+               "abgeschlossen). Mit --pdf PDF wird die eine Eingabezeile als PDF-Datei "
+               "geschrieben,\n"
+               "wie die Druckvorschau sie druckt; Ausgabe {\"PDF\": Pfad, \"Seiten\": Anzahl}. "
+               "Die\n"
+               "PDF-Datei wird erst ersetzt, wenn sie ganz geschrieben ist; sonst bleibt eine\n"
+               "vorhandene, wie sie war. MitGrafik true geht nur mit --pdf (das HTML-Dokument "
+               "nennt\n"
+               "das Bild nur) und braucht ein nutzbares Verzeichnis für temporäre Dateien; sonst "
+               "wird\n"
+               "die Zeile abgelehnt. Firmenlogo true: fehlt \"logo.bmp\", ist der Ausdruck ohne "
+               "Logo;\n"
+               "ist die Datei da, aber leer, beschädigt, unlesbar, keine gewöhnliche Datei oder\n"
+               "größer als 4096 x 4096 Punkte, wird die Zeile mit {\"Fehler\": ...} abgelehnt, "
+               "das\n"
+               "den Namen der Logo-Datei nennt.\n")
+        .arg(SchluesselHilfe(StapelBefehl::Bericht, StapelBefehl::Berechne));
 }
 
 std::unique_ptr<QCoreApplication> AnwendungErzeugen(int& argc, char** argv)
