@@ -30,14 +30,17 @@ paket: build
 bench: build
 	bench/run.sh $(BUILD)
 
-# Each fuzz target for FUZZ_SECONDS on a copy of its seed corpus.
+# Each fuzz target for FUZZ_SECONDS on a copy of its seed corpus (and its
+# dictionary, where it has one); FUZZ_TARGETS picks some.
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= einstellungen gebjahre stapel_lesen zeilenleser
 fuzz: setup
 	CXX=clang++ cmake -S . -B build-fuzz -DFERMALIN_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build-fuzz -j$(JOBS) --target fuzz_einstellungen fuzz_gebjahre
-	for ziel in einstellungen gebjahre; do \
+	cmake --build build-fuzz -j$(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	for ziel in $(FUZZ_TARGETS); do \
 	    mkdir -p build-fuzz/korpus_$$ziel && cp tests/fuzz/korpus_$$ziel/* build-fuzz/korpus_$$ziel/ && \
-	    build-fuzz/tests/fuzz/fuzz_$$ziel -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    dict=; [ -f tests/fuzz/$$ziel.dict ] && dict=-dict=tests/fuzz/$$ziel.dict; \
+	    build-fuzz/tests/fuzz/fuzz_$$ziel -max_total_time=$(FUZZ_SECONDS) -max_len=65536 $$dict \
 	        -artifact_prefix=build-fuzz/ build-fuzz/korpus_$$ziel || exit 1; \
 	done
 

@@ -8,6 +8,8 @@ pakete=(
     qt6-translations-l10n  # Qt's own dialogs in German (qtbase_de.qm)
     fonts-liberation2      # metric-compatible sans serif for the absolute layouts
     libbenchmark-dev       # Google Benchmark for make bench
+    libsimdjson-dev        # the batch program's fast JSON reader
+    jq                     # make bench measures the batch program beside jq -c .
     clang-format
     libchm-dev             # chmlib: the help window reads the compiled help file
     fp-utils               # chmcmd compiles the help file from resources/hilfe

@@ -7,8 +7,6 @@
 #include "Uebergabedatei.h"
 #include "Zulagen.h"
 
-#include <cstdio>
-
 namespace Fermalin {
 
 namespace {
@@ -16,16 +14,12 @@ namespace {
 QByteArray AngebotZeile(QByteArrayView zeile, bool& fehler, qint64 nummer, int person)
 {
     fehler = true;
-    QString meldung;
-    const std::optional<QJsonObject> obj = leseObjekt(zeile, meldung, nummer);
-    if (!obj)
-        return fehlerObjekt(meldung);
-
-    TLeser l(*obj, nummer);
-    THaushaltEingabe h =
-        HaushaltLesen(*obj, l, {QLatin1String("Klassik1"), QLatin1String("Klassik2")});
-    const int klassik1 = l.ganz(QStringLiteral("Klassik1"), 0, 0, 2);
-    const int klassik2 = l.ganz(QStringLiteral("Klassik2"), 0, 0, 2);
+    TLeser l(StapelBefehl::Angebot, nummer);
+    if (!l.lesen(zeile))
+        return fehlerObjekt(l.fehler());
+    const THaushaltEingabe h = HaushaltLesen(l);
+    const int klassik1 = l.ganz(TSchluesselNr::Klassik1);
+    const int klassik2 = l.ganz(TSchluesselNr::Klassik2);
     const TZulagenDaten& d = h.Daten;
     // The second "Erfassung" button is disabled for a single person.
     if (person == 2 && !d.Verheiratet)
@@ -55,7 +49,7 @@ QByteArray AngebotZeile(QByteArrayView zeile, bool& fehler, qint64 nummer, int p
     return aus;
 }
 
-int Angebot(const QStringList& args, QIODevice& aus)
+int Angebot(const QStringList& args, TStapelAusgabe& aus)
 {
     int person = 1;
     QStringList dateien;
@@ -64,23 +58,21 @@ int Angebot(const QStringList& args, QIODevice& aus)
         QString wert;
         if (a == QLatin1String("--person")) {
             if (i + 1 >= args.size()) {
-                std::fputs("\"--person\" braucht einen Wert: 1 oder 2.\n", stderr);
+                Melden(QStringLiteral("\"--person\" braucht einen Wert: 1 oder 2."));
                 return 2;
             }
             wert = args.at(++i);
         } else if (a.startsWith(QLatin1String("--person="))) {
             wert = a.mid(9);
-        } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
-            std::fprintf(stderr, "Unbekannte Option \"%s\". Hilfe: fermalin-cli --help\n",
-                         qPrintable(a));
+        } else if (IstOption(a)) {
+            KeineUnbekannteOption({a});
             return 2;
         } else {
             dateien << a;
             continue;
         }
         if (wert != QLatin1String("1") && wert != QLatin1String("2")) {
-            std::fprintf(stderr, "\"--person\" muss 1 oder 2 sein, nicht \"%s\".\n",
-                         qPrintable(wert));
+            Melden(QStringLiteral("\"--person\" muss 1 oder 2 sein, nicht \"%1\".").arg(wert));
             return 2;
         }
         person = wert.toInt();
@@ -95,7 +87,7 @@ int Angebot(const QStringList& args, QIODevice& aus)
 
 } // namespace
 
-int AngebotBefehl(const QStringList& args, QIODevice& aus)
+int AngebotBefehl(const QStringList& args, TStapelAusgabe& aus)
 {
     return Angebot(args, aus);
 }
@@ -103,19 +95,21 @@ int AngebotBefehl(const QStringList& args, QIODevice& aus)
 QString AngebotHilfe()
 {
     return QStringLiteral(
-        "Aufruf: fermalin-cli angebot [--person 1|2] [DATEI]\n"
-        "\n"
-        "angebot: die Übergabedatei an das Angebotsprogramm für die 1. oder 2. Person (Vorgabe\n"
-        "1), wie sie die Seite \"Angebotsberechnung\" vor einem Klick auf \"Erfassung\" "
-        "schreibt.\n"
-        "Schlüssel wie bei berechne, dazu:\n"
-        "  Klassik1, Klassik2             Art der Kapitalanlage der 1. bzw. 2. Person:\n"
-        "                                 0 sicherheitsorientiert, 1 wachstumsorientiert,\n"
-        "                                 2 risikobewusst (0)\n"
-        "Die Aufteilung des Eigenbeitrags ist die der Angebotsseite mit \"Verteilung\".\n"
-        "Ausgabe je Zeile: {\"Datei\": TEXT}; TEXT sind die Zeilen der Datei, jede mit CR LF\n"
-        "abgeschlossen (die Datei selbst ist TEXT in Windows-1252). \"--person 2\" wird für\n"
-        "eine ledige Person abgelehnt wie eine fehlerhafte Zeile.\n");
+               "Aufruf: fermalin-cli angebot [--person 1|2] [DATEI]\n"
+               "\n"
+               "angebot: die Übergabedatei an das Angebotsprogramm für die 1. oder 2. Person "
+               "(Vorgabe\n"
+               "1), wie sie die Seite \"Angebotsberechnung\" vor einem Klick auf \"Erfassung\" "
+               "schreibt.\n"
+               "Schlüssel wie bei berechne, dazu:\n"
+               "%1"
+               "Die Aufteilung des Eigenbeitrags ist die der Angebotsseite mit \"Verteilung\".\n"
+               "Ausgabe je Zeile: {\"Datei\": TEXT}; TEXT sind die Zeilen der Datei, jede mit CR "
+               "LF\n"
+               "abgeschlossen (die Datei selbst ist TEXT in Windows-1252). \"--person 2\" wird "
+               "für\n"
+               "eine ledige Person abgelehnt wie eine fehlerhafte Zeile.\n")
+        .arg(SchluesselHilfe(StapelBefehl::Angebot, StapelBefehl::Berechne));
 }
 
 } // namespace Fermalin

@@ -5,6 +5,7 @@
 
 #include "Bericht.h"
 #include "Berichtsatz.h"
+#include "Bilddatei.h"
 #include "HTML_Ausgabe.h"
 #include "Haushaltsrechnung.h"
 #include "Programmorte.h"
@@ -26,67 +27,69 @@ namespace Fermalin {
 
 namespace {
 
-const QList<QLatin1String>& BerichtSchluessel()
+struct TBerichtEingabe
 {
-    static const QList<QLatin1String> s = {QLatin1String("Beratungsprotokoll"),
-                                           QLatin1String("Kundenname"), QLatin1String("MitGrafik"),
-                                           QLatin1String("Firmenlogo")};
-    return s;
+    TEingaben Eingaben;  // the household and the print options
+    TZulagenDaten Daten; // computed from them
+};
+
+QString OhnePdfKeinBildText()
+{
+    return QStringLiteral("\"MitGrafik\": true geht nur mit --pdf: Das HTML-Dokument nennt das "
+                          "Bild der Grafik nur und enthält es nicht.");
 }
 
-// Reads one line; the message of a refused line in fehler.
-std::optional<TEingaben> BerichtLesen(QByteArrayView zeile, qint64 nummer, QString& fehler)
+// Reads and computes one line; the message of a refused line in fehler.
+// pdf: the line becomes a PDF, which alone can carry the chart's picture.
+std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer, bool pdf,
+                                            QString& fehler)
 {
-    const std::optional<QJsonObject> obj = leseObjekt(zeile, fehler, nummer);
-    if (!obj)
+    using N = TSchluesselNr;
+    TLeser l(StapelBefehl::Bericht, nummer);
+    if (!l.lesen(zeile)) {
+        fehler = l.fehler();
         return std::nullopt;
-    TLeser l(*obj, nummer);
-    const THaushaltEingabe h = HaushaltLesen(*obj, l, BerichtSchluessel());
-    TEingaben e = EingabenAus(h.Daten, h.Verteilung);
-    TBerichtOptionen& o = e.Druck;
-    o.Beratungsprotokoll = l.bool_(QStringLiteral("Beratungsprotokoll"), false);
-    const QJsonValue name = l.wert(QStringLiteral("Kundenname"));
-    if (name.isString())
-        o.Kundenname = name.toString();
-    else if (!name.isUndefined())
-        l.melde(QStringLiteral("\"Kundenname\" muss eine Zeichenkette sein."));
-    o.MitGrafik = l.bool_(QStringLiteral("MitGrafik"), false);
-    o.Firmenlogo = l.bool_(QStringLiteral("Firmenlogo"), false);
+    }
+    const THaushaltEingabe h = HaushaltLesen(l);
+    TBerichtEingabe e;
+    e.Eingaben = EingabenAus(h.Daten, h.Verteilung);
+    TBerichtOptionen& o = e.Eingaben.Druck;
+    o.Beratungsprotokoll = l.wahr(N::Beratungsprotokoll);
+    o.Kundenname = l.text(N::Kundenname);
+    o.MitGrafik = l.wahr(N::MitGrafik);
+    o.Firmenlogo = l.wahr(N::Firmenlogo);
+    // A document per line cannot name a picture of its own: the one picture in
+    // the temporary folder belongs to the window and would show another
+    // household's chart.
+    if (o.MitGrafik && !pdf)
+        l.melde(OhnePdfKeinBildText());
     if (l.fehlerhaft()) {
         fehler = l.fehler();
         return std::nullopt;
     }
-    // The picture and the logo as the window names them.
-    o.GrafikDatei = GrafikDateiPfad(QProcessEnvironment::systemEnvironment());
+    QString ablehnung;
+    e.Daten = HaushaltRechnen(e.Eingaben, &ablehnung);
+    if (!ablehnung.isEmpty()) {
+        l.melde(ablehnung);
+        fehler = l.fehler();
+        return std::nullopt;
+    }
     o.LogoDatei = ProgrammOrteErmitteln(QCoreApplication::applicationFilePath(),
                                         QProcessEnvironment::systemEnvironment())
                       .LogoDatei;
     return e;
 }
 
-// The report of a line read; nothing when the estimate refuses the household.
-std::optional<TRechnung> BerichtRechnen(const TEingaben& e, qint64 nummer, QString& fehler)
-{
-    TRechnung r = Rechnen(e, Teil_Bericht | Teil_Torte);
-    if (r.Ablehnung.isEmpty())
-        return r;
-    fehler = nummer > 0 ? QStringLiteral("Zeile %1: %2").arg(nummer).arg(r.Ablehnung) : r.Ablehnung;
-    return std::nullopt;
-}
-
 QByteArray BerichtZeile(QByteArrayView zeile, bool& fehlerhaft, qint64 nummer)
 {
     fehlerhaft = true;
     QString fehler;
-    const std::optional<TEingaben> e = BerichtLesen(zeile, nummer, fehler);
+    std::optional<TBerichtEingabe> e = BerichtLesen(zeile, nummer, false, fehler);
     if (!e)
-        return fehlerObjekt(fehler);
-    const std::optional<TRechnung> r = BerichtRechnen(*e, nummer, fehler);
-    if (!r)
         return fehlerObjekt(fehler);
     QByteArray aus;
     TJsonSchreiber o(aus);
-    o.text("Bericht", BerichtText(r->Bericht));
+    o.text("Bericht", BerichtText(BerichtZeilen(e->Eingaben, e->Daten)));
     o.schliessen();
     fehlerhaft = false;
     return aus;
@@ -94,56 +97,88 @@ QByteArray BerichtZeile(QByteArrayView zeile, bool& fehlerhaft, qint64 nummer)
 
 // The chart picture as the chart page writes it: the pie at the chart's
 // design size, stored at 87 % of it.
-bool TortenBildSchreiben(const QList<TTortenStueck>& stuecke, const QString& pfad)
+bool TortenBildSchreiben(const TZulagenDaten& d, const QString& pfad)
 {
     const QSize chart(619, 329);
     const QSize ziel = GrafikBildGroesse(chart);
-    return GrafikBildSchreiben(pfad, TortenBerichtsbild(stuecke, chart, 1.0, ziel), ziel);
+    return GrafikBildSchreiben(pfad, TortenBerichtsbild(TortenStuecke(d), chart, 1.0, ziel), ziel);
 }
 
-int BerichtPdf(const QStringList& dateien, const QString& pdf, QIODevice& aus)
+int BerichtPdf(const QStringList& dateien, const QString& pdf, TStapelAusgabe& aus)
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        std::fputs("Die PDF-Ausgabe braucht die grafische Anwendung.\n", stderr);
+        Melden(QStringLiteral("Die PDF-Ausgabe braucht die grafische Anwendung."));
         return 2;
     }
-    QFile ein;
-    if (!EingabeOeffnen(dateien, ein))
+    TEingabe eingabe;
+    if (!KeineUnbekannteOption(dateien) || !eingabe.oeffnen(dateien))
         return 2;
+    TZeilenLeser ein(eingabe.fd());
     QByteArray zeile;
     qint64 nummer = 0, zeilennummer = 0;
     int gefunden = 0;
-    for (QByteArray z; !(z = ein.readLine()).isEmpty();) {
+    bool zuLang = false;
+    QByteArrayView z;
+    for (TZeilenLeser::TErgebnis r; (r = ein.naechste(z)) != TZeilenLeser::TErgebnis::Ende;) {
+        if (r == TZeilenLeser::TErgebnis::Fehler) {
+            eingabe.leseFehlerMelden(ein.fehlernummer());
+            return 2;
+        }
         ++nummer;
-        if (LeereZeile(z))
+        if (r == TZeilenLeser::TErgebnis::Zeile && LeereZeile(z))
             continue;
         if (++gefunden == 1) {
-            zeile = z;
+            zeile = z.toByteArray();
             zeilennummer = nummer;
+            zuLang = r == TZeilenLeser::TErgebnis::ZuLang;
         }
     }
     if (gefunden != 1) {
-        std::fputs("Mit --pdf wird genau eine Eingabezeile erwartet.\n", stderr);
+        Melden(QStringLiteral("Mit --pdf wird genau eine Eingabezeile erwartet."));
         return 2;
     }
-    QString fehler;
-    std::optional<TEingaben> e = BerichtLesen(zeile, zeilennummer, fehler);
+    QString fehler = QStringLiteral("Zeile %1: die Zeile ist länger als 16 MiB (%2 Bytes).")
+                         .arg(zeilennummer)
+                         .arg(TZeilenLeser::Hoechstlaenge);
+    std::optional<TBerichtEingabe> e;
+    if (!zuLang)
+        e = BerichtLesen(zeile, zeilennummer, true, fehler);
+    const auto ablehnen = [&](const QString& text) {
+        aus.write(fehlerObjekt(QStringLiteral("Zeile %1: %2").arg(zeilennummer).arg(text)) + '\n');
+        return 1;
+    };
     if (!e) {
         aus.write(fehlerObjekt(fehler) + '\n');
         return 1;
     }
-    // The chart picture lives only while the PDF is written.
-    QTemporaryDir tmp;
-    if (e->Druck.MitGrafik)
-        e->Druck.GrafikDatei = tmp.filePath(QStringLiteral("G_Ortavo.Bmp"));
-    const std::optional<TRechnung> r = BerichtRechnen(*e, zeilennummer, fehler);
-    if (!r) {
-        aus.write(fehlerObjekt(fehler) + '\n');
-        return 1;
+    // A logo that is there but cannot be printed refuses the line; without a
+    // logo file the report has no logo, as in the window.
+    if (e->Eingaben.Druck.Firmenlogo) {
+        const QFileInfo logo(e->Eingaben.Druck.LogoDatei);
+        QString grund;
+        if ((logo.exists() || logo.isSymLink()) &&
+            BildLesen(e->Eingaben.Druck.LogoDatei, "bmp", &grund).isNull())
+            return ablehnen(QStringLiteral("Das Firmen-Logo \"%1\" kann nicht gedruckt werden: %2.")
+                                .arg(e->Eingaben.Druck.LogoDatei, grund));
     }
-    if (e->Druck.MitGrafik) // a failure leaves no picture
-        TortenBildSchreiben(r->Torte, e->Druck.GrafikDatei);
-    const TBerichtSeiten seiten(BerichtText(r->Bericht));
+    // The chart picture lives only while the PDF is written, in a folder of
+    // its own inside the temporary folder.
+    const QString temp = TemporaeresVerzeichnis(QProcessEnvironment::systemEnvironment());
+    std::optional<QTemporaryDir> tmp;
+    if (e->Eingaben.Druck.MitGrafik) {
+        if (temp.isEmpty())
+            return ablehnen(QStringLiteral("\"MitGrafik\" geht nicht: Es gibt kein nutzbares "
+                                           "Verzeichnis für temporäre Dateien (temp, TEMP, TMP, "
+                                           "TMPDIR oder /tmp)."));
+        tmp.emplace(QDir(temp).filePath(QStringLiteral("fermalin-XXXXXX")));
+        e->Eingaben.Druck.GrafikDatei = tmp->filePath(QStringLiteral("G_Ortavo.Bmp"));
+        if (!tmp->isValid() || !TortenBildSchreiben(e->Daten, e->Eingaben.Druck.GrafikDatei))
+            return ablehnen(
+                QStringLiteral("\"MitGrafik\" geht nicht: Das Bild der Grafik lässt sich in %1 "
+                               "nicht anlegen.")
+                    .arg(temp));
+    }
+    const TBerichtSeiten seiten(BerichtText(BerichtZeilen(e->Eingaben, e->Daten)));
     if (!PdfSchreiben(seiten, pdf, &fehler)) {
         aus.write(fehlerObjekt(fehler) + '\n');
         return 1;
@@ -172,18 +207,21 @@ std::optional<QString> PdfZiel(QStringList& args)
 
 } // namespace
 
-int BerichtBefehl(const QStringList& argumente, QIODevice& aus)
+int BerichtBefehl(const QStringList& argumente, TStapelAusgabe& aus)
 {
     QStringList args = argumente;
     const std::optional<QString> pdf = PdfZiel(args);
     if (!pdf) {
-        std::fputs("Nach --pdf fehlt der Name der PDF-Datei. Hilfe: fermalin-cli --help\n", stderr);
+        Melden(
+            QStringLiteral("Nach --pdf fehlt der Name der PDF-Datei. Hilfe: fermalin-cli --help"));
         return 2;
     }
     if (pdf->isEmpty())
         return ZeilenLaufen(args, BerichtZeile, aus);
+    if (!KeineUnbekannteOption(args))
+        return 2;
     if (args.size() > 1) {
-        std::fputs("Zu viele Argumente. Hilfe: fermalin-cli --help\n", stderr);
+        Melden(QStringLiteral("Zu viele Argumente. Hilfe: fermalin-cli --help"));
         return 2;
     }
     return BerichtPdf(args, *pdf, aus);
@@ -192,13 +230,27 @@ int BerichtBefehl(const QStringList& argumente, QIODevice& aus)
 QString BerichtHilfe()
 {
     return QStringLiteral(
-        "bericht [DATEI] [--pdf PDF]: der Ausdruck eines Haushalts. Schlüssel wie bei\n"
-        "berechne, dazu (Vorgabe): Beratungsprotokoll true/false (false), Kundenname\n"
-        "Zeichenkette (\"\"), MitGrafik true/false (false), Firmenlogo true/false (false;\n"
-        "das Logo \"logo.bmp\" von fermalin, siehe fermalin(1)). Ausgabe je Zeile\n"
-        "{\"Bericht\": TEXT}, TEXT das HTML-Dokument (jeder Eintrag mit CR LF abgeschlossen).\n"
-        "Mit --pdf PDF wird die eine Eingabezeile als PDF-Datei geschrieben, wie die\n"
-        "Druckvorschau sie druckt; Ausgabe {\"PDF\": Pfad, \"Seiten\": Anzahl}.\n");
+               "bericht [DATEI] [--pdf PDF]: der Ausdruck eines Haushalts. Schlüssel wie bei\n"
+               "berechne, dazu (Vorgabe):\n"
+               "%1"
+               "Ausgabe je Zeile {\"Bericht\": TEXT}, TEXT das HTML-Dokument (jeder Eintrag mit CR "
+               "LF\n"
+               "abgeschlossen). Mit --pdf PDF wird die eine Eingabezeile als PDF-Datei "
+               "geschrieben,\n"
+               "wie die Druckvorschau sie druckt; Ausgabe {\"PDF\": Pfad, \"Seiten\": Anzahl}. "
+               "Die\n"
+               "PDF-Datei wird erst ersetzt, wenn sie ganz geschrieben ist; sonst bleibt eine\n"
+               "vorhandene, wie sie war. MitGrafik true geht nur mit --pdf (das HTML-Dokument "
+               "nennt\n"
+               "das Bild nur) und braucht ein nutzbares Verzeichnis für temporäre Dateien; sonst "
+               "wird\n"
+               "die Zeile abgelehnt. Firmenlogo true: fehlt \"logo.bmp\", ist der Ausdruck ohne "
+               "Logo;\n"
+               "ist die Datei da, aber leer, beschädigt, unlesbar, keine gewöhnliche Datei oder\n"
+               "größer als 4096 x 4096 Punkte, wird die Zeile mit {\"Fehler\": ...} abgelehnt, "
+               "das\n"
+               "den Namen der Logo-Datei nennt.\n")
+        .arg(SchluesselHilfe(StapelBefehl::Bericht, StapelBefehl::Berechne));
 }
 
 std::unique_ptr<QCoreApplication> AnwendungErzeugen(int& argc, char** argv)
@@ -210,6 +262,16 @@ std::unique_ptr<QCoreApplication> AnwendungErzeugen(int& argc, char** argv)
     if (argc > 1 && QByteArrayView(argv[1]) == "bericht" && pdf) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Without a session Qt makes a runtime folder of its own below TMPDIR,
+        // and below the root when TMPDIR is unusable: a private one in the
+        // temporary folder instead, gone at the end.
+        static std::optional<QTemporaryDir> laufzeit;
+        const QString temp = TemporaeresVerzeichnis(QProcessEnvironment::systemEnvironment());
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && !temp.isEmpty()) {
+            laufzeit.emplace(QDir(temp).filePath(QStringLiteral("fermalin-laufzeit-XXXXXX")));
+            if (laufzeit->isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(laufzeit->path()));
+        }
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);

@@ -373,6 +373,12 @@ void hinweiseSchreiben(QStringList& z, const TZulagenDaten& d)
 
 } // namespace
 
+QString KeinGrafikBildText()
+{
+    return QStringLiteral("Die Grafik kann nicht gezeigt werden: Ihr Bild lässt sich in keinem "
+                          "Verzeichnis für temporäre Dateien anlegen.");
+}
+
 void BerichtSchreiben(QStringList& z, const TZulagenDaten& d, const TBerichtOptionen& o)
 {
     SeitenkopfSchreiben(z, o.Firmenlogo, o.LogoDatei);
@@ -393,10 +399,12 @@ void BerichtSchreiben(QStringList& z, const TZulagenDaten& d, const TBerichtOpti
     hinweiseSchreiben(z, d);
     if (o.MitGrafik) {
         z << QStringLiteral("<h2><br>Grafische Darstellung</h2>") << tabelleAuf;
-        TextzeilenSchreiben(
-            z, nbsp,
-            {QStringLiteral("<img src=\"%1\" width=\"100%\">").arg(HtmlMaskieren(o.GrafikDatei))},
-            false);
+        TextzeilenSchreiben(z, nbsp,
+                            {o.GrafikDatei.isEmpty()
+                                 ? KeinGrafikBildText()
+                                 : QStringLiteral("<img src=\"%1\" width=\"100%\">")
+                                       .arg(HtmlMaskieren(o.GrafikDatei))},
+                            false);
         z << QStringLiteral("</table>");
     }
     SeitenfussSchreiben(z, o.Beratungsprotokoll);

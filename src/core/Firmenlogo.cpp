@@ -1,21 +1,26 @@
 #include "Firmenlogo.h"
 
+#include "DateiErsetzen.h"
+
 #include <QFile>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Fermalin {
 
 namespace {
 
-// A copy that overwrites: QFile::copy refuses an existing target.
-void ueberschreibendKopieren(const QString& quelle, const QString& ziel)
+// Larger logos are kept by a second name rather than read into memory.
+constexpr qint64 LogoSicherungHoechstens = 64 * 1024 * 1024;
+
+bool vorhanden(const QByteArray& name, struct stat& st)
 {
-    if (!QFile::exists(quelle))
-        return;
-    QFile::remove(ziel);
-    QFile::copy(quelle, ziel);
+    return ::lstat(name.constData(), &st) == 0;
 }
 
 } // namespace
@@ -35,17 +40,50 @@ QSize LogoZielgroesse(QSize bild)
 
 void LogoBackup(const QString& logo, const QString& sicherung)
 {
-    ueberschreibendKopieren(logo, sicherung);
+    const QByteArray von = QFile::encodeName(logo);
+    const QByteArray nach = QFile::encodeName(sicherung);
+    struct stat st
+    {
+    };
+    if (!vorhanden(von, st))
+        return;
+    ::unlink(nach.constData());
+    if (S_ISLNK(st.st_mode)) {
+        // the link's own text, so that a relative link stays relative
+        QByteArray text(PATH_MAX, '\0');
+        const ssize_t n =
+            ::readlink(von.constData(), text.data(), static_cast<size_t>(text.size()));
+        if (n > 0 && n < text.size())
+            ::symlink(text.left(n).constData(), nach.constData());
+        return;
+    }
+    if (S_ISREG(st.st_mode)) {
+        QByteArray inhalt;
+        if (DateiLesen(logo, inhalt, nullptr, LogoSicherungHoechstens) == TLesen::Gelesen &&
+            DateiEintragErsetzen(sicherung, inhalt, true)) {
+            ::chmod(nach.constData(), st.st_mode & 07777);
+            return;
+        }
+    }
+    // A FIFO or a device, which reading could block, or a file too large to
+    // copy: a second name for it. Nothing writes the logo in place, so it stays.
+    ::link(von.constData(), nach.constData());
 }
 
 void LogoWiederherstellen(const QString& logo, const QString& sicherung)
 {
-    ueberschreibendKopieren(sicherung, logo);
+    struct stat st
+    {
+    };
+    if (!vorhanden(QFile::encodeName(sicherung), st))
+        return;
+    // the backup itself takes the logo's place: exactly what was there
+    ::rename(QFile::encodeName(sicherung).constData(), QFile::encodeName(logo).constData());
 }
 
 void BackupLoeschen(const QString& sicherung)
 {
-    QFile::remove(sicherung);
+    ::unlink(QFile::encodeName(sicherung).constData());
 }
 
 } // namespace Fermalin

@@ -18,6 +18,10 @@ QSize LogoZielgroesse(QSize bild);
 
 // Copies the logo to its backup, the backup back over the logo, deletes the
 // backup. Each does nothing when its source is missing; failures are ignored.
+// What stands at the logo's name is kept exactly: a link is backed up as the
+// link (its target is never written), an ordinary file as its bytes, anything
+// else by a second name for it, never opened. Restoring puts that back in one
+// step, in place of whatever stands there then.
 void LogoBackup(const QString& logo, const QString& sicherung);
 void LogoWiederherstellen(const QString& logo, const QString& sicherung);
 void BackupLoeschen(const QString& sicherung);

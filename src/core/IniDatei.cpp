@@ -2,11 +2,9 @@
 
 #include "DateiErsetzen.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <limits>
-#include <new>
 
 namespace Fermalin {
 
@@ -68,22 +66,30 @@ TIniDatei TIniDatei::ausBytes(const QByteArray& bytes)
     qsizetype anfang = 0;
     while (anfang < text.size()) {
         qsizetype ende = text.indexOf(QLatin1Char('\n'), anfang);
-        if (ende < 0)
+        TZeile z;
+        if (ende < 0) {
             ende = text.size();
+            z.ende.clear();
+        } else {
+            z.ende = QStringLiteral("\n");
+        }
         QString zeile = text.mid(anfang, ende - anfang);
         anfang = ende + 1;
-        if (zeile.endsWith(QLatin1Char('\r')))
+        if (!z.ende.isEmpty() && zeile.endsWith(QLatin1Char('\r'))) {
             zeile.chop(1);
+            z.ende = QStringLiteral("\r\n");
+        }
+        z.roh = zeile;
 
         const QString getrimmt = zeile.trimmed();
         if (getrimmt.startsWith(QLatin1Char('[')) && getrimmt.contains(QLatin1Char(']'))) {
             TAbschnitt a;
             a.name = getrimmt.mid(1, getrimmt.indexOf(QLatin1Char(']')) - 1).trimmed();
             a.kopf = true;
+            a.kopfzeile = z;
             ini.m_abschnitte.append(a);
             continue;
         }
-        TZeile z;
         const qsizetype gl = zeile.indexOf(QLatin1Char('='));
         if (gl > 0 && !getrimmt.startsWith(QLatin1Char(';'))) {
             z.schluessel = zeile.left(gl).trimmed();
@@ -94,7 +100,6 @@ TIniDatei TIniDatei::ausBytes(const QByteArray& bytes)
                  (z.wert.startsWith(QLatin1Char('\'')) && z.wert.endsWith(QLatin1Char('\'')))))
                 z.wert = z.wert.mid(1, z.wert.size() - 2);
         }
-        z.roh = zeile;
         ini.m_abschnitte.last().zeilen.append(z);
     }
     return ini;
@@ -102,24 +107,19 @@ TIniDatei TIniDatei::ausBytes(const QByteArray& bytes)
 
 TIniDatei TIniDatei::laden(const QString& pfad)
 {
-    QFile f(pfad);
-    if (!f.exists())
-        return ausBytes({});
     QByteArray bytes;
-    bool gelesen = f.open(QIODevice::ReadOnly);
-    try {
-        if (gelesen)
-            bytes = f.readAll();
-    } catch (const std::bad_alloc&) {
-        gelesen = false;
+    switch (DateiLesen(pfad, bytes)) {
+    case TLesen::Gelesen:
+        return ausBytes(bytes);
+    case TLesen::Fehlt:
+    case TLesen::KeineDatei:
+        return ausBytes({});
+    case TLesen::Fehler:
+        break;
     }
-    gelesen = gelesen && f.error() == QFileDevice::NoError;
-    if (!gelesen) {
-        TIniDatei leer = ausBytes({});
-        leer.m_unlesbarerPfad = pfad;
-        return leer;
-    }
-    return ausBytes(bytes);
+    TIniDatei leer = ausBytes({});
+    leer.m_unlesbarerPfad = pfad;
+    return leer;
 }
 
 const TIniDatei::TAbschnitt* TIniDatei::finde(const QString& name) const
@@ -138,6 +138,7 @@ TIniDatei::TAbschnitt& TIniDatei::findeOderNeu(const QString& name)
     TAbschnitt a;
     a.name = name;
     a.kopf = true;
+    a.kopfzeile.roh = QLatin1Char('[') + name + QLatin1Char(']');
     m_abschnitte.append(a);
     return m_abschnitte.last();
 }
@@ -187,18 +188,30 @@ bool TIniDatei::lesenBool(const QString& abschnitt, const QString& schluessel, b
 void TIniDatei::schreibenText(const QString& abschnitt, const QString& schluessel,
                               const QString& wert)
 {
+    // Reading trims the value and drops one pair of enclosing quotes: a value
+    // that reading would change goes in quotes, so that it reads back as it was.
+    const auto paar = [&wert](char z) {
+        return wert.size() >= 2 && wert.startsWith(QLatin1Char(z)) && wert.endsWith(QLatin1Char(z));
+    };
+    const QString text = wert != wert.trimmed() || paar('"') || paar('\'')
+                             ? QLatin1Char('"') + wert + QLatin1Char('"')
+                             : wert;
     TAbschnitt& a = findeOderNeu(abschnitt);
     for (TZeile& z : a.zeilen)
         if (!z.schluessel.isEmpty() && gleich(z.schluessel, schluessel)) {
             z.wert = wert;
-            z.roh = z.schluessel + QLatin1Char('=') + wert;
+            z.roh = z.schluessel + QLatin1Char('=') + text;
             return;
         }
     // New keys go after the last key line, before trailing blank lines.
     qsizetype pos = a.zeilen.size();
     while (pos > 0 && a.zeilen.at(pos - 1).roh.trimmed().isEmpty())
         --pos;
-    a.zeilen.insert(pos, TZeile{schluessel, wert, schluessel + QLatin1Char('=') + wert});
+    TZeile neu;
+    neu.schluessel = schluessel;
+    neu.wert = wert;
+    neu.roh = schluessel + QLatin1Char('=') + text;
+    a.zeilen.insert(pos, neu);
 }
 
 void TIniDatei::schreibenInt(const QString& abschnitt, const QString& schluessel, int wert)
@@ -236,11 +249,20 @@ void TIniDatei::abschnittLeeren(const QString& abschnitt)
 QByteArray TIniDatei::alsBytes() const
 {
     QString text;
+    // A line that ended the file without a line end gets one when more follows.
+    bool offen = false;
+    const auto anhaengen = [&](const TZeile& z) {
+        if (offen)
+            text += QLatin1String("\r\n");
+        text += z.roh;
+        text += z.ende;
+        offen = z.ende.isEmpty();
+    };
     for (const TAbschnitt& a : m_abschnitte) {
         if (a.kopf)
-            text += QLatin1Char('[') + a.name + QLatin1String("]\r\n");
+            anhaengen(a.kopfzeile);
         for (const TZeile& z : a.zeilen)
-            text += z.roh + QLatin1String("\r\n");
+            anhaengen(z);
     }
     return Windows1252Codieren(text);
 }

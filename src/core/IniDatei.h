@@ -1,7 +1,8 @@
 // A classic INI file in the Windows code page: sections in square brackets,
 // "key=value" lines, CR LF line ends. Section and key names compare without
 // regard to case, as the Windows profile functions do. Lines the program does
-// not touch (foreign sections, comments) survive a save unchanged.
+// not touch (foreign sections, comments, section headers with text after the
+// bracket) survive a save byte for byte, each with its own line end.
 #pragma once
 
 #include <QByteArray>
@@ -21,9 +22,10 @@ public:
     TIniDatei() = default;
     // Never fails: whatever the bytes are, the result is some INI content.
     static TIniDatei ausBytes(const QByteArray& bytes);
-    // A missing file gives an empty one. A file that exists but cannot be read
-    // whole gives an empty one too, marked unlesbar: saving over it is refused,
-    // so that settings the program could not see are never destroyed.
+    // A missing file gives an empty one, and so does anything that is not an
+    // ordinary file (a FIFO is never opened). A file that exists but cannot be
+    // read whole gives an empty one too, marked unlesbar: saving over it is
+    // refused, so that settings the program could not see are never destroyed.
     static TIniDatei laden(const QString& pfad);
     bool unlesbar() const { return !m_unlesbarerPfad.isEmpty(); }
 
@@ -57,12 +59,14 @@ private:
     {
         QString schluessel; // empty for comments, blank and other lines
         QString wert;
-        QString roh; // the line as read, for lines that are not key=value
+        QString roh;                           // the line as read or written, without its end
+        QString ende = QStringLiteral("\r\n"); // "\r\n", "\n", or empty at the file's end
     };
     struct TAbschnitt
     {
-        QString name; // as written in the file; empty for lines before the first section
+        QString name; // between the brackets; empty for lines before the first section
         bool kopf = false;
+        TZeile kopfzeile; // the header line as read, or "[name]"
         QList<TZeile> zeilen;
     };
 

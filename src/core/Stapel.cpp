@@ -1,23 +1,12 @@
 #include "Stapel.h"
 
 #include "StapelLesen.h"
+#include "StapelStrom.h"
 
 #include "EkSteuer.h"
 #include "Haushaltsrechnung.h"
 #include "Zulagen.h"
 #include "ZulagenDaten.h"
-
-#include <QIODevice>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
-#include <QJsonValue>
-
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <optional>
 
 namespace Fermalin {
 
@@ -42,15 +31,10 @@ void aufteilungSchreiben(TJsonSchreiber& w, const TAufteilung& a)
 QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
 {
     fehler = true;
-    QString meldung;
-    const std::optional<QJsonObject> obj = leseObjekt(zeile, meldung, nummer);
-    if (!obj)
-        return fehlerObjekt(meldung);
-
-    TLeser l(*obj, nummer);
-    const THaushaltEingabe h = HaushaltLesen(*obj, l);
-    if (l.fehlerhaft())
+    TLeser l(StapelBefehl::Berechne, nummer);
+    if (!l.lesen(zeile))
         return fehlerObjekt(l.fehler());
+    const THaushaltEingabe h = HaushaltLesen(l);
 
     const TRechnung r = Rechnen(EingabenAus(h.Daten, h.Verteilung), 0);
     if (!r.Ablehnung.isEmpty()) {
@@ -99,32 +83,21 @@ QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
 QByteArray SteuerZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
 {
     fehler = true;
-    QString meldung;
-    const std::optional<QJsonObject> obj = leseObjekt(zeile, meldung, nummer);
-    if (!obj)
-        return fehlerObjekt(meldung);
-    TLeser l(*obj, nummer);
-    unbekannteSchluessel(*obj,
-                         {QLatin1String("Jahr"), QLatin1String("Tabelle"), QLatin1String("zvE"),
-                          QLatin1String("Abzug")},
-                         l);
-    for (const char* pflicht : {"Jahr", "Tabelle", "zvE"})
-        if (!l.vorhanden(QLatin1String(pflicht)))
-            l.melde(QStringLiteral("\"%1\" fehlt.").arg(QLatin1String(pflicht)));
-    const int jahr = l.ganz(QStringLiteral("Jahr"), 2010, 2001, 9999);
-    const int tabelle = l.ganz(QStringLiteral("Tabelle"), 1, 0, 2);
-    const double zvE = l.zahl(QStringLiteral("zvE"), 0, false);
-    const bool mitAbzug = l.vorhanden(QStringLiteral("Abzug"));
-    const double abzug = l.zahl(QStringLiteral("Abzug"), 0, false);
-    if (l.fehlerhaft())
+    using N = TSchluesselNr;
+    TLeser l(StapelBefehl::Steuer, nummer);
+    if (!l.lesen(zeile))
         return fehlerObjekt(l.fehler());
+    const int jahr = l.ganz(N::Jahr);
+    const int tabelle = l.ganz(N::Tabelle);
+    const double zvE = l.zahl(N::zvE);
+    const std::optional<double> abzug = l.wahlfreieZahl(N::Abzug);
 
     const auto tab = static_cast<TTabelle>(tabelle);
     QByteArray aus;
     TJsonSchreiber o(aus);
     o.zahl("Einkommensteuer", Einkommensteuer(jahr, tab, zvE));
-    if (mitAbzug)
-        o.zahl("Steuerminderung", Steuerminderung(tab, jahr, zvE, abzug, 0));
+    if (abzug)
+        o.zahl("Steuerminderung", Steuerminderung(tab, jahr, zvE, *abzug, 0));
     o.schliessen();
     fehler = false;
     return aus;
@@ -145,34 +118,44 @@ bool LeereZeile(QByteArrayView zeile)
     return true;
 }
 
-int StapelLaufen(const TZeilenFunktion& funktion, QIODevice& ein, QIODevice& aus)
+int StapelLaufen(const TZeilenFunktion& funktion, TZeilenLeser& ein, TStapelAusgabe& aus)
 {
     bool irgendeinFehler = false;
     qint64 nummer = 0;
-    QByteArray ausgabe;
+    // Before the reader waits for the writer, the answers so far go out.
+    const std::function<void()> vorDemWarten = [&aus] { aus.leeren(); };
+    QByteArrayView zeile;
     for (;;) {
-        // A blocking read: only the end of the input gives an empty line (a pipe
-        // may report no data at hand before it has any).
-        const QByteArray zeile = ein.readLine();
-        if (zeile.isEmpty())
+        const TZeilenLeser::TErgebnis ergebnis = ein.naechste(zeile, vorDemWarten);
+        if (ergebnis == TZeilenLeser::TErgebnis::Ende)
             break;
+        if (ergebnis == TZeilenLeser::TErgebnis::Fehler)
+            return 2;
         ++nummer;
+        if (ergebnis == TZeilenLeser::TErgebnis::ZuLang) {
+            aus.write(fehlerObjekt(QStringLiteral("Zeile %1: die Zeile ist länger als 16 MiB "
+                                                  "(%2 Bytes).")
+                                       .arg(nummer)
+                                       .arg(TZeilenLeser::Hoechstlaenge)));
+            aus.write("\n", 1);
+            irgendeinFehler = true;
+            continue;
+        }
         if (LeereZeile(zeile))
             continue;
         bool fehler = false;
-        ausgabe += funktion(zeile, fehler, nummer);
-        ausgabe += '\n';
+        aus.write(funktion(zeile, fehler, nummer));
+        aus.write("\n", 1);
         irgendeinFehler = irgendeinFehler || fehler;
-        if (ausgabe.size() > (1 << 16)) {
-            aus.write(ausgabe);
-            ausgabe.clear();
-        }
+        if (aus.fehlerhaft())
+            return 2;
     }
-    aus.write(ausgabe);
+    if (!aus.leeren())
+        return 2;
     return irgendeinFehler ? 1 : 0;
 }
 
-int StapelLaufen(TStapelArt art, QIODevice& ein, QIODevice& aus)
+int StapelLaufen(TStapelArt art, TZeilenLeser& ein, TStapelAusgabe& aus)
 {
     return art == TStapelArt::Berechne ? StapelLaufen(BerechneZeile, ein, aus)
                                        : StapelLaufen(SteuerZeile, ein, aus);
@@ -193,34 +176,22 @@ QString StapelHilfe()
                "berechne: Zulagen, Mindest- und Eigenbeitrag, Steuerersparnis und Förderquote "
                "eines\n"
                "Haushalts (Einkommen %1, Steuerjahr %2). Schlüssel, alle wahlfrei (Vorgabe):\n"
-               "  Verheiratet, Doppelverdiener   true/false (false)\n"
-               "  Einkommen1, Einkommen2         ganze Euro 0 bis 999999 (0)\n"
-               "  EinkommenNR1, EinkommenNR2     nicht rentenversicherungspflichtiges Einkommen >= "
-               "0 (0)\n"
-               "  KindGebJahr                    Liste der Geburtsjahre, 0 bis 9 Kinder ([])\n"
-               "  KindPerson                     Liste aus 1 und 2, so lang wie KindGebJahr (alle "
-               "1)\n"
-               "  MinBeitrag, TarMindBtr         true/false (true)\n"
-               "  BeitragsPosition               Schieberegler Gesamtbeitrag 0 bis 50 (0)\n"
-               "  DeltazvE                       Korrektur des geschätzten zvE in Euro (0)\n"
-               "  Soli                           0 oder 0.055 (0)\n"
-               "  Bundesland                     -1 (keine Kirchensteuer) bis 15 (-1)\n"
-               "  Verteilung                     Schieberegler Aufteilung 0 bis 50 (0)\n"
+               "%3"
                "Ausgabe: alle Ergebnisfelder, dazu \"Aufteilung\" mit \"Bericht\" und "
                "\"Angebot\".\n"
                "\n"
-               "steuer: Einkommensteuer nach Paragraf 32a EStG. Schlüssel: \"Jahr\" (ab 2001),\n"
-               "\"Tabelle\" (0 unbekannt, 1 Grundtabelle, 2 Splittingtabelle), \"zvE\" in Euro "
-               "und\n"
-               "wahlfrei \"Abzug\" in Euro; Ausgabe \"Einkommensteuer\" und mit Abzug "
-               "\"Steuerminderung\".\n"
+               "steuer: Einkommensteuer nach Paragraf 32a EStG; mit \"Abzug\" auch die\n"
+               "Steuerminderung. Schlüssel:\n"
+               "%4"
+               "Ausgabe \"Einkommensteuer\" und mit Abzug \"Steuerminderung\".\n"
                "\n"
                "Eine fehlerhafte Zeile ergibt {\"Fehler\": \"...\"}; die übrigen Zeilen werden\n"
-               "trotzdem berechnet. Rückgabewert: 0 ohne Fehler, 1 wenn eine Zeile fehlerhaft "
-               "war,\n"
-               "2 bei falschem Aufruf oder unlesbarer Datei.\n")
+               "trotzdem berechnet. Eine Zeile darf höchstens 16 MiB lang sein, jeder Schlüssel\n"
+               "nur einmal vorkommen. Rückgabewert: 0 ohne Fehler, 1 wenn eine Zeile fehlerhaft\n"
+               "war, 2 bei falschem Aufruf, unlesbarer Eingabe oder nicht schreibbarer Ausgabe.\n")
         .arg(TFoerderParameter::Einkommensjahr)
-        .arg(TFoerderParameter::Steuerjahr);
+        .arg(TFoerderParameter::Steuerjahr)
+        .arg(SchluesselHilfe(StapelBefehl::Berechne), SchluesselHilfe(StapelBefehl::Steuer));
 }
 
 } // namespace Fermalin

@@ -8,8 +8,6 @@
 
 #include <functional>
 
-class QIODevice;
-
 namespace Fermalin {
 
 enum class TStapelArt
@@ -29,10 +27,14 @@ using TZeilenFunktion = std::function<QByteArray(QByteArrayView, bool& fehler, q
 // True for a line of nothing but blanks and tabs (and its line end).
 bool LeereZeile(QByteArrayView zeile);
 
+class TZeilenLeser;
+class TStapelAusgabe;
+
 // Runs every line of ein through funktion, one output line for each line that is
-// not blank. Returns 0, or 1 when any line was refused.
-int StapelLaufen(const TZeilenFunktion& funktion, QIODevice& ein, QIODevice& aus);
-int StapelLaufen(TStapelArt art, QIODevice& ein, QIODevice& aus);
+// not blank. Returns 0, or 1 when any line was refused, 2 when the input could
+// not be read or the output not be written (ein or aus say why); stops then.
+int StapelLaufen(const TZeilenFunktion& funktion, TZeilenLeser& ein, TStapelAusgabe& aus);
+int StapelLaufen(TStapelArt art, TZeilenLeser& ein, TStapelAusgabe& aus);
 
 QString StapelHilfe();
 

@@ -1,57 +1,194 @@
 #include "StapelLesen.h"
 
 #include "EkSteuer.h"
-#include "FoerderParameter.h"
 #include "Zulagen.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonParseError>
+#include <QJsonObject>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace Fermalin {
 
 namespace {
 
-// The parser's own texts are English; the messages are German throughout.
-QString ParserFehlerText(QJsonParseError::ParseError fehler)
+bool GanzeZahl(const TRohWert& r, double min, double max)
 {
-    switch (fehler) {
-    case QJsonParseError::UnterminatedObject:
-        return QStringLiteral("Objekt nicht abgeschlossen");
-    case QJsonParseError::MissingNameSeparator:
-        return QStringLiteral("Doppelpunkt nach dem Schlüssel fehlt");
-    case QJsonParseError::UnterminatedArray:
-        return QStringLiteral("Liste nicht abgeschlossen");
-    case QJsonParseError::MissingValueSeparator:
-        return QStringLiteral("Komma zwischen den Werten fehlt");
-    case QJsonParseError::IllegalValue:
-        return QStringLiteral("unzulässiger Wert");
-    case QJsonParseError::TerminationByNumber:
-        return QStringLiteral("Eingabe endet mitten in einer Zahl");
-    case QJsonParseError::IllegalNumber:
-        return QStringLiteral("unzulässige Zahl");
-    case QJsonParseError::IllegalEscapeSequence:
-        return QStringLiteral("unzulässige Escape-Folge");
-    case QJsonParseError::IllegalUTF8String:
-        return QStringLiteral("ungültiges UTF-8");
-    case QJsonParseError::UnterminatedString:
-        return QStringLiteral("Zeichenkette nicht abgeschlossen");
-    case QJsonParseError::MissingObject:
-        return QStringLiteral("Objekt erwartet");
-    case QJsonParseError::DeepNesting:
-        return QStringLiteral("zu tief verschachtelt");
-    case QJsonParseError::DocumentTooLarge:
-        return QStringLiteral("Zeile zu groß");
-    case QJsonParseError::GarbageAtEnd:
-        return QStringLiteral("überzählige Zeichen am Ende");
-    case QJsonParseError::NoError:
-        break;
-    }
-    return QStringLiteral("unbekannter Fehler");
+    return r.Typ == TRohWert::TTyp::Zahl && r.Zahl >= min && r.Zahl <= max &&
+           std::trunc(r.Zahl) == r.Zahl;
+}
+
+// Characters as a reader counts them: a pair of surrogates is one.
+qsizetype Zeichenzahl(const QString& text)
+{
+    qsizetype n = 0;
+    for (const QChar c : text)
+        n += c.isLowSurrogate() ? 0 : 1;
+    return n;
 }
 
 } // namespace
+
+void TLeser::melde(const QString& text)
+{
+    if (m_fehler.isEmpty())
+        m_fehler = m_zeile > 0 ? QStringLiteral("Zeile %1: %2").arg(m_zeile).arg(text) : text;
+}
+
+bool TLeser::lesen(QByteArrayView zeile)
+{
+    thread_local TRohZeile roh;
+    roh.leeren();
+    if (!SchnellLesen(zeile, m_befehl, roh)) {
+        roh.leeren();
+        ReferenzLesen(zeile, m_befehl, roh);
+    }
+    return auswerten(roh);
+}
+
+bool TLeser::referenzLesen(QByteArrayView zeile)
+{
+    TRohZeile roh;
+    ReferenzLesen(zeile, m_befehl, roh);
+    return auswerten(roh);
+}
+
+std::optional<double> TLeser::wahlfreieZahl(TSchluesselNr nr) const
+{
+    if (!vorhanden(nr))
+        return std::nullopt;
+    return zahl(nr);
+}
+
+std::span<const int> TLeser::liste(TSchluesselNr nr) const
+{
+    const TWert& w = wert(nr);
+    return std::span<const int>(w.Liste.data(), static_cast<size_t>(w.Anzahl));
+}
+
+bool TLeser::auswerten(const TRohZeile& roh)
+{
+    if (!roh.Meldung.isEmpty()) {
+        melde(roh.Meldung);
+        return false;
+    }
+    const std::span<const TSchluessel> tabelle = StapelSchluessel();
+    if (roh.HatUnbekannt) {
+        QStringList namen;
+        for (const TSchluessel& s : tabelle)
+            if (s.Befehle & m_befehl)
+                namen << QLatin1String(s.Name);
+        melde(QStringLiteral("unbekannter Schlüssel \"%1\"; erlaubt sind %2.")
+                  .arg(roh.Unbekannt, namen.join(QStringLiteral(", "))));
+    }
+    for (const TSchluessel& s : tabelle)
+        if ((s.Befehle & m_befehl) && s.Pflicht &&
+            roh.Werte[static_cast<size_t>(s.Nr)].Typ == TRohWert::TTyp::Fehlt)
+            melde(QStringLiteral("\"%1\" fehlt.").arg(QLatin1String(s.Name)));
+    for (const TSchluessel& s : tabelle)
+        if (s.Befehle & m_befehl)
+            pruefen(s, roh);
+    return !fehlerhaft();
+}
+
+void TLeser::pruefen(const TSchluessel& s, const TRohZeile& roh)
+{
+    using T = TRohWert::TTyp;
+    const TRohWert& r = roh.Werte[static_cast<size_t>(s.Nr)];
+    TWert& w = m_werte[static_cast<size_t>(s.Nr)];
+    w.Zahl = s.Vorgabe;
+    if (r.Typ == T::Fehlt)
+        return;
+    w.Vorhanden = true;
+    const QLatin1String name(s.Name);
+    const auto bereichMelden = [&] {
+        melde(QStringLiteral("\"%1\" muss %2 sein.").arg(name, Bereich(s)));
+    };
+    bool gut = false;
+    switch (s.Art) {
+    case TSchluesselArt::Wahr:
+        gut = r.Typ == T::Wahr;
+        if (gut)
+            w.Zahl = r.Wahr ? 1 : 0;
+        else
+            melde(QStringLiteral("\"%1\" muss true oder false sein.").arg(name));
+        break;
+    case TSchluesselArt::Ganz:
+        gut = GanzeZahl(r, s.Min, s.Max);
+        if (gut)
+            w.Zahl = r.Zahl;
+        else
+            bereichMelden();
+        break;
+    case TSchluesselArt::Zahl:
+        gut = r.Typ == T::Zahl && r.Zahl >= s.Min && r.Zahl <= s.Max;
+        if (gut)
+            w.Zahl = r.Zahl;
+        else
+            bereichMelden();
+        break;
+    case TSchluesselArt::ZahlAusMenge:
+        if (r.Typ != T::Zahl || !std::isfinite(r.Zahl)) {
+            melde(QStringLiteral("\"%1\" muss eine Zahl sein.").arg(name));
+            break;
+        }
+        gut = std::find(s.Zahlen.begin(), s.Zahlen.end(), r.Zahl) != s.Zahlen.end();
+        if (gut)
+            w.Zahl = r.Zahl;
+        else
+            bereichMelden();
+        break;
+    case TSchluesselArt::Text:
+        if (r.Typ != T::Text) {
+            melde(QStringLiteral("\"%1\" muss eine Zeichenkette sein.").arg(name));
+            break;
+        }
+        gut = Zeichenzahl(r.Text) <= s.Max;
+        if (gut)
+            w.Text = r.Text;
+        else
+            melde(QStringLiteral("\"%1\" darf höchstens %2 Zeichen lang sein.")
+                      .arg(name)
+                      .arg(static_cast<qint64>(s.Max)));
+        break;
+    case TSchluesselArt::Auswahl:
+        for (size_t i = 0; r.Typ == T::Text && i < s.Texte.size(); ++i)
+            if (r.Text == QString::fromUtf8(s.Texte[i])) {
+                gut = true;
+                w.Zahl = static_cast<double>(i);
+            }
+        if (!gut)
+            bereichMelden();
+        break;
+    case TSchluesselArt::GanzListe: {
+        const int soll = s.GleichLangWie != TSchluesselNr::Anzahl
+                             ? m_werte[static_cast<size_t>(s.GleichLangWie)].Anzahl
+                             : -1;
+        gut = r.Typ == T::Liste && r.Anzahl <= static_cast<std::uint32_t>(s.MaxAnzahl) &&
+              r.Anzahl <= w.Liste.size() && r.Anzahl <= GemerkteEintraege &&
+              (soll < 0 || r.Anzahl == static_cast<std::uint32_t>(soll));
+        for (std::uint32_t i = 0; gut && i < r.Anzahl; ++i)
+            gut = GanzeZahl(roh.Eintraege[r.Anfang + i], s.Min, s.Max);
+        if (gut) {
+            for (std::uint32_t i = 0; i < r.Anzahl; ++i)
+                w.Liste[i] = static_cast<int>(roh.Eintraege[r.Anfang + i].Zahl);
+            w.Anzahl = static_cast<int>(r.Anzahl);
+        } else if (s.Meldung) {
+            const QString text = QString::fromUtf8(s.Meldung);
+            melde(soll >= 0 ? text.arg(soll) : text);
+        } else {
+            bereichMelden();
+        }
+        break;
+    }
+    }
+    if (gut && s.Pruefen) {
+        const QString meldung = s.Pruefen(*this);
+        if (!meldung.isEmpty())
+            melde(meldung);
+    }
+}
 
 QByteArray fehlerObjekt(const QString& text)
 {
@@ -60,119 +197,30 @@ QByteArray fehlerObjekt(const QString& text)
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
-std::optional<QJsonObject> leseObjekt(QByteArrayView zeile, QString& fehler, qint64 nummer)
+THaushaltEingabe HaushaltLesen(const TLeser& l)
 {
-    QJsonParseError pe;
-    const QJsonDocument doc = QJsonDocument::fromJson(zeile.toByteArray(), &pe);
-    const QString vorsatz = nummer > 0 ? QStringLiteral("Zeile %1: ").arg(nummer) : QString();
-    if (pe.error != QJsonParseError::NoError) {
-        fehler = vorsatz + QStringLiteral("kein gültiges JSON (%1 bei Zeichen %2).")
-                               .arg(ParserFehlerText(pe.error))
-                               .arg(pe.offset + 1);
-        return std::nullopt;
-    }
-    if (!doc.isObject()) {
-        fehler = vorsatz + QStringLiteral("ein JSON-Objekt {...} wird erwartet.");
-        return std::nullopt;
-    }
-    return doc.object();
-}
-
-void unbekannteSchluessel(const QJsonObject& o, const QList<QLatin1String>& erlaubt, TLeser& leser)
-{
-    for (auto it = o.begin(); it != o.end(); ++it) {
-        const QString key = it.key();
-        bool bekannt = false;
-        for (const QLatin1String& e : erlaubt)
-            if (key == e) {
-                bekannt = true;
-                break;
-            }
-        if (!bekannt) {
-            QStringList namen;
-            for (const QLatin1String& e : erlaubt)
-                namen << e;
-            leser.melde(QStringLiteral("unbekannter Schlüssel \"%1\"; erlaubt sind %2.")
-                            .arg(it.key(), namen.join(QStringLiteral(", "))));
-            return;
-        }
-    }
-}
-
-const QList<QLatin1String>& HaushaltSchluessel()
-{
-    static const QList<QLatin1String> schluessel = {QLatin1String("Verheiratet"),
-                                                    QLatin1String("Doppelverdiener"),
-                                                    QLatin1String("Einkommen1"),
-                                                    QLatin1String("Einkommen2"),
-                                                    QLatin1String("EinkommenNR1"),
-                                                    QLatin1String("EinkommenNR2"),
-                                                    QLatin1String("KindGebJahr"),
-                                                    QLatin1String("KindPerson"),
-                                                    QLatin1String("MinBeitrag"),
-                                                    QLatin1String("TarMindBtr"),
-                                                    QLatin1String("BeitragsPosition"),
-                                                    QLatin1String("DeltazvE"),
-                                                    QLatin1String("Soli"),
-                                                    QLatin1String("Bundesland"),
-                                                    QLatin1String("Verteilung")};
-    return schluessel;
-}
-
-THaushaltEingabe HaushaltLesen(const QJsonObject& o, TLeser& l, const QList<QLatin1String>& weitere)
-{
-    unbekannteSchluessel(o, HaushaltSchluessel() + weitere, l);
-
+    using N = TSchluesselNr;
     THaushaltEingabe h;
     TZulagenDaten& d = h.Daten;
-    d.Verheiratet = l.bool_(QStringLiteral("Verheiratet"), false);
-    d.Doppelverdiener = l.bool_(QStringLiteral("Doppelverdiener"), false);
-    d.Einkommen1 = l.ganz(QStringLiteral("Einkommen1"), 0, 0, 999999);
-    d.Einkommen2 = l.ganz(QStringLiteral("Einkommen2"), 0, 0, 999999);
-    d.EinkommenNR1 = l.zahl(QStringLiteral("EinkommenNR1"), 0, true);
-    d.EinkommenNR2 = l.zahl(QStringLiteral("EinkommenNR2"), 0, true);
-
-    const QJsonValue gj = l.wert(QStringLiteral("KindGebJahr"));
-    if (!gj.isUndefined()) {
-        const QJsonArray a = gj.toArray();
-        bool gut = gj.isArray() && a.size() <= MaxKinder;
-        for (qsizetype i = 0; gut && i < a.size(); ++i) {
-            const auto jahr = TLeser::ganzeZahl(a.at(i), 0, 9999);
-            gut = jahr.has_value();
-            if (gut)
-                d.KindGebJahr[static_cast<size_t>(i)] = *jahr;
-        }
-        if (gut)
-            d.Kinderzahl = static_cast<int>(a.size());
-        else
-            l.melde(QStringLiteral("\"KindGebJahr\" muss eine Liste von 0 bis 9 Geburtsjahren "
-                                   "(ganze Zahlen von 0 bis 9999) sein."));
-    }
-    const QJsonValue kp = l.wert(QStringLiteral("KindPerson"));
-    if (!kp.isUndefined()) {
-        const QJsonArray a = kp.toArray();
-        bool gut = kp.isArray() && a.size() == d.Kinderzahl;
-        for (qsizetype i = 0; gut && i < a.size(); ++i) {
-            const auto person = TLeser::ganzeZahl(a.at(i), 1, 2);
-            gut = person.has_value();
-            if (gut)
-                d.KindPerson[static_cast<size_t>(i)] = *person;
-        }
-        if (!gut)
-            l.melde(QStringLiteral("\"KindPerson\" muss eine Liste aus 1 und 2 sein, so lang wie "
-                                   "\"KindGebJahr\" (%1 Einträge).")
-                        .arg(d.Kinderzahl));
-    }
-    d.MinBeitrag = l.bool_(QStringLiteral("MinBeitrag"), true);
-    d.TarMindBtr = l.bool_(QStringLiteral("TarMindBtr"), true);
-    d.BeitragsPosition = l.ganz(QStringLiteral("BeitragsPosition"), 0, 0, d.BeitragsMax);
-    d.DeltazvE = l.zahl(QStringLiteral("DeltazvE"), 0, false);
-    d.Soli = l.zahl(QStringLiteral("Soli"), 0, false);
-    if (d.Soli != 0 && d.Soli != 0.055)
-        l.melde(QStringLiteral("\"Soli\" muss 0 oder 0.055 sein."));
-    d.Bundesland = l.ganz(QStringLiteral("Bundesland"), -1, -1, 15);
+    d.Verheiratet = l.wahr(N::Verheiratet);
+    d.Doppelverdiener = l.wahr(N::Doppelverdiener);
+    d.Einkommen1 = l.ganz(N::Einkommen1);
+    d.Einkommen2 = l.ganz(N::Einkommen2);
+    d.EinkommenNR1 = l.zahl(N::EinkommenNR1);
+    d.EinkommenNR2 = l.zahl(N::EinkommenNR2);
+    const std::span<const int> jahre = l.liste(N::KindGebJahr);
+    d.Kinderzahl = static_cast<int>(jahre.size());
+    std::copy(jahre.begin(), jahre.end(), d.KindGebJahr.begin());
+    const std::span<const int> personen = l.liste(N::KindPerson);
+    std::copy(personen.begin(), personen.end(), d.KindPerson.begin());
+    d.MinBeitrag = l.wahr(N::MinBeitrag);
+    d.TarMindBtr = l.wahr(N::TarMindBtr);
+    d.BeitragsPosition = l.ganz(N::BeitragsPosition);
+    d.DeltazvE = l.zahl(N::DeltazvE);
+    d.Soli = l.zahl(N::Soli);
+    d.Bundesland = l.ganz(N::Bundesland);
     d.KiStSatz = KiStSatzFuer(d.Bundesland);
-    h.Verteilung = l.ganz(QStringLiteral("Verteilung"), 0, 0, 50);
+    h.Verteilung = l.ganz(N::Verteilung);
     return h;
 }
 

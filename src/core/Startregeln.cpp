@@ -35,19 +35,33 @@ std::optional<QSize> GroesseAnpassen(QSize gewuenscht, QSize start, double seite
     return QSize(w, h);
 }
 
-QString TemporaeresVerzeichnis(const QProcessEnvironment& umgebung)
+QString TemporaeresVerzeichnis(const QProcessEnvironment& umgebung, const QString& systemTemp)
 {
+    const auto nutzbar = [](const QString& pfad) {
+        const QFileInfo info(pfad);
+        return info.isAbsolute() && info.isDir() && info.isWritable() && info.isExecutable();
+    };
+    bool gesetzt = false;
     for (const char* name : {"temp", "TEMP", "TMP", "TMPDIR"}) {
         const QString wert = umgebung.value(QLatin1String(name));
-        if (!wert.isEmpty() && QFileInfo(wert).isDir())
+        if (wert.isEmpty())
+            continue;
+        gesetzt = true;
+        if (nutzbar(wert))
             return QDir::cleanPath(wert);
     }
-    return QDir::tempPath();
+    // A folder named but unusable is not silently swapped for the shared one.
+    if (!gesetzt && nutzbar(systemTemp))
+        return QDir::cleanPath(systemTemp);
+    return QString();
 }
 
-QString GrafikDateiPfad(const QProcessEnvironment& umgebung)
+QString GrafikDateiPfad(const QProcessEnvironment& umgebung, const QString& systemTemp)
 {
-    return QDir(TemporaeresVerzeichnis(umgebung)).filePath(QStringLiteral("G_Ortavo.Bmp"));
+    const QString verzeichnis = TemporaeresVerzeichnis(umgebung, systemTemp);
+    if (verzeichnis.isEmpty())
+        return QString();
+    return QDir(verzeichnis).filePath(QStringLiteral("G_Ortavo.Bmp"));
 }
 
 QString PfadMitEndung(const QString& programmPfad, const QString& endung)

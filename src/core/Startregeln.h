@@ -31,10 +31,15 @@ std::optional<QSize> GroesseAnpassen(QSize gewuenscht, QSize start, double seite
 // as far as needed (its top left corner stays visible when it is too large).
 QPoint EntwurfsPosition(QPoint entwurf, QSize groesse, const QRect& arbeitsbereich);
 
-// Directory of the chart picture: "temp", then TEMP, TMP, TMPDIR, then the
-// system's temporary directory; never the file-system root by accident.
-QString TemporaeresVerzeichnis(const QProcessEnvironment& umgebung);
-QString GrafikDateiPfad(const QProcessEnvironment& umgebung);
+// Directory of the chart picture: the first usable of "temp", TEMP, TMP and
+// TMPDIR (an absolute path of a directory the program may write), and only when
+// none of them is set, the system's temporary directory systemTemp. Empty when
+// there is no usable one: never the current directory, never the root by accident.
+QString TemporaeresVerzeichnis(const QProcessEnvironment& umgebung,
+                               const QString& systemTemp = QStringLiteral("/tmp"));
+// Empty without a usable temporary directory: then there is no chart picture.
+QString GrafikDateiPfad(const QProcessEnvironment& umgebung,
+                        const QString& systemTemp = QStringLiteral("/tmp"));
 
 // The program's path with its extension replaced (".ini", ".dat").
 QString PfadMitEndung(const QString& programmPfad, const QString& endung);

@@ -1,5 +1,6 @@
 #include "DruckLayout.h"
 
+#include "Bilddatei.h"
 #include "DateiErsetzen.h"
 
 #include "Bauteile.h"
@@ -16,7 +17,6 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
@@ -50,9 +50,7 @@ QByteArray formatFuer(const QString& pfad)
 
 bool LogoSchreiben(const QString& bildPfad, const QString& logoPfad)
 {
-    QImageReader leser(bildPfad, formatFuer(bildPfad));
-    leser.setAutoTransform(true);
-    QImage bild = leser.read();
+    const QImage bild = BildLesen(bildPfad, formatFuer(bildPfad), nullptr, true);
     if (bild.isNull() || bild.width() <= 0 || bild.height() <= 0)
         return false;
     // transparent parts of GIF and PNG pictures print on white paper
@@ -71,7 +69,9 @@ bool LogoSchreiben(const QString& bildPfad, const QString& logoPfad)
     QBuffer puffer(&bmp);
     if (!puffer.open(QIODevice::WriteOnly) || !bitmap.save(&puffer, "BMP"))
         return false;
-    return DateiErsetzen(logoPfad, bmp, false);
+    // A link at the logo's name is replaced, its target left alone: the backup
+    // keeps the link, so that "Abbruch" can bring back exactly what was there.
+    return DateiEintragErsetzen(logoPfad, bmp, true);
 }
 
 TFrameDruckLayout::TFrameDruckLayout(const QString& logoDatei, const QString& logoSicherung,
@@ -131,13 +131,19 @@ void TFrameDruckLayout::LayoutUebernehmen(const TLayoutDaten& daten)
     // 3
     CheckBox_L_DruckMitLogo->setEnabled(true);
     Image_L_LOGO->clear();
-    // 4
-    if (QFileInfo::exists(m_logo))
+    // 4: anything but an ordinary file (a FIFO, a device) counts as missing and
+    // is never opened
+    const QFileInfo logo(m_logo);
+    if (logo.isFile()) {
         LogoAnzeigen();
-    else if (QFileInfo(m_daten.FirmenlogoDateipfad()).isFile())
-        LogoAnpassen();
-    else
-        CheckBox_L_DruckMitLogo->setEnabled(false);
+    } else {
+        if (logo.exists())
+            meldeFehler(QStringLiteral("Fehler beim Anzeigen des Firmen-Logos."));
+        if (QFileInfo(m_daten.FirmenlogoDateipfad()).isFile())
+            LogoAnpassen();
+        else
+            CheckBox_L_DruckMitLogo->setEnabled(false);
+    }
     // 5
     if (CheckBox_L_DruckMitLogo->isEnabled())
         CheckBox_L_DruckMitLogo->setChecked(m_daten.Firmenlogo());
@@ -159,8 +165,7 @@ bool TFrameDruckLayout::LogoAnpassen()
 
 void TFrameDruckLayout::LogoAnzeigen()
 {
-    QImageReader leser(m_logo, "bmp");
-    const QImage bild = leser.read();
+    const QImage bild = BildLesen(m_logo, "bmp");
     if (bild.isNull()) {
         meldeFehler(QStringLiteral("Fehler beim Anzeigen des Firmen-Logos."));
         return;
@@ -187,7 +192,7 @@ void TFrameDruckLayout::CheckBox_L_DruckMitLogoClick()
 {
     if (CheckBox_L_DruckMitLogo->isChecked()) {
         m_daten.setFirmenlogo(true);
-        if (QFileInfo::exists(m_logo))
+        if (QFileInfo(m_logo).isFile())
             LogoAnzeigen();
     } else {
         m_daten.setFirmenlogo(false);
@@ -247,9 +252,7 @@ std::unique_ptr<QFileDialog> LogoBildDialogAnlegen(QWidget* eltern, const QStrin
         raster->addWidget(vorschau, 1, raster->columnCount(), 2, 1);
     QObject::connect(
         dialog.get(), &QFileDialog::currentChanged, vorschau, [vorschau](const QString& p) {
-            QImageReader leser(p, formatFuer(p));
-            leser.setAutoTransform(true);
-            const QImage bild = QFileInfo(p).isFile() ? leser.read() : QImage();
+            const QImage bild = BildLesen(p, formatFuer(p), nullptr, true);
             vorschau->setPixmap(bild.isNull()
                                     ? QPixmap()
                                     : QPixmap::fromImage(bild.scaled(vorschau->size() - QSize(4, 4),

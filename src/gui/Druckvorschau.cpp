@@ -189,8 +189,9 @@ void TDruckvorschau::keyPressEvent(QKeyEvent* event)
 
 void TDruckvorschau::Hinweis(const QString& text)
 {
+    // the preview stays on top: the message must stay above it
     ColorMessageDlg(text, TMeldungsart::Eigene, QMessageBox::Ok, nullptr, QMessageBox::Ok,
-                    hintergrund(), knopfFarbe());
+                    hintergrund(), knopfFarbe(), this);
 }
 
 void TDruckvorschau::ZoomAendern(int index)

@@ -55,7 +55,9 @@ void TForm_Einstellungen::Vorbereiten(bool startfensterAnzeigen, const TLayoutDa
                                       const QString& praefix)
 {
     CheckBox_E_Startfenster->setChecked(startfensterAnzeigen);
-    m_logoVorher = QFile::exists(m_logo);
+    // whatever stands there, a dangling link or a FIFO too, is brought back on cancel
+    const QFileInfo logo(m_logo);
+    m_logoVorher = logo.exists() || logo.isSymLink();
     TFrameDruckLayout1->LayoutUebernehmen(layout);
     m_praefix = praefix;
 }

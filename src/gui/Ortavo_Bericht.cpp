@@ -34,9 +34,11 @@ void THauptformular::BerichtErstellen()
     // calculation builds the report.
     if (!m_initialisiert || !BrowserWrapper)
         return;
-    const TEingaben e = EingabenLesen();
-    if (e.Druck.MitGrafik)
-        m_grafik->GrafikZeichnen(); // a picture that cannot be written leaves the last one
+    TEingaben e = EingabenLesen();
+    // A picture that cannot be written is not shown: the file may hold another
+    // household's chart, or something planted in the temporary folder.
+    if (e.Druck.MitGrafik && !m_grafik->GrafikZeichnen())
+        e.Druck.GrafikDatei.clear();
     // The nested runs of one change ask again for the report they just built.
     const bool aktuell = m_gerechnet && *m_gerechnet == e;
     if (aktuell && m_berichtFuer && *m_berichtFuer == e)

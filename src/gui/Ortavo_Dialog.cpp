@@ -202,8 +202,9 @@ void THauptformular::FormCreate()
     m_vorgabe->PruvexZeigen(!PruvexPfad.isEmpty());
     // 3: the German separators come from Zahlformat, whatever the locale says.
     // 4
-    GrafikDatei = GrafikDateiPfad(m_umgebung.Umgebung);
-    QFile::remove(GrafikDatei);
+    GrafikDatei = GrafikDateiPfad(m_umgebung.Umgebung); // empty without a temporary folder
+    if (!GrafikDatei.isEmpty())
+        QFile::remove(GrafikDatei);
     m_grafik->setGrafikDatei(GrafikDatei);
     // 5: the start size is the minimum size and fixes the aspect ratio
     resize(Panel_Steuerung->width(), Panel_Steuerung->y() + Panel_Steuerung->height());
@@ -354,7 +355,8 @@ void THauptformular::FormDestroy()
     // 3
     m_berichtZeilen.clear();
     // 4
-    QFile::remove(GrafikDatei);
+    if (!GrafikDatei.isEmpty())
+        QFile::remove(GrafikDatei);
     // 5, 6
     LayoutDaten = TLayoutDaten();
     FensterNachVorne(AngebotsprogrammTitel);

@@ -44,27 +44,30 @@ TSeiteGrafik::TSeiteGrafik(TSeitendienste& dienste, QWidget* parent)
             [this] { SpinEdit_Kinderzahl2Change(); });
 }
 
-void TSeiteGrafik::GrafikZeichnen()
+bool TSeiteGrafik::GrafikZeichnen()
 {
     Chart1->StueckeSetzen(TortenStuecke(m_dienste.Daten()));
 
     // The report's picture: the chart as it is on screen, at 87 % of its size at
     // creation, so the report looks the same at any window size. A picture that
-    // cannot be written leaves the last one in place.
+    // cannot be written is not named by the report.
     if (m_grafikDatei.isEmpty())
-        return;
+        return false;
     const QList<TTortenStueck>& stuecke = Chart1->Stuecke();
     if (stuecke == m_bildStuecke && Chart1->size() == m_bildGroesse &&
         Chart1->Schriftfaktor() == m_bildSchrift && QFileInfo::exists(m_grafikDatei))
-        return;
+        return true;
     const QSize ziel = GrafikBildGroesse(m_chartStart);
-    if (GrafikBildSchreiben(
+    if (!GrafikBildSchreiben(
             m_grafikDatei,
             TortenBerichtsbild(stuecke, Chart1->size(), Chart1->Schriftfaktor(), ziel), ziel)) {
-        m_bildStuecke = stuecke;
-        m_bildGroesse = Chart1->size();
-        m_bildSchrift = Chart1->Schriftfaktor();
+        m_bildStuecke.clear();
+        return false;
     }
+    m_bildStuecke = stuecke;
+    m_bildGroesse = Chart1->size();
+    m_bildSchrift = Chart1->Schriftfaktor();
+    return true;
 }
 
 void TSeiteGrafik::TrackBar_gesB2Change()

@@ -40,8 +40,8 @@ public:
     // The page is the one shown; a hidden chart is drawn when it is entered.
     void setAktiv(bool an) { m_aktiv = an; }
 
-    // Handlers
-    void GrafikZeichnen();
+    // Handlers. False when the report's picture could not be written.
+    bool GrafikZeichnen();
     void TrackBar_gesB2Change();
     void SpinEdit_Kinderzahl2Change();
 

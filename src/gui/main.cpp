@@ -10,10 +10,15 @@
 #include <QFile>
 #include <QIcon>
 
+#include <csignal>
+
 using namespace Fermalin;
 
 int main(int argc, char** argv)
 {
+    // A file-size limit fails the write, which is reported; it does not end the
+    // program with the adviser's input unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // 2
     AnwendungEinrichten(app);

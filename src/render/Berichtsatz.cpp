@@ -1,6 +1,10 @@
 #include "Berichtsatz.h"
 
+#include "Bilddatei.h"
+#include "DateiErsetzen.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -257,7 +261,7 @@ TBerichtDokument::TBerichtDokument(const QString& html, TMedium medium, const QS
     documentLayout()->setPaintDevice(pixelGeraet());
     setDocumentMargin(0);
     for (const QString& datei : bilder) {
-        QImage bild(datei);
+        QImage bild = BildLesen(datei);
         if (!bild.isNull()) {
             bild.setDevicePixelRatio(1);
             addResource(QTextDocument::ImageResource, QUrl(datei), bild);
@@ -307,7 +311,7 @@ TBerichtSeiten::TBerichtSeiten(const QString& html, QSizeF seite, TUnbedruckbar 
                                                BilderImDokument(html));
     m_dok->setPageSize(QSizeF(px(m_g.Inhalt.width()), px(m_g.Inhalt.height())));
     if (!m_info->FirmenLogoPfad.isEmpty())
-        m_logo = QImage(m_info->FirmenLogoPfad);
+        m_logo = BildLesen(m_info->FirmenLogoPfad, "bmp");
     Umbrechen();
 }
 
@@ -497,21 +501,35 @@ bool SeitenAusgeben(const TBerichtSeiten& seiten, QPagedPaintDevice& geraet,
 
 bool PdfSchreiben(const TBerichtSeiten& seiten, const QString& datei, QString* fehler)
 {
-    QPdfWriter pdf(datei);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setResolution(600);
-    pdf.setTitle(ToolName + QStringLiteral(" Ausdruck"));
-    pdf.setCreator(ToolName + QLatin1Char(' ') + ToolVersion);
-    QList<int> alle;
-    for (int i = 1; i <= seiten.Seitenzahl(); ++i)
-        alle << i;
-    if (alle.isEmpty() || !SeitenAusgeben(seiten, pdf, alle)) {
+    const auto melden = [&](const QString& grund) {
         if (fehler)
-            *fehler = QStringLiteral("Die PDF-Datei \"%1\" kann nicht geschrieben werden.")
-                          .arg(QFileInfo(datei).fileName());
+            *fehler = QStringLiteral("Die PDF-Datei \"%1\" kann nicht geschrieben werden: %2.")
+                          .arg(QFileInfo(datei).fileName(), grund);
         return false;
+    };
+    // Set in memory first, then written beside the target under a fresh name
+    // and renamed over it: a failure leaves the previous file as it was.
+    QByteArray inhalt;
+    {
+        QBuffer puffer(&inhalt);
+        puffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&puffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(600);
+        pdf.setTitle(ToolName + QStringLiteral(" Ausdruck"));
+        pdf.setCreator(ToolName + QLatin1Char(' ') + ToolVersion);
+        QList<int> alle;
+        for (int i = 1; i <= seiten.Seitenzahl(); ++i)
+            alle << i;
+        if (alle.isEmpty())
+            return melden(QStringLiteral("der Bericht hat keine Seiten"));
+        if (!SeitenAusgeben(seiten, pdf, alle))
+            return melden(QStringLiteral("die Seiten lassen sich nicht setzen"));
     }
+    QString grund;
+    if (!DateiErsetzen(datei, inhalt, false, &grund))
+        return melden(grund);
     return true;
 }
 

@@ -88,7 +88,10 @@ private:
 bool SeitenAusgeben(const TBerichtSeiten& seiten, QPagedPaintDevice& geraet,
                     const QList<int>& folge);
 
-// Writes every page as PDF. False with a German message when it cannot.
+// Writes every page as PDF. The file is replaced only once the whole document
+// is written; a link to an ordinary file replaces that file, anything else that
+// is not an ordinary file is refused. False with a German message (and the
+// previous file untouched) when it cannot.
 bool PdfSchreiben(const TBerichtSeiten& seiten, const QString& datei, QString* fehler = nullptr);
 
 // The file names of the pictures a report document names: the chart picture

@@ -1,13 +1,11 @@
 #include "Torte.h"
 
+#include "DateiErsetzen.h"
 #include "MathUnit.h"
 
 #include <QBrush>
 #include <QBuffer>
 #include <QColor>
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImageWriter>
@@ -19,7 +17,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 namespace Fermalin {
@@ -453,7 +450,7 @@ QSize GrafikBildGroesse(const QSize& chartStartgroesse)
 
 bool GrafikBildSchreiben(const QString& pfad, const QImage& bild, const QSize& ziel)
 {
-    if (pfad.isEmpty() || bild.isNull() || ziel.isEmpty() || QFileInfo(pfad).isDir())
+    if (pfad.isEmpty() || bild.isNull() || ziel.isEmpty())
         return false;
     QByteArray inhalt;
     {
@@ -462,20 +459,11 @@ bool GrafikBildSchreiben(const QString& pfad, const QImage& bild, const QSize& z
         if (!QImageWriter(&puffer, "BMP").write(BitmapSkalieren(bild, QRect(QPoint(0, 0), ziel))))
             return false;
     }
-    // Written beside the target and renamed over it, so a reader never sees a
-    // part. Not synced to disk: the picture is made again on the next change.
-    const QString neu = pfad + QStringLiteral(".%1.neu").arg(QCoreApplication::applicationPid());
-    QFile datei(neu);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool geschrieben = datei.write(inhalt) == inhalt.size() && datei.flush();
-    datei.close();
-    if (!geschrieben ||
-        std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData()) != 0) {
-        QFile::remove(neu);
-        return false;
-    }
-    return true;
+    // The shared temporary folder: the name is replaced as it stands, a link
+    // planted there included, and the temporary file beside it is made
+    // exclusively under a fresh name. Not synced to disk: the picture is made
+    // again on the next change.
+    return DateiEintragErsetzen(pfad, inhalt, false);
 }
 
 } // namespace Fermalin

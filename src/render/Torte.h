@@ -64,7 +64,9 @@ QSize GrafikBildGroesse(const QSize& chartStartgroesse);
 
 // Writes the picture stretched to `ziel` as a 24-bit BMP file. The file is
 // replaced in one step: a reader sees the old picture or the new one, never a
-// part. False when the file cannot be written; an existing file then stays.
+// part. Whatever stands at pfad (a planted link too) is replaced, never written
+// through. False when the file cannot be written or pfad is empty; an existing
+// file then stays.
 bool GrafikBildSchreiben(const QString& pfad, const QImage& bild, const QSize& ziel);
 
 } // namespace Fermalin

@@ -13,6 +13,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <memory>
 
@@ -209,13 +210,17 @@ void MeldungsHakenSetzen(TMeldungsHaken haken)
     Haken() = std::move(haken);
 }
 
-QMessageBox::StandardButton ColorMessageDlg(const QString& text, TMeldungsart art,
-                                            QMessageBox::StandardButtons knoepfe,
-                                            const QFont* schrift,
-                                            QMessageBox::StandardButton vorgabe,
-                                            const QColor& dialogFarbe, const QColor& knopfFarbe)
+QMessageBox::StandardButton
+ColorMessageDlg(const QString& text, TMeldungsart art, QMessageBox::StandardButtons knoepfe,
+                const QFont* schrift, QMessageBox::StandardButton vorgabe,
+                const QColor& dialogFarbe, const QColor& knopfFarbe, QWidget* zu)
 {
     TFarbMeldung dialog(schrift);
+    // Transient for that window only, so that the box is still centred on the screen.
+    if (zu && zu->window()->windowHandle()) {
+        dialog.winId();
+        dialog.windowHandle()->setTransientParent(zu->window()->windowHandle());
+    }
     dialog.setWindowTitle(MeldungsTitel(art));
     dialog.setIcon(Symbol(art));
     dialog.setText(text);

@@ -25,11 +25,12 @@ enum class TMeldungsart
 // Yes "&Ja", No "&Nein", Ok "OK" (Cancel "Abbrechen" if asked for). Closing by the
 // close box or Escape gives Cancel. A font larger than the dialog's own grows the
 // dialog and its controls in proportion; any given font then becomes the dialog's.
-QMessageBox::StandardButton ColorMessageDlg(const QString& text, TMeldungsart art,
-                                            QMessageBox::StandardButtons knoepfe,
-                                            const QFont* schrift,
-                                            QMessageBox::StandardButton vorgabe,
-                                            const QColor& dialogFarbe, const QColor& knopfFarbe);
+// zu: the window the message belongs to; the message stays above it, also
+// above a window that stays on top (the print preview).
+QMessageBox::StandardButton
+ColorMessageDlg(const QString& text, TMeldungsart art, QMessageBox::StandardButtons knoepfe,
+                const QFont* schrift, QMessageBox::StandardButton vorgabe,
+                const QColor& dialogFarbe, const QColor& knopfFarbe, QWidget* zu = nullptr);
 
 // The window title a message of this kind gets.
 QString MeldungsTitel(TMeldungsart art);

@@ -33,6 +33,10 @@ private slots:
     void fehlerhafteZeilen_data();
     void fehlerhafteZeilen();
     void steuer();
+    void steuerBereiche_data();
+    void steuerBereiche();
+    void grenzwerteWerdenGerechnet_data();
+    void grenzwerteWerdenGerechnet();
     void programmUeberDatei();
     void jedeZeileBekommtIhreAntwort_data();
     void jedeZeileBekommtIhreAntwort();
@@ -147,7 +151,18 @@ void TstStapel::fehlerhafteZeilen_data()
                                         "\"BeitragsPosition\" muss eine ganze Zahl von 0 bis 50");
     QTest::newRow("negatives NR-Einkommen")
         << QByteArray(R"({"EinkommenNR1": -1})")
-        << QStringLiteral("\"EinkommenNR1\" muss eine Zahl größer oder gleich 0");
+        << QStringLiteral("\"EinkommenNR1\" muss eine Zahl von 0 bis 99999999 sein.");
+    QTest::newRow("NR-Einkommen von 1e20")
+        << QByteArray(R"({"EinkommenNR1": 1e20})")
+        << QStringLiteral("\"EinkommenNR1\" muss eine Zahl von 0 bis 99999999 sein.");
+    QTest::newRow("NR-Einkommen knapp über hundert Millionen")
+        << QByteArray(R"({"Verheiratet": true, "EinkommenNR2": 99999999.5})")
+        << QStringLiteral("\"EinkommenNR2\" muss eine Zahl von 0 bis 99999999 sein.");
+    QTest::newRow("zvE-Korrektur unter minus hundert Millionen")
+        << QByteArray(R"({"DeltazvE": -100000000})")
+        << QStringLiteral("\"DeltazvE\" muss eine Zahl von -99999999 bis 99999999 sein.");
+    QTest::newRow("doppelter Schlüssel") << QByteArray(R"({"Einkommen1": 1, "Einkommen1": 2})")
+                                         << QStringLiteral("doppelter Schlüssel \"Einkommen1\".");
 }
 
 void TstStapel::fehlerhafteZeilen()
@@ -180,6 +195,69 @@ void TstStapel::steuer()
     QVERIFY(fehler);
     SteuerZeile(R"({"Tabelle": 1, "zvE": 1})", fehler);
     QVERIFY(fehler);
+}
+
+void TstStapel::steuerBereiche_data()
+{
+    QTest::addColumn<QByteArray>("zeile");
+    QTest::addColumn<QString>("meldung"); // empty: computed
+    QTest::newRow("zvE von 1e308 mit Abzug -1e308")
+        << QByteArray(R"({"Jahr": 2010, "Tabelle": 1, "zvE": 1e308, "Abzug": -1e308})")
+        << QStringLiteral("\"zvE\" muss eine Zahl von 0 bis 99999999 sein.");
+    QTest::newRow("negatives zvE")
+        << QByteArray(R"({"Jahr": 2010, "Tabelle": 1, "zvE": -1})")
+        << QStringLiteral("\"zvE\" muss eine Zahl von 0 bis 99999999 sein.");
+    QTest::newRow("negativer Abzug")
+        << QByteArray(R"({"Jahr": 2010, "Tabelle": 2, "zvE": 30000, "Abzug": -1})")
+        << QStringLiteral("\"Abzug\" muss eine Zahl von 0 bis 99999999 sein.");
+    QTest::newRow("zvE und Abzug an der Grenze")
+        << QByteArray(R"({"Jahr": 2010, "Tabelle": 1, "zvE": 99999999, "Abzug": 99999999})")
+        << QString();
+}
+
+// Only amounts the tariff computes exactly are taken; beyond them a message, not
+// a null or an imprecise tax.
+void TstStapel::steuerBereiche()
+{
+    QFETCH(QByteArray, zeile);
+    QFETCH(QString, meldung);
+    bool fehler = false;
+    const QJsonObject o = QJsonDocument::fromJson(SteuerZeile(zeile, fehler, 2)).object();
+    QCOMPARE(fehler, !meldung.isEmpty());
+    if (fehler) {
+        QCOMPARE(o.value(QStringLiteral("Fehler")).toString(),
+                 QStringLiteral("Zeile 2: ") + meldung);
+        return;
+    }
+    // 2010, zone 5: 0.45 x - 15 694, whole euros
+    QCOMPARE(o.value(QStringLiteral("Einkommensteuer")).toDouble(), 44984305.0);
+    QCOMPARE(o.value(QStringLiteral("Steuerminderung")).toDouble(), 44984305.0);
+}
+
+void TstStapel::grenzwerteWerdenGerechnet_data()
+{
+    QTest::addColumn<QByteArray>("zeile");
+    QTest::newRow("höchste NR-Einkommen eines Paars")
+        << QByteArray(R"({"Verheiratet": true, "Doppelverdiener": true, "Einkommen1": 999999,
+                          "Einkommen2": 999999, "EinkommenNR1": 99999999, "EinkommenNR2": 99999999,
+                          "MinBeitrag": false, "BeitragsPosition": 50})");
+    QTest::newRow("zvE-Korrektur ganz nach unten")
+        << QByteArray(R"({"Einkommen1": 30000, "DeltazvE": -99999999})");
+    QTest::newRow("zvE-Korrektur ganz nach oben")
+        << QByteArray(R"({"Einkommen1": 30000, "DeltazvE": 99999999, "MinBeitrag": false,
+                          "BeitragsPosition": 50})");
+}
+
+// At the ends of the ranges every result is a number.
+void TstStapel::grenzwerteWerdenGerechnet()
+{
+    QFETCH(QByteArray, zeile);
+    bool fehler = true;
+    const QJsonObject o = QJsonDocument::fromJson(BerechneZeile(zeile, fehler)).object();
+    QVERIFY(!fehler);
+    for (const char* feld : {"zvE", "Steuerersparnis", "Foerderquote", "Eigenbeitrag"})
+        QVERIFY2(o.value(QLatin1String(feld)).isDouble(), feld);
+    QVERIFY(o.value(QStringLiteral("Steuerersparnis")).toDouble() >= 0);
 }
 
 void TstStapel::programmUeberDatei()

@@ -194,6 +194,19 @@ private slots:
             "width=\"100%\"></td></tr>")));
     }
 
+    // Without a picture (no usable temporary folder) the report says so and
+    // names no file, least of all one in the current folder.
+    void ohneGrafikBildSagtEsDerBericht()
+    {
+        TBerichtOptionen o;
+        o.MitGrafik = true;
+        const QString doc = dokument(haushalt(false, false, 30000, 0), o);
+        QVERIFY(doc.contains(QStringLiteral("<h2><br>Grafische Darstellung</h2>")));
+        QVERIFY(doc.contains(QStringLiteral("class=\"mitte\">") + KeinGrafikBildText() +
+                             QStringLiteral("</td></tr>")));
+        QVERIFY(!doc.contains(QStringLiteral("<img")));
+    }
+
     void ledigOhneKinder()
     {
         const QString doc = dokument(haushalt(false, false, 30000, 0));

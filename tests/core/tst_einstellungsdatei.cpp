@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "../OhneRootRechte.h"
+#include "../Sonderdateien.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -35,6 +36,12 @@ private slots:
     void werteLesen();
     void windowsDateiVonHand();
     void geschriebeneDateiBleibtByteGleich();
+    void fremdeZeilenBleibenByteGleich_data();
+    void fremdeZeilenBleibenByteGleich();
+    void textKommtUnveraendertZurueck_data();
+    void textKommtUnveraendertZurueck();
+    void sonderdateiGiltAlsFehlend_data();
+    void sonderdateiGiltAlsFehlend();
     void centUndZehntausendstel();
     void jederSchluesselHinUndZurueck_data();
     void jederSchluesselHinUndZurueck();
@@ -196,6 +203,115 @@ void TstEinstellungsdatei::geschriebeneDateiBleibtByteGleich()
     QVERIFY(!g.StartfensterAnzeigen);
     EinstellungenSchreiben(g, wieder);
     QCOMPARE(wieder.alsBytes(), erst);
+}
+
+void TstEinstellungsdatei::fremdeZeilenBleibenByteGleich_data()
+{
+    // fremd: lines at the file's start the program does not own
+    QTest::addColumn<QByteArray>("fremd");
+    QTest::newRow("Text hinter der Klammer eines Abschnittskopfs bleibt")
+        << QByteArray("[Fremd] ; Kommentar\r\nA=1\r\n");
+    QTest::newRow("eine doppelte schließende Klammer bleibt") << QByteArray("[Zwei]]\r\nB=2\r\n");
+    QTest::newRow("Zeilenenden nur mit LF bleiben") << QByteArray("[Fremd]\nA=1\n; Notiz\n\n");
+    QTest::newRow("Leerzeichen und Anführungszeichen bleiben")
+        << QByteArray("  [ Fremd ]  \r\n  A = \"1\" \r\n\t; eingerückt\r\n");
+    QTest::newRow("Zeichen der Codeseite bleiben")
+        << QByteArray("[Fremd]\r\nName=M\xFCller \x80 \x81\x8D\x9D\r\n");
+    QTest::newRow("ein Wagenrücklauf mitten in der Zeile bleibt")
+        << QByteArray("[Fremd]\r\nA=1\rB=2\r\n");
+    QTest::newRow("die letzte Zeile ohne Zeilenende bleibt") << QByteArray("[Fremd]\r\nA=1");
+    QTest::newRow("der Kopf eines eigenen Abschnitts mit Kommentar bleibt")
+        << QByteArray("[Daten] ; vom Programm\r\n");
+}
+
+void TstEinstellungsdatei::fremdeZeilenBleibenByteGleich()
+{
+    QFETCH(QByteArray, fremd);
+    // read and written back unchanged: the very same bytes
+    QCOMPARE(TIniDatei::ausBytes(fremd).alsBytes(), fremd);
+    QCOMPARE(TIniDatei::ausBytes(fremd + "[Sonstige Daten]\r\nFirmenlogo=1\r\n").alsBytes(),
+             fremd + "[Sonstige Daten]\r\nFirmenlogo=1\r\n");
+    // after a save of all settings the foreign lines still open the file
+    TIniDatei ini = TIniDatei::ausBytes(fremd);
+    TEinstellungen e = EinstellungenLesen(ini, 10, 20);
+    e.Kinder = 2;
+    EinstellungenSchreiben(e, ini);
+    const QByteArray neu = ini.alsBytes();
+    QVERIFY2(neu.startsWith(fremd), neu.constData());
+    QCOMPARE(EinstellungenLesen(TIniDatei::ausBytes(neu), 10, 20).Kinder, 2);
+}
+
+void TstEinstellungsdatei::textKommtUnveraendertZurueck_data()
+{
+    QTest::addColumn<QString>("pfad");
+    QTest::newRow("ein gewöhnlicher Pfad") << QStringLiteral("/home/b/Logo für Kunden.bmp");
+    QTest::newRow("Leerzeichen am Rand") << QStringLiteral(" /home/b/logo.bmp ");
+    QTest::newRow("in Anführungszeichen") << QStringLiteral("\"/home/b/logo.bmp\"");
+    QTest::newRow("in Hochkommas") << QStringLiteral("'x'");
+    QTest::newRow("ein einzelnes Anführungszeichen") << QStringLiteral("\"");
+}
+
+void TstEinstellungsdatei::textKommtUnveraendertZurueck()
+{
+    QFETCH(QString, pfad);
+    TEinstellungen e;
+    e.FirmenlogoDateipfad = pfad;
+    TIniDatei ini;
+    EinstellungenSchreiben(e, ini);
+    QCOMPARE(EinstellungenLesen(TIniDatei::ausBytes(ini.alsBytes()), 1, 1).FirmenlogoDateipfad,
+             pfad);
+}
+
+// A FIFO or a device as the settings file: never opened (a FIFO would block the
+// start for good), read as missing, and never replaced by the save.
+void TstEinstellungsdatei::sonderdateiGiltAlsFehlend_data()
+{
+    QTest::addColumn<QString>("art");
+    QTest::newRow("ein FIFO") << QStringLiteral("fifo");
+    QTest::newRow("eine Verknüpfung auf ein FIFO") << QStringLiteral("zumfifo");
+    QTest::newRow("eine Verknüpfung auf ein Gerät") << QStringLiteral("zumgeraet");
+}
+
+void TstEinstellungsdatei::sonderdateiGiltAlsFehlend()
+{
+    QFETCH(QString, art);
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("fermalin.ini"));
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QString ziel = fifo;
+    if (art == QLatin1String("fifo")) {
+        QVERIFY(QFile::rename(fifo, pfad));
+        ziel = pfad;
+    } else if (art == QLatin1String("zumfifo")) {
+        QVERIFY(QFile::link(fifo, pfad));
+    } else {
+        ziel = GeraetFuerTest(dir.path());
+        if (ziel.isEmpty())
+            QSKIP("hier lässt sich kein Gerät gefahrlos verknüpfen");
+        QVERIFY(QFile::link(ziel, pfad));
+    }
+    const QFileInfo vorher(ziel);
+
+    TFifoWaechter waechter(QFile::encodeName(ziel));
+    TIniDatei ini = TIniDatei::laden(pfad);
+    QVERIFY2(!waechter.beenden(), "das Lesen blockierte");
+    QVERIFY(!ini.unlesbar());
+    TEinstellungen e = EinstellungenLesen(ini, 10, 20);
+    QCOMPARE(e.Breite, 10);
+    QVERIFY(e.StartfensterAnzeigen);
+
+    e.Kinder = 1;
+    EinstellungenSchreiben(e, ini);
+    QString fehler;
+    TFifoWaechter auchBeimSchreiben(QFile::encodeName(ziel));
+    QVERIFY(!ini.speichern(pfad, &fehler));
+    QVERIFY2(!auchBeimSchreiben.beenden(), "das Schreiben blockierte");
+    QCOMPARE(fehler, QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad));
+    const QFileInfo nachher(ziel);
+    QCOMPARE(nachher.isFile(), false);
+    QCOMPARE(nachher.exists(), vorher.exists());
+    QCOMPARE(QFileInfo(pfad).isSymLink(), art != QLatin1String("fifo"));
 }
 
 void TstEinstellungsdatei::centUndZehntausendstel()

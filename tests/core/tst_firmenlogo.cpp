@@ -1,9 +1,13 @@
+#include "DateiErsetzen.h"
 #include "Firmenlogo.h"
 #include "Programmorte.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "../Sonderdateien.h"
 
 using namespace Fermalin;
 
@@ -32,6 +36,8 @@ private slots:
     void zielgroesse();
     void sicherungUndRueckkehr();
     void fehlendeQuellenAendernNichts();
+    void verknuepfungKommtGenauZurueck();
+    void fifoWirdNieGeoeffnet();
 };
 
 void TstFirmenlogo::zielgroesse_data()
@@ -95,6 +101,48 @@ void TstFirmenlogo::fehlendeQuellenAendernNichts()
     QCOMPARE(lesen(logo), QByteArray("Logo"));
     BackupLoeschen(sicherung); // nothing to delete: no error
     QVERIFY(QFile::exists(logo));
+}
+
+// A linked logo: the backup keeps the link, a new logo replaces the link and
+// never its target, and restoring brings back the link to the same target.
+void TstFirmenlogo::verknuepfungKommtGenauZurueck()
+{
+    QTemporaryDir dir;
+    const QString logo = dir.filePath(QStringLiteral("logo.bmp"));
+    const QString sicherung = logo + QLatin1Char('$');
+    const QString ziel = dir.filePath(QStringLiteral("Firmenlogo-Original.bmp"));
+    schreiben(ziel, "das Original");
+    QVERIFY(QFile::link(QStringLiteral("Firmenlogo-Original.bmp"), logo));
+
+    LogoBackup(logo, sicherung);
+    QVERIFY(DateiEintragErsetzen(logo, "neues Logo", true));
+    QVERIFY(!QFileInfo(logo).isSymLink());
+    QCOMPARE(lesen(ziel), QByteArray("das Original"));
+    LogoWiederherstellen(logo, sicherung);
+    BackupLoeschen(sicherung);
+    QVERIFY(QFileInfo(logo).isSymLink());
+    QCOMPARE(QFile::symLinkTarget(logo), ziel);
+    QCOMPARE(lesen(ziel), QByteArray("das Original"));
+    QVERIFY(!QFileInfo(sicherung).exists() && !QFileInfo(sicherung).isSymLink());
+}
+
+void TstFirmenlogo::fifoWirdNieGeoeffnet()
+{
+    QTemporaryDir dir;
+    const QString logo = dir.filePath(QStringLiteral("logo.bmp"));
+    const QString sicherung = logo + QLatin1Char('$');
+    QCOMPARE(::mkfifo(QFile::encodeName(logo).constData(), 0600), 0);
+    TFifoWaechter waechter(QFile::encodeName(logo));
+    LogoBackup(logo, sicherung);
+    QVERIFY(DateiEintragErsetzen(logo, "neues Logo", true));
+    LogoWiederherstellen(logo, sicherung);
+    BackupLoeschen(sicherung);
+    QVERIFY2(!waechter.beenden(), "die Sicherung blockierte auf dem FIFO");
+    struct stat st
+    {
+    };
+    QCOMPARE(::lstat(QFile::encodeName(logo).constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
 }
 
 QTEST_GUILESS_MAIN(TstFirmenlogo)

@@ -15,6 +15,8 @@ private slots:
     void groesse_data();
     void groesse();
     void grafikDatei();
+    void keinTemporaeresVerzeichnis_data();
+    void keinTemporaeresVerzeichnis();
     void pfadMitEndung();
 };
 
@@ -79,18 +81,49 @@ void TstStartregeln::groesse()
 
 void TstStartregeln::grafikDatei()
 {
-    QTemporaryDir a, b;
+    QTemporaryDir a, b, system;
     QProcessEnvironment env;
     env.insert(QStringLiteral("TMPDIR"), b.path());
     QCOMPARE(GrafikDateiPfad(env), QDir(b.path()).filePath(QStringLiteral("G_Ortavo.Bmp")));
     env.insert(QStringLiteral("temp"), a.path());
     QCOMPARE(GrafikDateiPfad(env), QDir(a.path()).filePath(QStringLiteral("G_Ortavo.Bmp")));
-    // nothing usable set: the system's temporary directory, never "/G_Ortavo.Bmp"
-    QProcessEnvironment leer;
-    leer.insert(QStringLiteral("temp"), QStringLiteral("/gibt/es/nicht"));
-    QCOMPARE(GrafikDateiPfad(leer),
-             QDir(QDir::tempPath()).filePath(QStringLiteral("G_Ortavo.Bmp")));
-    QVERIFY(GrafikDateiPfad(leer) != QStringLiteral("/G_Ortavo.Bmp"));
+    // one named folder missing, the next one used
+    env.insert(QStringLiteral("temp"), QStringLiteral("/gibt/es/nicht"));
+    QCOMPARE(GrafikDateiPfad(env), QDir(b.path()).filePath(QStringLiteral("G_Ortavo.Bmp")));
+    // nothing set: the system's folder
+    QCOMPARE(GrafikDateiPfad(QProcessEnvironment(), system.path()),
+             QDir(system.path()).filePath(QStringLiteral("G_Ortavo.Bmp")));
+}
+
+// Without a usable temporary folder there is no chart picture: never the
+// current folder, never the root, never the shared folder in place of a
+// private one that is missing.
+void TstStartregeln::keinTemporaeresVerzeichnis_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("wert");
+    QTest::newRow("ein fehlendes TMPDIR")
+        << QStringLiteral("TMPDIR") << QStringLiteral("/gibt/es/nicht");
+    QTest::newRow("ein fehlendes temp")
+        << QStringLiteral("temp") << QStringLiteral("/gibt/es/nicht");
+    QTest::newRow("ein relativer Pfad") << QStringLiteral("TMPDIR") << QStringLiteral(".");
+    QTest::newRow("eine Datei statt eines Verzeichnisses")
+        << QStringLiteral("TMP") << QStringLiteral("/etc/hostname");
+    QTest::newRow("nichts gesetzt und kein System-Verzeichnis") << QString() << QString();
+}
+
+void TstStartregeln::keinTemporaeresVerzeichnis()
+{
+    QFETCH(QString, variable);
+    QFETCH(QString, wert);
+    QTemporaryDir system;
+    QProcessEnvironment env;
+    if (!variable.isEmpty())
+        env.insert(variable, wert);
+    const QString systemTemp =
+        variable.isEmpty() ? system.filePath(QStringLiteral("fehlt")) : system.path();
+    QCOMPARE(TemporaeresVerzeichnis(env, systemTemp), QString());
+    QCOMPARE(GrafikDateiPfad(env, systemTemp), QString());
 }
 
 void TstStartregeln::pfadMitEndung()

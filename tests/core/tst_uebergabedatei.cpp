@@ -5,8 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "../Sonderdateien.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -56,6 +59,8 @@ private slots:
     void schreibenErsetztDieDatei();
     void fehlgeschlagenesSchreibenLaesstDieAlteDatei();
     void fehlendesVerzeichnisWirdGemeldet();
+    void sonderdateienWerdenNichtErsetzt_data();
+    void sonderdateienWerdenNichtErsetzt();
 };
 
 void TstUebergabedatei::zeilen_data()
@@ -210,6 +215,44 @@ void TstUebergabedatei::fehlendesVerzeichnisWirdGemeldet()
     QVERIFY(!UebergabeSchreiben(pfad, {QStringLiteral("[Typ]")}, &fehler));
     QVERIFY2(fehler.contains(pfad), qPrintable(fehler));
     QVERIFY(!QFile::exists(pfad));
+}
+
+void TstUebergabedatei::sonderdateienWerdenNichtErsetzt_data()
+{
+    QTest::addColumn<QString>("art");
+    QTest::newRow("eine Verknüpfung auf ein Gerät") << QStringLiteral("zumgeraet");
+    QTest::newRow("eine Verknüpfung auf ein FIFO") << QStringLiteral("zumfifo");
+    QTest::newRow("ein FIFO") << QStringLiteral("fifo");
+}
+
+void TstUebergabedatei::sonderdateienWerdenNichtErsetzt()
+{
+    QFETCH(QString, art);
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("fermalin.dat"));
+    QString ziel = dir.filePath(QStringLiteral("fifo"));
+    if (art == QLatin1String("zumgeraet")) {
+        ziel = GeraetFuerTest(dir.path());
+        if (ziel.isEmpty())
+            QSKIP("hier lässt sich kein Gerät gefahrlos verknüpfen");
+    } else {
+        QCOMPARE(::mkfifo(QFile::encodeName(ziel).constData(), 0600), 0);
+    }
+    if (art == QLatin1String("fifo")) {
+        QVERIFY(QFile::rename(ziel, pfad));
+        ziel = pfad;
+    } else {
+        QVERIFY(QFile::link(ziel, pfad));
+    }
+    QString fehler;
+    TFifoWaechter waechter(QFile::encodeName(ziel));
+    QVERIFY(!UebergabeSchreiben(pfad, {QStringLiteral("[Typ]")}, &fehler));
+    QVERIFY2(!waechter.beenden(), "das Schreiben blockierte");
+    QCOMPARE(fehler, QStringLiteral("Ein-/Ausgabefehler: Die Übergabedatei %1 kann nicht "
+                                    "geschrieben werden (das ist keine gewöhnliche Datei).")
+                         .arg(pfad));
+    QVERIFY(QFileInfo::exists(ziel) && !QFileInfo(ziel).isFile());
+    QCOMPARE(QFileInfo(pfad).isSymLink(), art != QLatin1String("fifo"));
 }
 
 QTEST_GUILESS_MAIN(TstUebergabedatei)

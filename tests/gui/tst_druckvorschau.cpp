@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
@@ -21,8 +22,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QWindow>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 using namespace Fermalin;
 
@@ -254,6 +259,53 @@ private slots:
         // "Als PDF speichern..." gives the pages of the preview
         QVERIFY(w.AlsPdfSpeichern(p.dir.filePath(QStringLiteral("c.pdf"))));
         QCOMPARE(pdfSeiten(p.dir.filePath(QStringLiteral("c.pdf"))), 2);
+    }
+
+    // "Als PDF speichern..." over an earlier PDF that cannot be written whole
+    // (here a file-size limit): the German message, and the earlier PDF stays.
+    void pdfSpeichernMisslingtOhneSchaden()
+    {
+        TProgramm p;
+        auto f = p.fenster();
+        TDruckvorschau w(f->BerichtHtml());
+        const QString datei = p.dir.filePath(QStringLiteral("Fermalin.pdf"));
+        QFile alt(datei);
+        QVERIFY(alt.open(QIODevice::WriteOnly));
+        alt.write("%PDF-1.4 der Bericht von gestern");
+        alt.close();
+        w.show();
+        // the file dialog just closed: another window is the active one
+        f->show();
+        QApplication::setActiveWindow(f.get());
+        QStringList gezeigt;
+        const QWindow* ueber = nullptr;
+        MeldungsHakenSetzen([&](QMessageBox& dlg) {
+            gezeigt << dlg.text();
+            ueber = dlg.windowHandle()->transientParent();
+            dlg.done(QMessageBox::Ok);
+        });
+        rlimit vorher{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit eng = vorher;
+        eng.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
+        const bool ok = w.AlsPdfSpeichern(datei);
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, signal);
+        MeldungsHakenSetzen({});
+
+        QVERIFY(!ok);
+        // the preview stays on top: its message must belong to it to be seen
+        QVERIFY(ueber && ueber == w.windowHandle());
+        QCOMPARE(gezeigt,
+                 QStringList{QStringLiteral("Die PDF-Datei \"Fermalin.pdf\" kann nicht "
+                                            "geschrieben werden: die Datei wird zu groß.")});
+        QVERIFY(alt.open(QIODevice::ReadOnly));
+        QCOMPARE(alt.readAll(), QByteArray("%PDF-1.4 der Bericht von gestern"));
+        QCOMPARE(QDir(p.dir.path()).entryList({QStringLiteral("Fermalin.pdf*")}, QDir::Files),
+                 QStringList{QStringLiteral("Fermalin.pdf")});
+        f->BeendenBestaetigt = true;
     }
 
     void ohneToolInfoEineMeldung()

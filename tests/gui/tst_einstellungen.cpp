@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QImage>
 #include <QImageReader>
@@ -21,6 +22,8 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QtEndian>
+
+#include "../Sonderdateien.h"
 
 #include <memory>
 
@@ -93,6 +96,9 @@ private slots:
     void grossgeschriebeneEndungen();
     void abbruchStelltDasAlteLogoHer();
     void abbruchOhneFrueheresLogoLoeschtDasNeue();
+    void verknuepftesLogo_data();
+    void verknuepftesLogo();
+    void fifoAlsLogoBlockiertNicht();
     void fehlendesLogoWirdAusDemBildErzeugt();
     void ohneLogoUndBildIstDerHakenGesperrt();
     void unlesbaresBildAendertNichts();
@@ -231,6 +237,65 @@ void TstEinstellungen::abbruchOhneFrueheresLogoLoeschtDasNeue()
     ok->Abschliessen(true, TLayoutDaten());
     QVERIFY(QFile::exists(u.logo()));
     QVERIFY(!QFile::exists(u.sicherung()));
+}
+
+// logo.bmp a link to a logo kept elsewhere: a new picture never overwrites the
+// link's target; "Abbruch" brings back the link, OK replaces the link by the
+// new logo file.
+void TstEinstellungen::verknuepftesLogo_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("Abbruch stellt die Verknüpfung wieder her") << false;
+    QTest::newRow("OK ersetzt die Verknüpfung durch das neue Logo") << true;
+}
+
+void TstEinstellungen::verknuepftesLogo()
+{
+    QFETCH(bool, ok);
+    TUmfeld u;
+    const QString alt = u.bild(QStringLiteral("alt.bmp"), QSize(120, 40), "BMP");
+    const QString ziel = u.dir.filePath(QStringLiteral("gemeinsames-logo.bmp"));
+    QVERIFY(LogoSchreiben(alt, ziel));
+    const QByteArray vorher = lesen(ziel);
+    QVERIFY(QFile::link(QStringLiteral("gemeinsames-logo.bmp"), u.logo()));
+
+    auto d = u.dialog();
+    d->Vorbereiten(true, layout(true, alt), QString());
+    waehlen(d->TFrameDruckLayout1, u.bild(QStringLiteral("neu.png"), QSize(600, 100), "PNG"));
+    QCOMPARE(lesen(ziel), vorher);
+    QCOMPARE(QImageReader(u.logo(), "bmp").read().size(), QSize(300, 50));
+    d->Abschliessen(ok, layout(true, alt));
+
+    QCOMPARE(lesen(ziel), vorher);
+    QCOMPARE(QFileInfo(u.logo()).isSymLink(), !ok);
+    if (ok)
+        QCOMPARE(QImageReader(u.logo(), "bmp").read().size(), QSize(300, 50));
+    else
+        QCOMPARE(QFile::symLinkTarget(u.logo()), ziel);
+    QVERIFY(!QFileInfo::exists(u.sicherung()) && !QFileInfo(u.sicherung()).isSymLink());
+}
+
+// A FIFO as logo.bmp: opening the dialog and cancelling never block; the FIFO
+// counts as a logo that cannot be shown and is there again after "Abbruch".
+void TstEinstellungen::fifoAlsLogoBlockiertNicht()
+{
+    TUmfeld u;
+    QCOMPARE(::mkfifo(QFile::encodeName(u.logo()).constData(), 0600), 0);
+    QStringList meldungen;
+    MeldungsHakenSetzen([&](QMessageBox& box) {
+        meldungen << box.text();
+        box.done(QMessageBox::Ok);
+    });
+    TFifoWaechter waechter(QFile::encodeName(u.logo()));
+    auto d = u.dialog();
+    d->Vorbereiten(true, layout(true, QString()), QString());
+    QVERIFY(!d->TFrameDruckLayout1->CheckBox_L_DruckMitLogo->isEnabled());
+    waehlen(d->TFrameDruckLayout1, u.bild(QStringLiteral("neu.png"), QSize(60, 60), "PNG"));
+    QVERIFY(QFileInfo(u.logo()).isFile());
+    d->Abschliessen(false, layout(true, QString()));
+    QVERIFY2(!waechter.beenden(), "der Dialog blockierte auf dem FIFO");
+    QCOMPARE(meldungen, QStringList{QStringLiteral("Fehler beim Anzeigen des Firmen-Logos.")});
+    QVERIFY(QFileInfo::exists(u.logo()) && !QFileInfo(u.logo()).isFile());
 }
 
 void TstEinstellungen::fehlendesLogoWirdAusDemBildErzeugt()

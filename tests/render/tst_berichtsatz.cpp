@@ -7,14 +7,20 @@
 #include "../Testhaushalt.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 
+#include "../Sonderdateien.h"
+
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace Fermalin;
 
@@ -404,7 +410,104 @@ private slots:
         QCOMPARE(
             pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
         QVERIFY(!PdfSchreiben(s, dir.filePath(QStringLiteral("fehlt/x.pdf")), &fehler));
-        QCOMPARE(fehler, QStringLiteral("Die PDF-Datei \"x.pdf\" kann nicht geschrieben werden."));
+        QCOMPARE(fehler, QStringLiteral("Die PDF-Datei \"x.pdf\" kann nicht geschrieben werden: "
+                                        "Datei oder Verzeichnis nicht gefunden."));
+    }
+
+    // A PDF that cannot be written whole is reported, and the previous one stays.
+    void pdfWirdNurGanzErsetzt_data()
+    {
+        QTest::addColumn<QString>("fall");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("unter einer Größengrenze bleibt die alte Datei")
+            << QStringLiteral("grenze") << QStringLiteral("die Datei wird zu groß");
+        QTest::newRow("ein Gerät wird nicht beschrieben")
+            << QStringLiteral("/dev/full") << QStringLiteral("das ist keine gewöhnliche Datei");
+        QTest::newRow("eine Verknüpfung auf ein Gerät wird nicht beschrieben")
+            << QStringLiteral("geraet") << QStringLiteral("das ist keine gewöhnliche Datei");
+        QTest::newRow("eine Verknüpfung auf eine Datei ersetzt deren Inhalt")
+            << QStringLiteral("verknuepfung") << QString();
+    }
+
+    void pdfWirdNurGanzErsetzt()
+    {
+        QFETCH(QString, fall);
+        QFETCH(QString, grund);
+        QTemporaryDir dir;
+        const TBerichtSeiten s(zweiseitig());
+        QString datei = dir.filePath(QStringLiteral("bericht.pdf"));
+        const QString alt = dir.filePath(QStringLiteral("alt.pdf"));
+        {
+            QFile f(alt);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("%PDF-1.4 der alte Bericht");
+        }
+        if (fall == QLatin1String("grenze") || fall == QLatin1String("verknuepfung")) {
+            QVERIFY(QFile::copy(alt, datei));
+        } else if (fall == QLatin1String("geraet")) {
+            const QString geraet = GeraetFuerTest(dir.path());
+            if (geraet.isEmpty())
+                QSKIP("hier lässt sich kein Gerät gefahrlos verknüpfen");
+            QVERIFY(QFile::link(geraet, datei));
+        } else {
+            datei = fall;
+        }
+        if (fall == QLatin1String("verknuepfung"))
+            QVERIFY(QFile::remove(datei) && QFile::link(alt, datei));
+        const QString geraetVorher = QFileInfo(dir.filePath(QStringLiteral("geraet"))).filePath();
+
+        rlimit vorher{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+        if (fall == QLatin1String("grenze")) {
+            rlimit eng = vorher;
+            eng.rlim_cur = 4096;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
+        }
+        QString fehler;
+        const bool ok = PdfSchreiben(s, datei, &fehler);
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, signal);
+
+        QFile f(fall == QLatin1String("verknuepfung") ? alt : datei);
+        if (grund.isEmpty()) {
+            QVERIFY2(ok, qPrintable(fehler));
+            QVERIFY(QFileInfo(datei).isSymLink());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll().contains("%%EOF"));
+            return;
+        }
+        QVERIFY(!ok);
+        QCOMPARE(fehler, QStringLiteral("Die PDF-Datei \"%1\" kann nicht geschrieben werden: %2.")
+                             .arg(QFileInfo(datei).fileName(), grund));
+        if (fall == QLatin1String("grenze")) {
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), QByteArray("%PDF-1.4 der alte Bericht"));
+        } else if (fall == QLatin1String("geraet")) {
+            QVERIFY(!QFileInfo(geraetVorher).isFile());
+        }
+        QCOMPARE(QDir(dir.path())
+                     .entryList(QDir::Files | QDir::Hidden)
+                     .filter(QStringLiteral("bericht.pdf.")),
+                 QStringList());
+    }
+
+    // Pictures the document names are read without blocking: a FIFO where the
+    // chart picture or the logo should be is simply no picture.
+    void fifoAlsBildBlockiertNicht()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("logo.bmp"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QString html = zweiseitig(bildSchreiben(dir, QStringLiteral("echt.bmp"), QSize(30, 10)));
+        html.replace(dir.filePath(QStringLiteral("echt.bmp")), fifo);
+        html.replace(QStringLiteral("</body>"),
+                     QStringLiteral("<img src=\"%1\" width=\"100%\"></body>").arg(fifo));
+        QVERIFY(html.contains(fifo));
+        TFifoWaechter waechter(QFile::encodeName(fifo));
+        const TBerichtSeiten s(html);
+        QVERIFY2(!waechter.beenden(), "der Bericht blockierte auf dem FIFO");
+        QCOMPARE(s.Seitenzahl(), 2);
     }
 };
 

@@ -61,6 +61,7 @@ private slots:
     void bmpDatei_data();
     void bmpDatei();
     void nichtSchreibbar();
+    void gepflanzteVerknuepfungen();
 };
 
 void TstTorte::radien_data()
@@ -251,6 +252,36 @@ void TstTorte::nichtSchreibbar()
     QVERIFY(!GrafikBildSchreiben(QString(), bild, QSize(539, 286)));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{u"ordner"_s});
+}
+
+// The shared temporary folder: a link planted under any name the program uses
+// there never leads the picture onto another file.
+void TstTorte::gepflanzteVerknuepfungen()
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(u"G_Ortavo.Bmp"_s);
+    const QString opfer = dir.filePath(u"opfer"_s);
+    const QString opfer2 = dir.filePath(u"opfer2"_s);
+    for (const QString& o : {opfer, opfer2}) {
+        QFile f(o);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("wichtig");
+    }
+    QVERIFY(QFile::link(opfer, pfad));
+    // the names a predictable temporary file would have had
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    for (const QString& name :
+         {pfad + u".neu"_s, pfad + u"."_s + pid + u".neu"_s, pfad + u".tmp"_s, pfad + u"~"_s})
+        QVERIFY(QFile::link(opfer2, name));
+
+    QVERIFY(GrafikBildSchreiben(pfad, TortenBild(ledig(), QSize(619, 329)), QSize(539, 286)));
+    QVERIFY(!QFileInfo(pfad).isSymLink());
+    QCOMPARE(QImage(pfad).size(), QSize(539, 286));
+    for (const QString& o : {opfer, opfer2}) {
+        QFile f(o);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("wichtig"));
+    }
 }
 
 QTEST_MAIN(TstTorte)

@@ -1,0 +1,365 @@
+#include "StapelSchluessel.h"
+
+#include "FoerderParameter.h"
+#include "StapelJson.h"
+#include "ZulagenDaten.h"
+
+#include <QStringList>
+
+#include <array>
+#include <charconv>
+
+namespace Fermalin {
+
+namespace {
+
+using B = TSchluesselArt;
+using N = TSchluesselNr;
+namespace S = StapelBefehl;
+
+// § 4 SolZG: the surcharge is 5.5 % or, without church membership of the tax, none
+constexpr double SoliSaetze[] = {0, 0.055};
+
+// Ranges that keep the arithmetic exact: the tariff works on whole euros in 128
+// bits, the estimate in doubles; a hundred million euros is far beyond any household.
+constexpr double HoechsterBetrag = 99999999;
+
+constexpr TSchluessel Tabelle[] = {
+    {.Nr = N::Verheiratet,
+     .Name = "Verheiratet",
+     .Befehle = S::Haushalt,
+     .Art = B::Wahr,
+     .Hilfe = "verheiratet"},
+    {.Nr = N::Doppelverdiener,
+     .Name = "Doppelverdiener",
+     .Befehle = S::Haushalt,
+     .Art = B::Wahr,
+     .Hilfe = "beide Ehegatten unmittelbar förderberechtigt"},
+    {.Nr = N::Einkommen1,
+     .Name = "Einkommen1",
+     .Befehle = S::Haushalt,
+     .Art = B::Ganz,
+     .Max = 999999,
+     .Hilfe = "rentenversicherungspflichtiges Einkommen in Euro"},
+    {.Nr = N::Einkommen2,
+     .Name = "Einkommen2",
+     .Befehle = S::Haushalt,
+     .Art = B::Ganz,
+     .Max = 999999,
+     .Hilfe = "rentenversicherungspflichtiges Einkommen in Euro"},
+    {.Nr = N::EinkommenNR1,
+     .Name = "EinkommenNR1",
+     .Befehle = S::Haushalt,
+     .Art = B::Zahl,
+     .Max = HoechsterBetrag,
+     .Hilfe = "nicht rentenversicherungspflichtiges Einkommen in Euro"},
+    {.Nr = N::EinkommenNR2,
+     .Name = "EinkommenNR2",
+     .Befehle = S::Haushalt,
+     .Art = B::Zahl,
+     .Max = HoechsterBetrag,
+     .Hilfe = "nicht rentenversicherungspflichtiges Einkommen in Euro"},
+    {.Nr = N::KindGebJahr,
+     .Name = "KindGebJahr",
+     .Befehle = S::Haushalt,
+     .Art = B::GanzListe,
+     .Max = 9999,
+     .MaxAnzahl = MaxKinder,
+     .Meldung = "\"KindGebJahr\" muss eine Liste von 0 bis 9 Geburtsjahren (ganze Zahlen von 0 "
+                "bis 9999) sein.",
+     .Hilfe = "Geburtsjahre der Kinder",
+     .HilfeVorgabe = "[]"},
+    {.Nr = N::KindPerson,
+     .Name = "KindPerson",
+     .Befehle = S::Haushalt,
+     .Art = B::GanzListe,
+     .Min = 1,
+     .Max = 2,
+     .MaxAnzahl = MaxKinder,
+     .GleichLangWie = N::KindGebJahr,
+     .Meldung = "\"KindPerson\" muss eine Liste aus 1 und 2 sein, so lang wie \"KindGebJahr\" (%1 "
+                "Einträge).",
+     .Hilfe = "Person, bei der jedes Kind zählt",
+     .HilfeVorgabe = "alle 1"},
+    {.Nr = N::MinBeitrag,
+     .Name = "MinBeitrag",
+     .Befehle = S::Haushalt,
+     .Art = B::Wahr,
+     .Vorgabe = 1,
+     .Hilfe = "minimaler Eigenbeitrag"},
+    {.Nr = N::TarMindBtr,
+     .Name = "TarMindBtr",
+     .Befehle = S::Haushalt,
+     .Art = B::Wahr,
+     .Vorgabe = 1,
+     .Hilfe = "tarifliche Mindestbeiträge beachten"},
+    {.Nr = N::BeitragsPosition,
+     .Name = "BeitragsPosition",
+     .Befehle = S::Haushalt,
+     .Art = B::Ganz,
+     .Max = TFoerderParameter::BeitragsMax,
+     .Hilfe = "Schieberegler Gesamtbeitrag"},
+    {.Nr = N::DeltazvE,
+     .Name = "DeltazvE",
+     .Befehle = S::Haushalt,
+     .Art = B::Zahl,
+     .Min = -HoechsterBetrag,
+     .Max = HoechsterBetrag,
+     .Hilfe = "Korrektur des geschätzten zvE in Euro"},
+    {.Nr = N::Soli,
+     .Name = "Soli",
+     .Befehle = S::Haushalt,
+     .Art = B::ZahlAusMenge,
+     .Zahlen = SoliSaetze,
+     .Hilfe = "Solidaritätszuschlag"},
+    {.Nr = N::Bundesland,
+     .Name = "Bundesland",
+     .Befehle = S::Haushalt,
+     .Art = B::Ganz,
+     .Min = -1,
+     .Max = 15,
+     .Vorgabe = -1,
+     .Hilfe = "Bundesland der Kirchensteuer, -1 keine Kirchensteuer"},
+    {.Nr = N::Verteilung,
+     .Name = "Verteilung",
+     .Befehle = S::Haushalt,
+     .Art = B::Ganz,
+     .Max = 50,
+     .Hilfe = "Schieberegler Aufteilung der Angebotsseite"},
+    {.Nr = N::Klassik1,
+     .Name = "Klassik1",
+     .Befehle = S::Angebot,
+     .Art = B::Ganz,
+     .Max = 2,
+     .Hilfe = "Kapitalanlage: 0 sicherheits-, 1 wachstumsorientiert, 2 risikobewusst"},
+    {.Nr = N::Klassik2,
+     .Name = "Klassik2",
+     .Befehle = S::Angebot,
+     .Art = B::Ganz,
+     .Max = 2,
+     .Hilfe = "Kapitalanlage: 0 sicherheits-, 1 wachstumsorientiert, 2 risikobewusst"},
+    {.Nr = N::Beratungsprotokoll,
+     .Name = "Beratungsprotokoll",
+     .Befehle = S::Bericht,
+     .Art = B::Wahr,
+     .Hilfe = "mit Beratungsprotokoll"},
+    {.Nr = N::Kundenname,
+     .Name = "Kundenname",
+     .Befehle = S::Bericht,
+     .Art = B::Text,
+     .Max = 1000,
+     .Hilfe = "Name des Kunden",
+     .HilfeVorgabe = "\"\""},
+    {.Nr = N::MitGrafik,
+     .Name = "MitGrafik",
+     .Befehle = S::Bericht,
+     .Art = B::Wahr,
+     .Hilfe = "mit grafischer Darstellung"},
+    {.Nr = N::Firmenlogo,
+     .Name = "Firmenlogo",
+     .Befehle = S::Bericht,
+     .Art = B::Wahr,
+     .Hilfe = "mit dem Logo \"logo.bmp\" von fermalin, siehe fermalin(1)"},
+    {.Nr = N::Jahr,
+     .Name = "Jahr",
+     .Befehle = S::Steuer,
+     .Art = B::Ganz,
+     .Min = 2001,
+     .Max = 9999,
+     .Vorgabe = 2010,
+     .Pflicht = true,
+     .Hilfe = "Steuerjahr"},
+    {.Nr = N::Tabelle,
+     .Name = "Tabelle",
+     .Befehle = S::Steuer,
+     .Art = B::Ganz,
+     .Max = 2,
+     .Vorgabe = 1,
+     .Pflicht = true,
+     .Hilfe = "0 unbekannt, 1 Grundtabelle, 2 Splittingtabelle"},
+    {.Nr = N::zvE,
+     .Name = "zvE",
+     .Befehle = S::Steuer,
+     .Art = B::Zahl,
+     .Max = HoechsterBetrag,
+     .Pflicht = true,
+     .Hilfe = "zu versteuerndes Einkommen in Euro"},
+    {.Nr = N::Abzug,
+     .Name = "Abzug",
+     .Befehle = S::Steuer,
+     .Art = B::Zahl,
+     .Max = HoechsterBetrag,
+     .Wahlfrei = true,
+     .Hilfe = "Abzug vom zvE in Euro, ergibt \"Steuerminderung\""},
+};
+
+constexpr bool TabelleGeordnet()
+{
+    if (std::size(Tabelle) != static_cast<size_t>(SchluesselAnzahl))
+        return false;
+    for (size_t i = 0; i < std::size(Tabelle); ++i)
+        if (static_cast<size_t>(Tabelle[i].Nr) != i ||
+            // the readers keep the first entries of a list, the reading at most MaxKinder
+            Tabelle[i].MaxAnzahl > static_cast<int>(GemerkteEintraege) ||
+            Tabelle[i].MaxAnzahl > MaxKinder)
+            return false;
+    return true;
+}
+static_assert(TabelleGeordnet(), "one row per TSchluesselNr, in its order, lists short enough");
+
+QString ZahlText(double wert)
+{
+    char puffer[32];
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
+    return QString::fromLatin1(puffer, ende - puffer);
+}
+
+// "a", "a oder b", "a, b oder c"
+QString Aufzaehlung(const QStringList& teile)
+{
+    if (teile.size() < 2)
+        return teile.value(0);
+    return QStringList(teile.mid(0, teile.size() - 1)).join(QStringLiteral(", ")) +
+           QStringLiteral(" oder ") + teile.last();
+}
+
+QString Vorgabe(const TSchluessel& s)
+{
+    if (s.Pflicht)
+        return QStringLiteral("Pflicht");
+    if (s.Wahlfrei)
+        return QStringLiteral("wahlfrei");
+    if (s.HilfeVorgabe)
+        return QString::fromUtf8(s.HilfeVorgabe);
+    switch (s.Art) {
+    case B::Wahr:
+        return s.Vorgabe != 0 ? QStringLiteral("true") : QStringLiteral("false");
+    case B::Text:
+        return QStringLiteral("\"\"");
+    case B::Auswahl:
+        return QLatin1Char('"') + QString::fromUtf8(s.Texte[static_cast<size_t>(s.Vorgabe)]) +
+               QLatin1Char('"');
+    default:
+        return ZahlText(s.Vorgabe);
+    }
+}
+
+} // namespace
+
+std::span<const TSchluessel> StapelSchluessel()
+{
+    return Tabelle;
+}
+
+const TSchluessel& Schluessel(TSchluesselNr nr)
+{
+    return Tabelle[static_cast<size_t>(nr)];
+}
+
+const TSchluessel* SchluesselFuer(std::string_view name)
+{
+    // A small open-addressed table: the fast reader looks up every key of every line.
+    constexpr size_t Groesse = 128;
+    struct TFach
+    {
+        std::array<std::int8_t, Groesse> nr;
+        std::array<std::string_view, SchluesselAnzahl> namen;
+        static size_t streuwert(std::string_view n)
+        {
+            return (n.size() * 31 + static_cast<unsigned char>(n.front()) * 7 +
+                    static_cast<unsigned char>(n.back()) * 3) %
+                   Groesse;
+        }
+        TFach()
+        {
+            nr.fill(-1);
+            for (const TSchluessel& s : Tabelle) {
+                namen[static_cast<size_t>(s.Nr)] = s.Name;
+                size_t i = streuwert(s.Name);
+                while (nr[i] >= 0)
+                    i = (i + 1) % Groesse;
+                nr[i] = static_cast<std::int8_t>(s.Nr);
+            }
+        }
+    };
+    static const TFach fach;
+    if (name.empty())
+        return nullptr;
+    for (size_t i = TFach::streuwert(name); fach.nr[i] >= 0; i = (i + 1) % Groesse) {
+        const size_t nr = static_cast<size_t>(fach.nr[i]);
+        if (name == fach.namen[nr])
+            return &Tabelle[nr];
+    }
+    return nullptr;
+}
+
+QString Bereich(const TSchluessel& s)
+{
+    switch (s.Art) {
+    case B::Wahr:
+        return QStringLiteral("true oder false");
+    case B::Ganz:
+        return QStringLiteral("eine ganze Zahl von %1 bis %2")
+            .arg(ZahlText(s.Min), ZahlText(s.Max));
+    case B::Zahl:
+        return QStringLiteral("eine Zahl von %1 bis %2").arg(ZahlText(s.Min), ZahlText(s.Max));
+    case B::ZahlAusMenge: {
+        QStringList t;
+        for (const double z : s.Zahlen)
+            t << ZahlText(z);
+        return Aufzaehlung(t);
+    }
+    case B::Text:
+        return QStringLiteral("eine Zeichenkette von höchstens %1 Zeichen").arg(ZahlText(s.Max));
+    case B::Auswahl: {
+        QStringList t;
+        for (const char* text : s.Texte)
+            t << QLatin1Char('"') + QString::fromUtf8(text) + QLatin1Char('"');
+        return Aufzaehlung(t);
+    }
+    case B::GanzListe:
+        return QStringLiteral("eine Liste von höchstens %1 ganzen Zahlen von %2 bis %3%4")
+            .arg(s.MaxAnzahl)
+            .arg(ZahlText(s.Min), ZahlText(s.Max),
+                 s.GleichLangWie != TSchluesselNr::Anzahl
+                     ? QStringLiteral(", so lang wie %1")
+                           .arg(QLatin1String(Schluessel(s.GleichLangWie).Name))
+                     : QString());
+    }
+    return QString();
+}
+
+QString SchluesselHilfe(unsigned befehl, unsigned ohne)
+{
+    QString text;
+    QStringList namen;
+    const TSchluessel* vorige = nullptr;
+    const auto zeileAbschliessen = [&] {
+        if (!vorige)
+            return;
+        const QString links = QStringLiteral("  %1 ").arg(namen.join(QStringLiteral(", ")), -30);
+        const QString hilfe = QString::fromUtf8(vorige->Hilfe);
+        const QString wert = QStringLiteral("%1 (%2)").arg(Bereich(*vorige), Vorgabe(*vorige));
+        // one line where it fits, else the range on a line of its own below the text
+        if (links.size() + hilfe.size() + 2 + wert.size() <= 100)
+            text += links + hilfe + QStringLiteral(": ") + wert + QLatin1Char('\n');
+        else
+            text += links + hilfe + QStringLiteral(":\n") +
+                    QString(links.size(), QLatin1Char(' ')) + wert + QLatin1Char('\n');
+        namen.clear();
+    };
+    for (const TSchluessel& s : Tabelle) {
+        if (!(s.Befehle & befehl) || (s.Befehle & ohne))
+            continue;
+        const bool gleich = vorige && std::string_view(vorige->Hilfe) == s.Hilfe &&
+                            Bereich(*vorige) == Bereich(s) && Vorgabe(*vorige) == Vorgabe(s);
+        if (!gleich)
+            zeileAbschliessen();
+        namen << QLatin1String(s.Name);
+        vorige = &s;
+    }
+    zeileAbschliessen();
+    return text;
+}
+
+} // namespace Fermalin
