@@ -1,6 +1,6 @@
 // What the adviser sees, prints and hands off is what the batch program's
 // computation gives for the same inputs, whatever sequence of clicks led there:
-// the household replayed click by click, and random sequences of the
+// the household of an adviser's fault report replayed click by click, and random sequences of the
 // events a user causes over households from every case of the split.
 #include "Bauteile.h"
 #include "ColorButton.h"
