@@ -105,6 +105,10 @@ void TstSeitengroessen::erklaerenderSatzOhneBildlauf()
     aufGroesse(*f, faktor);
     f->SeiteZeigen(THauptformular::TSeite::Angebot);
     auto* memo = element<QPlainTextEdit>(*f, "Memo_Info");
+    // the text keeps a distance from the box's white left edge
+    QVERIFY(memo->viewport()->x() >= 4);
+    QCOMPARE(memo->palette().color(QPalette::Window), memo->palette().color(QPalette::Base));
+    QVERIFY(memo->autoFillBackground());
     for (const QString& satz : saetze) {
         memo->setPlainText(satz);
         QCoreApplication::processEvents();
