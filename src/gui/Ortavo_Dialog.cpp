@@ -304,11 +304,8 @@ void THauptformular::FormShow()
     GroesstmassSetzen();
     m_ortPruefen = true;
     ImArbeitsbereichPlatzieren();
-    if (QWindow* fenster = windowHandle()) {
+    if (QWindow* fenster = windowHandle())
         connect(fenster, &QWindow::screenChanged, this, [this] { GroesstmassSetzen(); });
-        // the frame's size is known once the window manager has decorated it
-        connect(fenster, &QWindow::visibleChanged, this, [this] { GroesstmassSetzen(); });
-    }
     // The adviser's first keystrokes go to the first input of the page shown.
     const auto seite = static_cast<TSeite>(PageControl->currentIndex());
     QWidget* erstes = seite == TSeite::Angebot  ? m_angebot->ErstesFeld()
@@ -344,6 +341,9 @@ void THauptformular::FormDestroy()
     if (m_zerstoert)
         return;
     m_zerstoert = true;
+    // the window's handle outlives this part of the object
+    if (QWindow* fenster = windowHandle())
+        disconnect(fenster, nullptr, this, nullptr);
     // 1: a failed save is shown and ends the destruction steps
     QString fehler;
     if (!EinstellungenSpeichern(&fehler)) {
