@@ -93,7 +93,7 @@ private:
 };
 
 // The start never blocks on a FIFO: the window opens with the defaults, and the
-// save at the end refuses to replace it with the Part's message.
+// save at the end refuses to replace it with the write message.
 void TstFensterdateien::fifoAlsEinstellungsdatei()
 {
     TDateiprogramm p;
