@@ -56,76 +56,96 @@ char* Einzeln(char16_t c, char* p)
 }
 
 // The shortest form of a number as std::to_chars writes it, for the numbers
-// whose shortest digits are found by one multiplication: those that round-trip
-// with p decimals, where p is as large as keeps the multiples of 10^-p further
-// apart than the doubles near the number. Such a multiple that reads back as the
+// whose shortest digits are found by one rounding: those that read back from
+// p decimals, where p is as large as keeps the multiples of 10^-p further apart
+// than the doubles near the number. Such a multiple that reads back as the
 // number is then the only decimal that does with so few digits, so it is the
 // shortest. Nearly every amount, rate and share is one; the rest (and what is
-// too large or too small for the table) goes to std::to_chars: nullptr.
-constexpr int KleinsterExponent = -20; // 2^-20: p stays within the exact powers of ten
+// too large or too small for the table) goes to std::to_chars: nullptr. Whole
+// numbers only, without a division: it was the slowest step of the batch writer.
+using u128 = unsigned __int128;
+constexpr int KleinsterExponent = -20; // 2^-20: 10^p stays below 2^74
 constexpr int GroessterExponent = 51;  // 2^52: p would be negative
 
 struct TDezimalen
 {
     std::array<std::int8_t, GroessterExponent - KleinsterExponent + 1> p{};
+    std::array<u128, 23> zehner{};
     constexpr TDezimalen()
     {
+        zehner[0] = 1;
+        for (size_t i = 1; i < zehner.size(); ++i)
+            zehner[i] = zehner[i - 1] * 10;
         for (int e = KleinsterExponent; e <= GroessterExponent; ++e) {
             // the doubles from 2^e to 2^(e+1) lie 2^(e-52) apart: 10^p < 2^(52-e)
-            const unsigned __int128 abstand = static_cast<unsigned __int128>(1) << (52 - e);
-            unsigned __int128 zehner = 10;
+            const u128 abstand = static_cast<u128>(1) << (52 - e);
             std::int8_t n = 0;
-            while (zehner < abstand) {
+            while (zehner[static_cast<size_t>(n) + 1] < abstand)
                 ++n;
-                zehner *= 10;
-            }
             p[static_cast<size_t>(e - KleinsterExponent)] = n;
         }
     }
 };
 constexpr TDezimalen Dezimalen;
-static_assert(Dezimalen.p[0] <= 22, "10^p must be exact as a double");
-
-constexpr double Zehnerpotenz[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 char* KurzeZahl(double wert, char* p)
 {
-    const double betrag = std::fabs(wert);
-    const int e = static_cast<int>((std::bit_cast<std::uint64_t>(betrag) >> 52) & 0x7FF) - 1023;
+    const auto bits = std::bit_cast<std::uint64_t>(wert) & ~(std::uint64_t{1} << 63);
+    const int e = static_cast<int>(bits >> 52) - 1023;
     if (e < KleinsterExponent || e > GroessterExponent)
         return nullptr; // zero, subnormal, not finite too
+    constexpr std::uint64_t Eins = std::uint64_t{1} << 52;
+    const std::uint64_t m = (bits & (Eins - 1)) | Eins;
+    const int s = 52 - e; // |wert| = m / 2^s
     const int stellen = Dezimalen.p[static_cast<size_t>(e - KleinsterExponent)];
-    const double zehner = Zehnerpotenz[stellen];
-    // below 2^53 by the choice of p; a rounding off by one fails the check below
-    auto ziffern = static_cast<std::uint64_t>(betrag * zehner + 0.5);
-    // the division rounds as reading the decimal back does
-    if (static_cast<double>(ziffern) / zehner != betrag)
+    const u128 zehner = Dezimalen.zehner[static_cast<size_t>(stellen)];
+    // |wert| × 10^stellen × 2^s exactly, and the nearest whole number to |wert| × 10^stellen
+    const u128 genau = m * zehner;
+    auto ziffern = static_cast<std::uint64_t>((genau + (static_cast<u128>(1) << (s - 1))) >> s);
+    const u128 zurueck = static_cast<u128>(ziffern) << s;
+    const bool darunter = zurueck < genau;
+    const u128 abstand = darunter ? genau - zurueck : zurueck - genau;
+    // It reads back as wert within half the gap to the neighbouring doubles, a
+    // tie to the even one; below a power of two the gap is half as wide.
+    const u128 halbeLuecke = darunter && m == Eins ? 4 * abstand : 2 * abstand;
+    if (ziffern == 0 || halbeLuecke > zehner || (halbeLuecke == zehner && (m & 1) != 0))
         return nullptr;
+    // below 2^53: at most 15 trailing zeros; constant divisors are multiplications
     int nullen = 0;
-    while (ziffern % 10000 == 0) {
+    if (ziffern % 100000000 == 0) {
+        ziffern /= 100000000;
+        nullen += 8;
+    }
+    if (ziffern % 10000 == 0) {
         ziffern /= 10000;
         nullen += 4;
     }
-    while (ziffern % 10 == 0) {
-        ziffern /= 10;
-        ++nullen;
+    if (ziffern % 100 == 0) {
+        ziffern /= 100;
+        nullen += 2;
     }
-    char z[20];
-    const int n = static_cast<int>(std::to_chars(z, z + sizeof z, ziffern).ptr - z);
+    if (ziffern % 10 == 0) {
+        ziffern /= 10;
+        nullen += 1;
+    }
+    // the digits, and fixed-size copies of them and of zeros: the room is there
+    char z[32] = {};
+    const int n = static_cast<int>(std::to_chars(z, z + 16, ziffern).ptr - z);
+    static constexpr char Nullen[16] = {'0', '0', '0', '0', '0', '0', '0', '0',
+                                        '0', '0', '0', '0', '0', '0', '0', '0'};
     // value = z × 10^(nullen - stellen) = z[0].z[1..] × 10^x
     const int x = n - 1 + nullen - stellen;
     // as printf's %e and %f would write these digits; the shorter wins, fixed on a tie
     const int wissenschaftlich = n + (n > 1 ? 1 : 0) + 4; // e±XX: |x| < 100 here
     const int fest = x >= 0 ? (n > x + 1 ? n + 1 : x + 1) : n + 1 - x;
-    if (wert < 0)
-        *p++ = '-';
+    *p = '-';
+    p += wert < 0 ? 1 : 0;
     if (wissenschaftlich < fest) {
         *p++ = z[0];
         if (n > 1) {
             *p++ = '.';
-            p = std::copy(z + 1, z + n, p);
+            std::memcpy(p, z + 1, 16);
+            p += n - 1;
         }
         *p++ = 'e';
         *p++ = x < 0 ? '-' : '+';
@@ -135,15 +155,21 @@ char* KurzeZahl(double wert, char* p)
     } else if (x < 0) {
         *p++ = '0';
         *p++ = '.';
-        p = std::fill_n(p, -x - 1, '0');
-        p = std::copy(z, z + n, p);
+        std::memcpy(p, Nullen, 8); // x >= -7 here
+        p += -x - 1;
+        std::memcpy(p, z, 16);
+        p += n;
     } else if (n > x + 1) {
-        p = std::copy(z, z + x + 1, p);
+        std::memcpy(p, z, 16);
+        p += x + 1;
         *p++ = '.';
-        p = std::copy(z + x + 1, z + n, p);
+        std::memcpy(p, z + x + 1, 16);
+        p += n - x - 1;
     } else {
-        p = std::copy(z, z + n, p);
-        p = std::fill_n(p, x + 1 - n, '0');
+        std::memcpy(p, z, 16);
+        p += n;
+        std::memcpy(p, Nullen, 16);
+        p += x + 1 - n;
     }
     return p;
 }
@@ -196,7 +222,7 @@ void TJsonSchreiber::anhaengen(const char* daten, qsizetype n)
 
 void TJsonSchreiber::kommazahl(double wert)
 {
-    char* p = platz(32);
+    char* p = platz(48);
     if (char* ende = KurzeZahl(wert, p)) {
         m_ziel->Stelle = ende;
         return;
