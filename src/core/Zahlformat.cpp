@@ -198,7 +198,18 @@ QString FormatN(double wert, int nachkomma)
 
 QString FormatD(int wert)
 {
-    return QString::number(wert);
+    // QString::number's digits, without its general conversion
+    char16_t text[12];
+    char16_t* const ende = text + std::size(text);
+    char16_t* p = ende;
+    auto rest = wert < 0 ? 0U - static_cast<unsigned>(wert) : static_cast<unsigned>(wert);
+    do {
+        *--p = static_cast<char16_t>(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (wert < 0)
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar*>(p), ende - p);
 }
 
 QString FormatG(double wert)

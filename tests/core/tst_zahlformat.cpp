@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -89,6 +90,7 @@ private slots:
     void formatN();
     void formatNNachDerRegel_data();
     void formatNNachDerRegel();
+    void formatDWieQString();
 };
 
 void TstZahlformat::formatN_data()
@@ -199,6 +201,12 @@ void TstZahlformat::formatN()
     QFETCH(int, nachkomma);
     QFETCH(QString, text);
     QCOMPARE(FormatN(wert, nachkomma), text);
+}
+
+void TstZahlformat::formatDWieQString()
+{
+    for (const int wert : {0, 7, -7, 10, 2010, -100, 123456789, INT_MAX, INT_MIN, INT_MIN + 1})
+        QCOMPARE(FormatD(wert), QString::number(wert));
 }
 
 QTEST_GUILESS_MAIN(TstZahlformat)
