@@ -55,14 +55,16 @@ char* Einzeln(char16_t c, char* p)
     return p;
 }
 
-// The shortest form of a number as std::to_chars writes it, for the numbers
-// whose shortest digits are found by one rounding: those that read back from
+// The shortest form of a number as std::to_chars writes it (the fewest digits
+// that read back as the number, of those the nearest), found in whole numbers
+// without a division, the slowest step of the batch writer before. First with
 // p decimals, where p is as large as keeps the multiples of 10^-p further apart
-// than the doubles near the number. Such a multiple that reads back as the
-// number is then the only decimal that does with so few digits, so it is the
-// shortest. Nearly every amount, rate and share is one; the rest (and what is
-// too large or too small for the table) goes to std::to_chars: nullptr. Whole
-// numbers only, without a division: it was the slowest step of the batch writer.
+// than the doubles near the number: such a multiple that reads back is then the
+// only decimal that does with so few digits. Nearly every amount, rate and share
+// is one. Else the shortest has p + 1 or p + 2 decimals, and of those the nearest
+// reads back if any does, as the doubles on either side are equally far away.
+// Where they are not (a power of two), at a tie between two nearest ones and for
+// what the table does not cover: nullptr, and std::to_chars writes it.
 using u128 = unsigned __int128;
 constexpr int KleinsterExponent = -20; // 2^-20: 10^p stays below 2^74
 constexpr int GroessterExponent = 51;  // 2^52: p would be negative
@@ -88,6 +90,45 @@ struct TDezimalen
 };
 constexpr TDezimalen Dezimalen;
 
+// The number of decimal digits of z > 0.
+int Stellenzahl(std::uint64_t z)
+{
+    const int t = (std::bit_width(z) * 1233) >> 12; // × log10(2)
+    return t + 1 -
+           (z < static_cast<std::uint64_t>(Dezimalen.zehner[static_cast<size_t>(t)]) ? 1 : 0);
+}
+
+// The n digits of z at p, two at a time from the end, the last eight and the
+// rest as two chains the processor runs side by side; p + n is returned.
+char* Ziffern(char* p, std::uint64_t z, int n)
+{
+    static constexpr char Paare[] = "00010203040506070809101112131415161718192021222324"
+                                    "25262728293031323334353637383940414243444546474849"
+                                    "50515253545556575859606162636465666768697071727374"
+                                    "75767778798081828384858687888990919293949596979899";
+    char* const schluss = p + n;
+    char* ende = schluss;
+    const auto paar = [](char* q, std::uint64_t zwei) { std::memcpy(q, Paare + 2 * zwei, 2); };
+    if (n > 8) {
+        auto unten = static_cast<std::uint32_t>(z % 100000000);
+        z /= 100000000;
+        for (int i = 0; i < 4; ++i) {
+            paar(ende - 2 - 2 * i, unten % 100);
+            unten /= 100;
+        }
+        ende -= 8;
+        n -= 8;
+    }
+    for (; n >= 2; n -= 2) {
+        ende -= 2;
+        paar(ende, z % 100);
+        z /= 100;
+    }
+    if (n == 1)
+        *--ende = static_cast<char>('0' + z);
+    return schluss;
+}
+
 char* KurzeZahl(double wert, char* p)
 {
     const auto bits = std::bit_cast<std::uint64_t>(wert) & ~(std::uint64_t{1} << 63);
@@ -97,20 +138,32 @@ char* KurzeZahl(double wert, char* p)
     constexpr std::uint64_t Eins = std::uint64_t{1} << 52;
     const std::uint64_t m = (bits & (Eins - 1)) | Eins;
     const int s = 52 - e; // |wert| = m / 2^s
-    const int stellen = Dezimalen.p[static_cast<size_t>(e - KleinsterExponent)];
-    const u128 zehner = Dezimalen.zehner[static_cast<size_t>(stellen)];
-    // |wert| × 10^stellen × 2^s exactly, and the nearest whole number to |wert| × 10^stellen
-    const u128 genau = m * zehner;
-    auto ziffern = static_cast<std::uint64_t>((genau + (static_cast<u128>(1) << (s - 1))) >> s);
-    const u128 zurueck = static_cast<u128>(ziffern) << s;
-    const bool darunter = zurueck < genau;
-    const u128 abstand = darunter ? genau - zurueck : zurueck - genau;
-    // It reads back as wert within half the gap to the neighbouring doubles, a
-    // tie to the even one; below a power of two the gap is half as wide.
-    const u128 halbeLuecke = darunter && m == Eins ? 4 * abstand : 2 * abstand;
-    if (ziffern == 0 || halbeLuecke > zehner || (halbeLuecke == zehner && (m & 1) != 0))
-        return nullptr;
-    // below 2^53: at most 15 trailing zeros; constant divisors are multiplications
+    const int kurz = Dezimalen.p[static_cast<size_t>(e - KleinsterExponent)];
+    const u128 halb = static_cast<u128>(1) << (s - 1);
+    int stellen = kurz;
+    std::uint64_t ziffern = 0;
+    for (;; ++stellen) {
+        const u128 zehner = Dezimalen.zehner[static_cast<size_t>(stellen)];
+        // |wert| × 10^stellen × 2^s exactly, and the whole number nearest to |wert| × 10^stellen
+        const u128 genau = m * zehner;
+        const u128 ganz = genau >> s;
+        const u128 rest = genau - (ganz << s);
+        if (stellen > kurz && rest == halb)
+            return nullptr;
+        ziffern = static_cast<std::uint64_t>(ganz) + (rest >= halb ? 1 : 0);
+        const u128 zurueck = static_cast<u128>(ziffern) << s;
+        const bool darunter = zurueck < genau;
+        const u128 abstand = darunter ? genau - zurueck : zurueck - genau;
+        // It reads back as wert within half the gap to the neighbouring doubles, a
+        // tie to the even one; below a power of two the gap is half as wide.
+        const u128 halbeLuecke = darunter && m == Eins ? 4 * abstand : 2 * abstand;
+        if (ziffern != 0 && (halbeLuecke < zehner || (halbeLuecke == zehner && (m & 1) == 0)))
+            break;
+        if (m == Eins || stellen == kurz + 2 || stellen == 22)
+            return nullptr;
+    }
+    // trailing zeros only with kurz decimals, below 2^53: at most 15; constant
+    // divisors are multiplications
     int nullen = 0;
     if (ziffern % 100000000 == 0) {
         ziffern /= 100000000;
@@ -128,12 +181,10 @@ char* KurzeZahl(double wert, char* p)
         ziffern /= 10;
         nullen += 1;
     }
-    // the digits, and fixed-size copies of them and of zeros: the room is there
-    char z[32] = {};
-    const int n = static_cast<int>(std::to_chars(z, z + 16, ziffern).ptr - z);
+    const int n = Stellenzahl(ziffern);
     static constexpr char Nullen[16] = {'0', '0', '0', '0', '0', '0', '0', '0',
                                         '0', '0', '0', '0', '0', '0', '0', '0'};
-    // value = z × 10^(nullen - stellen) = z[0].z[1..] × 10^x
+    // value = d[0].d[1..] × 10^x for the n digits d
     const int x = n - 1 + nullen - stellen;
     // as printf's %e and %f would write these digits; the shorter wins, fixed on a tie
     const int wissenschaftlich = n + (n > 1 ? 1 : 0) + 4; // e±XX: |x| < 100 here
@@ -141,12 +192,11 @@ char* KurzeZahl(double wert, char* p)
     *p = '-';
     p += wert < 0 ? 1 : 0;
     if (wissenschaftlich < fest) {
-        *p++ = z[0];
-        if (n > 1) {
-            *p++ = '.';
-            std::memcpy(p, z + 1, 16);
-            p += n - 1;
-        }
+        // the digits one place on, the first moved before the point
+        Ziffern(p + 1, ziffern, n);
+        p[0] = p[1];
+        p[1] = '.';
+        p += n > 1 ? n + 1 : 1;
         *p++ = 'e';
         *p++ = x < 0 ? '-' : '+';
         const int a = x < 0 ? -x : x;
@@ -157,17 +207,16 @@ char* KurzeZahl(double wert, char* p)
         *p++ = '.';
         std::memcpy(p, Nullen, 8); // x >= -7 here
         p += -x - 1;
-        std::memcpy(p, z, 16);
-        p += n;
+        p = Ziffern(p, ziffern, n);
     } else if (n > x + 1) {
-        std::memcpy(p, z, 16);
-        p += x + 1;
-        *p++ = '.';
-        std::memcpy(p, z + x + 1, 16);
-        p += n - x - 1;
+        // the digits one place on, those before the point moved back
+        Ziffern(p + 1, ziffern, n);
+        for (int i = 0; i <= x; ++i)
+            p[i] = p[i + 1];
+        p[x + 1] = '.';
+        p += n + 1;
     } else {
-        std::memcpy(p, z, 16);
-        p += n;
+        p = Ziffern(p, ziffern, n);
         std::memcpy(p, Nullen, 16);
         p += x + 1 - n;
     }
@@ -223,6 +272,25 @@ void TJsonSchreiber::anhaengen(const char* daten, qsizetype n)
 void TJsonSchreiber::kommazahl(double wert)
 {
     char* p = platz(48);
+    // Amounts in cents first, most numbers of a line: the multiples of 0.01 lie
+    // far apart there, so one that reads back as wert is its shortest form, and
+    // the fixed form is the shorter one.
+    const double betrag = std::fabs(wert);
+    if (betrag < 2147483648.0) {
+        const auto cent = static_cast<std::uint64_t>(betrag * 100 + 0.5);
+        if (cent % 100 != 0 && static_cast<double>(cent) / 100 == betrag) {
+            *p = '-';
+            p += wert < 0 ? 1 : 0;
+            const std::uint64_t euro = cent / 100;
+            p = Ziffern(p, euro, euro == 0 ? 1 : Stellenzahl(euro));
+            *p++ = '.';
+            *p++ = static_cast<char>('0' + cent % 100 / 10);
+            *p = static_cast<char>('0' + cent % 10);
+            p += cent % 10 != 0 ? 1 : 0;
+            m_ziel->Stelle = p;
+            return;
+        }
+    }
     if (char* ende = KurzeZahl(wert, p)) {
         m_ziel->Stelle = ende;
         return;

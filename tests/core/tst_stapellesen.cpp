@@ -246,18 +246,19 @@ void TstStapelLesen::zahlenInKuerzesterForm()
     for (int i = -200000; i <= 200000; i += 7)
         zahlen << i;
     // cents, halves, shares, twelfths, powers of ten and doubles of every size,
-    // with their neighbours: where the short form is found by one multiplication
-    // and where it is not
+    // with their neighbours: where the short form is found in whole numbers and
+    // where std::to_chars has to find it
     std::mt19937_64 zufall(4711);
     const auto bis = [&zufall](std::uint64_t n) { return static_cast<double>(zufall() % n); };
     for (int i = 0; i < 30000; ++i) {
-        const double z[] = {bis(10000000000) / 100,
-                            (bis(100000000) + 0.5) / 1000,
-                            bis(1000000) / std::pow(10.0, bis(14)),
-                            bis(100000000) / 12,
+        const double z[] = {bis(10000000000) / 100, (bis(100000000) + 0.5) / 1000,
+                            bis(1000000) / std::pow(10.0, bis(14)), bis(100000000) / 12,
                             std::pow(10.0, bis(40) - 20) * (1 + bis(9)),
                             std::ldexp(static_cast<double>(zufall() >> 11), int(bis(100)) - 90),
-                            std::bit_cast<double>(zufall())};
+                            std::bit_cast<double>(zufall()),
+                            // every binade the short way covers, powers of two among them
+                            std::bit_cast<double>((zufall() % 76 + 1001) << 52 |
+                                                  (i % 3 == 0 ? 0 : zufall() >> 12))};
         for (const double w : z)
             zahlen << w << -std::nextafter(w, 0.0) << std::nextafter(w, HUGE_VAL);
     }
