@@ -12,6 +12,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <string>
 
 using namespace Fermalin;
 
@@ -159,6 +160,15 @@ void TstStapelLesen::jederSchluesselHatSeineZeile()
         QVERIFY2(!namen.contains(QLatin1String(s.Name)), s.Name);
         namen.insert(QLatin1String(s.Name));
         QCOMPARE(SchluesselFuer(s.Name), &s);
+        // one letter changed anywhere, one letter more or less: no key
+        const std::string name = s.Name;
+        for (size_t i = 0; i < name.size(); ++i) {
+            std::string anders = name;
+            anders[i] = anders[i] == 'x' ? 'y' : 'x';
+            QCOMPARE(SchluesselFuer(anders), nullptr);
+        }
+        QCOMPARE(SchluesselFuer(name + name.back()), nullptr);
+        QCOMPARE(SchluesselFuer(std::string_view(name).substr(0, name.size() - 1)), nullptr);
         QVERIFY2(s.Befehle != 0, s.Name);
         QVERIFY2(hilfe.contains(QLatin1String(s.Name)), s.Name);
         if (s.Art == TSchluesselArt::Ganz || s.Art == TSchluesselArt::Zahl)
