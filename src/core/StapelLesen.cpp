@@ -61,6 +61,15 @@ std::optional<double> TLeser::wahlfreieZahl(TSchluesselNr nr) const
     return zahl(nr);
 }
 
+const QString& TLeser::text(TSchluesselNr nr) const
+{
+    static const QString leer;
+    for (const auto& [n, t] : m_texte)
+        if (n == nr)
+            return t;
+    return leer;
+}
+
 std::span<const int> TLeser::liste(TSchluesselNr nr) const
 {
     const TWert& w = wert(nr);
@@ -147,7 +156,7 @@ void TLeser::pruefen(const TSchluessel& s, const TRohZeile& roh)
         }
         gut = Zeichenzahl(r.Text) <= s.Max;
         if (gut)
-            w.Text = r.Text;
+            m_texte.emplace_back(s.Nr, r.Text);
         else
             melde(QStringLiteral("\"%1\" darf höchstens %2 Zeichen lang sein.")
                       .arg(name())
