@@ -7,6 +7,7 @@
 #include "EnhWeb.h"
 #include "HTML_Ausgabe.h"
 #include "Haushalte.h"
+#include "Haushaltsrechnung.h"
 #include "Torte.h"
 #include "Tortenstuecke.h"
 #include "Zulagen.h"
@@ -41,10 +42,11 @@ std::vector<TZulagenDaten> haushalte()
     return v;
 }
 
-QString berichtBauen(TZulagenDaten d, const TBerichtOptionen& o, QStringList& zeilen)
+QString berichtBauen(const TZulagenDaten& d, const TBerichtOptionen& o, QStringList& zeilen)
 {
-    BerichtAufteilen(d, 10);
-    BerichtSchreiben(zeilen, d, o);
+    TEingaben e = EingabenAus(d, 10);
+    e.Druck = o;
+    zeilen = BerichtZeilen(e, d);
     return BerichtText(zeilen);
 }
 
@@ -79,8 +81,10 @@ void ansichtLaden(benchmark::State& state, bool mitGrafik, bool layout = true)
     for (auto _ : state) {
         const TZulagenDaten& d = alle[i++ % alle.size()];
         if (mitGrafik)
-            GrafikBildSchreiben(o.GrafikDatei, TortenBild(TortenStuecke(d), QSize(619, 329)),
-                                QSize(539, 286));
+            GrafikBildSchreiben(
+                o.GrafikDatei,
+                TortenBerichtsbild(TortenStuecke(d), QSize(619, 329), 1.0, QSize(539, 286)),
+                QSize(539, 286));
         w.LoadFromString(berichtBauen(d, o, zeilen));
         if (layout) {
             // as the view does when it is shown

@@ -151,18 +151,6 @@ i128 tarifAufArgument(const TTarif& t, i128 x)
 
 } // namespace
 
-const char* TabellenText(TTabelle t)
-{
-    switch (t) {
-    case TabelleUnbekannt:
-        return "unbekannt";
-    case Grundtabelle:
-        return "Grundtabelle";
-    default:
-        return "Splittingtabelle";
-    }
-}
-
 std::span<const TTarif> Tariftabelle()
 {
     return Tarife;

@@ -10,7 +10,6 @@ using TTabelle = unsigned char;
 constexpr TTabelle TabelleUnbekannt = 0;
 constexpr TTabelle Grundtabelle = 1;
 constexpr TTabelle Splittingtabelle = 2;
-const char* TabellenText(TTabelle t);
 
 // One version of § 32a Abs. 1 EStG. Coefficients are integers so that the tariff
 // is evaluated exactly in decimal on the whole-euro argument X:

@@ -2,6 +2,7 @@
 
 #include "EkSteuer.h"
 #include "MathUnit.h"
+#include "ZulagenNeu.h"
 #include "Zuschlaege.h"
 
 #include <algorithm>
@@ -18,18 +19,57 @@ int kinderzahl(const TZulagenDaten& d)
     return std::clamp(d.Kinderzahl, 0, MaxKinder);
 }
 
-// § 86 Abs. 1 S. 6 EStG: one factor for every allowance of the household; the
-// career-starter bonus is cut with it but kept apart for the tax comparison.
+// § 86 Abs. 1 S. 6 EStG: the allowances cut by the ratio of the contributions to
+// the minimum, w1 for person 1's, w2 for person 2's; the career-starter bonus is
+// cut with them but kept apart for the tax comparison.
+void gewaehrteKuerzen(TZulagenDaten& d, double w1, double w2)
+{
+    d.Grundzulage1 = runden(2, w1 * d.VolleGrundzulage1);
+    d.Grundzulage2 = runden(2, w2 * d.VolleGrundzulage2);
+    d.Kinderzulage1 = runden(2, w1 * d.VolleKinderzulage1);
+    d.Kinderzulage2 = runden(2, w2 * d.VolleKinderzulage2);
+    d.Berufseinsteigerbonus1 =
+        d.Grundzulage1 - runden(2, w1 * (d.VolleGrundzulage1 - d.VolleBerufseinsteigerbonus1));
+    d.Berufseinsteigerbonus2 =
+        d.Grundzulage2 - runden(2, w2 * (d.VolleGrundzulage2 - d.VolleBerufseinsteigerbonus2));
+}
+
+// Without given contributions one factor serves every allowance of the household:
+// the contributions are not divided yet.
 void gewaehrteKuerzen(TZulagenDaten& d, double w)
 {
-    d.Grundzulage1 = runden(2, w * d.VolleGrundzulage1);
-    d.Grundzulage2 = runden(2, w * d.VolleGrundzulage2);
-    d.Kinderzulage1 = runden(2, w * d.VolleKinderzulage1);
-    d.Kinderzulage2 = runden(2, w * d.VolleKinderzulage2);
-    d.Berufseinsteigerbonus1 =
-        d.Grundzulage1 - runden(2, w * (d.VolleGrundzulage1 - d.VolleBerufseinsteigerbonus1));
-    d.Berufseinsteigerbonus2 =
-        d.Grundzulage2 - runden(2, w * (d.VolleGrundzulage2 - d.VolleBerufseinsteigerbonus2));
+    gewaehrteKuerzen(d, w, w);
+}
+
+// The indirectly entitled spouse's own payment: the given contribution of
+// contract 2, else the known payment, else the contract minimum.
+double zahlungMittelbar(const TZulagenDaten& d)
+{
+    if (d.EigenbeitragVorgabe2 >= 0)
+        return d.EigenbeitragVorgabe2;
+    return d.EigenbeitragMittelbar >= 0 ? d.EigenbeitragMittelbar : d.TarifMindestbeitrag2;
+}
+
+// Given contributions under the old rules: each person's allowances cut by the
+// ratio of his own contributions to his own minimum (§ 86 Abs. 1 S. 6 EStG); the
+// indirectly entitled spouse's allowances are full only when the entitled spouse
+// paid his minimum, which counts the allowances of both (§ 86 Abs. 2 S. 1 EStG).
+void vorgegebeneBeitraegeBisher(TZulagenDaten& d)
+{
+    const bool mittelbar = d.Verheiratet && d.AnzahlFoerderberechtigte == 1;
+    const double e1 = d.EigenbeitragVorgabe1 >= 0 ? d.EigenbeitragVorgabe1 : d.TarifMindestbeitrag1;
+    const double e2 = !d.Verheiratet                ? 0
+                      : mittelbar                   ? zahlungMittelbar(d)
+                      : d.EigenbeitragVorgabe2 >= 0 ? d.EigenbeitragVorgabe2
+                                                    : d.TarifMindestbeitrag2;
+    const double w1 = std::min(1.0, e1 / d.Mindesteigenbeitrag1);
+    const double w2 =
+        d.AnzahlFoerderberechtigte == 2 ? std::min(1.0, e2 / d.Mindesteigenbeitrag2) : w1;
+    gewaehrteKuerzen(d, w1, w2);
+    d.EigenbeitragPerson1 = e1;
+    d.EigenbeitragPerson2 = e2;
+    d.Eigenbeitrag = e1 + e2;
+    d.Gesamtbeitrag = d.Eigenbeitrag + d.GewaehrteZulagen();
 }
 
 // §§ 79, 84-86 EStG as they stood up to 2026 (and stand for contracts concluded
@@ -55,8 +95,7 @@ void anspruchBisher(TZulagenDaten& d, const TZulagenJahr& r)
 
     // § 79 S. 2 EStG: the indirectly entitled spouse's own payment (the contract
     // minimum unless given) decides the spouse's allowances
-    const double zahlung2 =
-        d.EigenbeitragMittelbar >= 0 ? d.EigenbeitragMittelbar : d.TarifMindestbeitrag2;
+    const double zahlung2 = zahlungMittelbar(d);
     d.Zulageberechtigt2 = d.Verheiratet && (!mittelbar || zahlung2 >= r.MindestbeitragMittelbar);
 
     // Full allowances (§§ 84, 85 EStG); the bonus only for a directly entitled person
@@ -93,9 +132,8 @@ void anspruchBisher(TZulagenDaten& d, const TZulagenJahr& r)
     }
 }
 
-} // namespace
-
-void BerechneZulagen(TZulagenDaten& d)
+// Steps 1 to 5 under the old rules.
+void berechneBisher(TZulagenDaten& d)
 {
     const TZulagenJahr& r = ZulagenRechtBisher(d.Steuerjahr());
     const int n = d.AnzahlFoerderberechtigte;
@@ -128,8 +166,11 @@ void BerechneZulagen(TZulagenDaten& d)
     d.Kinderzulage2 = d.VolleKinderzulage2;
     d.Berufseinsteigerbonus1 = d.VolleBerufseinsteigerbonus1;
     d.Berufseinsteigerbonus2 = d.VolleBerufseinsteigerbonus2;
+    d.EigenbeitragPerson1 = d.EigenbeitragPerson2 = -1;
     const int pos = d.BeitragsPosition;
-    if (d.MinBeitrag) {
+    if (d.EigenbeitraegeVorgegeben()) {
+        vorgegebeneBeitraegeBisher(d);
+    } else if (d.MinBeitrag) {
         d.Eigenbeitrag = mindestVoll;
         d.Gesamtbeitrag = d.Eigenbeitrag + Zvoll;
     } else if (pos == Max) {
@@ -162,6 +203,47 @@ void BerechneZulagen(TZulagenDaten& d)
             d.Gesamtbeitrag = d.Eigenbeitrag + d.GewaehrteZulagen();
         }
     }
+}
+
+// § 10a Abs. 1 and 3 EStG as they stood up to 2026: the cap per directly entitled
+// person on contributions and allowances together, raised for an indirectly
+// entitled spouse; the household's contributions pooled (the split divides them).
+double abzugBisher(const TZulagenDaten& d, double bonus)
+{
+    const TZulagenJahr& r = ZulagenRechtBisher(d.Steuerjahr());
+    const bool mittelbar = d.Verheiratet && d.AnzahlFoerderberechtigte == 1;
+    const double kappe = (mittelbar && d.Zulageberechtigt2)
+                             ? r.HoechstbetragMittelbar
+                             : d.AnzahlFoerderberechtigte * r.Hoechstbetrag;
+    return std::min(kappe, d.Gesamtbeitrag - bonus);
+}
+
+// § 10a Abs. 1 S. 1 EStG n.F.: per directly entitled person his contributions up
+// to 1800 euros plus the allowances due for them (contributions below the minimum
+// deductible too, with no allowance); Abs. 3: with an indirectly entitled spouse
+// both spouses' contributions up to 1920 euros plus all allowances.
+double abzugNeu(const TZulagenDaten& d, double bonus)
+{
+    const TZulagenJahrNeu& r = ZulagenRechtNeu(d.Steuerjahr());
+    const double e1 = std::max(0.0, d.EigenbeitragPerson1);
+    const double e2 = d.Verheiratet ? std::max(0.0, d.EigenbeitragPerson2) : 0;
+    const bool mittelbar = d.Verheiratet && d.AnzahlFoerderberechtigte == 1;
+    const double zulagen = d.GewaehrteZulagen() - bonus;
+    if (mittelbar && e2 >= r.MindestbeitragMittelbar)
+        return std::min(e1 + e2, r.HoechstbetragMittelbar) + zulagen;
+    const double beitraege = std::min(e1, r.Hoechstbetrag) +
+                             (d.AnzahlFoerderberechtigte == 2 ? std::min(e2, r.Hoechstbetrag) : 0);
+    return beitraege + zulagen;
+}
+
+} // namespace
+
+void BerechneZulagen(TZulagenDaten& d)
+{
+    if (AngewandtesFoerderrecht(d) == TFoerderrecht::Neu)
+        BerechneZulagenNeu(d);
+    else
+        berechneBisher(d);
 
     // Step 7: tax saving and subsidy rate
     BerechneSteuerersparnis(d);
@@ -170,20 +252,15 @@ void BerechneZulagen(TZulagenDaten& d)
 void BerechneSteuerersparnis(TZulagenDaten& d)
 {
     const int jahr = d.Steuerjahr();
-    const TZulagenJahr& r = ZulagenRechtBisher(jahr);
     // Computed into locals first: a refused estimate leaves the earlier results.
     const double nr = d.EinkommenNR1 + (d.Verheiratet ? d.EinkommenNR2 : 0);
     const double zvE =
         nr + ZvESchaetzung(d, runden(0, d.Einkommen1), runden(0, d.Einkommen2)) + d.DeltazvE;
     const TTabelle tabelle = d.Verheiratet ? Splittingtabelle : Grundtabelle;
-    // § 10a Abs. 1 and 3 EStG: the cap per directly entitled person, raised for
-    // an indirectly entitled spouse; the career-starter bonus stays out
-    const bool mittelbar = d.Verheiratet && d.AnzahlFoerderberechtigte == 1;
-    const double kappe = (mittelbar && d.Zulageberechtigt2)
-                             ? r.HoechstbetragMittelbar
-                             : d.AnzahlFoerderberechtigte * r.Hoechstbetrag;
+    // the career-starter bonus stays out of the deduction (§ 10a Abs. 1 EStG)
     const double bonus = d.Berufseinsteigerbonus1 + d.Berufseinsteigerbonus2;
-    const double abzug = std::min(kappe, d.Gesamtbeitrag - bonus);
+    const double abzug = AngewandtesFoerderrecht(d) == TFoerderrecht::Neu ? abzugNeu(d, bonus)
+                                                                          : abzugBisher(d, bonus);
     const double R = Steuerminderung(tabelle, jahr, zvE, abzug, 0);
     const double Z = d.GewaehrteZulagen();
     // § 10a Abs. 2 EStG, § 2 Abs. 6 S. 2 EStG: only the part of the tax effect
@@ -203,6 +280,8 @@ void BerechneSteuerersparnis(TZulagenDaten& d)
         ersparnis = L + soli + d.KiStSatz * L;
     }
     d.zvE = zvE;
+    d.Sonderausgabenabzug = abzug;
+    d.TariflicheMinderung = R;
     d.Steuerersparnis = ersparnis;
     d.Foerderquote = d.Gesamtbeitrag > 0 ? (d.Steuerersparnis + Z) / d.Gesamtbeitrag : 0;
 }

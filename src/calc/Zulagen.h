@@ -6,14 +6,16 @@
 
 namespace Fermalin {
 
-// Fills every result field of d from its inputs. Throws EVorsorgeFehler when the
+// Fills every result field of d from its inputs, under the rule set the record
+// asks for where its year has it (AngewandtesFoerderrecht; the reform's steps are
+// BerechneZulagenNeu in ZulagenNeu.h). Throws EVorsorgeFehler when the
 // taxable-income estimate refuses the input; the allowance and contribution
 // results of this run stand then, zvE, Steuerersparnis and Foerderquote keep
 // their previous values.
 void BerechneZulagen(TZulagenDaten& d);
 
-// The final stage: zvE, Steuerersparnis and Foerderquote from the granted
-// allowances and Gesamtbeitrag of the same run.
+// The final stage: zvE, Sonderausgabenabzug, TariflicheMinderung, Steuerersparnis
+// and Foerderquote from the granted allowances and contributions of the same run.
 void BerechneSteuerersparnis(TZulagenDaten& d);
 
 // Brings dependent inputs into line as the input page does: Einkommen2 only for

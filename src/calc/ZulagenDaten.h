@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FoerderParameter.h"
+#include "Foerderrecht.h"
 
 #include <algorithm>
 #include <array>
@@ -15,6 +16,8 @@ struct TZulagenDaten
     // Inputs
     // contribution year: incomes of the year before, tax year this year
     int Beitragsjahr = TFoerderParameter::Beitragsjahr;
+    // rule set of the allowances and the § 10a deduction; "neu" only from 2027
+    TFoerderrecht Foerderrecht = TFoerderrecht::Bisher;
     bool Verheiratet = false;
     bool Doppelverdiener = false;     // married and both spouses directly entitled
     int AnzahlFoerderberechtigte = 1; // 2 exactly when Verheiratet and Doppelverdiener
@@ -39,6 +42,12 @@ struct TZulagenDaten
     // own payment of an indirectly entitled spouse into the own contract, when
     // known; negative: the spouse pays TarifMindestbeitrag2
     double EigenbeitragMittelbar = -1;
+    // own contribution of contract 1 and 2 a year as given by the caller; negative:
+    // not given. When either is given, MinBeitrag and BeitragsPosition are ignored,
+    // the split is the given one, and a contract whose contribution is not given
+    // pays its contract minimum (TarifMindestbeitrag1/2; the indirectly entitled
+    // spouse EigenbeitragMittelbar when known).
+    double EigenbeitragVorgabe1 = -1, EigenbeitragVorgabe2 = -1;
 
     // Results of BerechneZulagen
     double VolleGrundzulage1 = 0, VolleGrundzulage2 = 0; // with the career-starter bonus
@@ -54,7 +63,16 @@ struct TZulagenDaten
     double Kinderzulage1 = 0, Kinderzulage2 = 0;
     double Eigenbeitrag = 0;
     double Gesamtbeitrag = 0;
+    // each person's own contribution on which the granted allowances rest: the
+    // given ones, or under "neu" the calculation's own split of Eigenbeitrag (one
+    // that earns the most); -1 under "bisher" without given contributions, where one
+    // factor serves the household and the split divides the total
+    double EigenbeitragPerson1 = -1, EigenbeitragPerson2 = -1;
     double zvE = 0;
+    // the § 10a deduction of the Günstigerprüfung and the tariff tax it saves
+    // (whole euros, before the allowances are set against it)
+    double Sonderausgabenabzug = 0;
+    double TariflicheMinderung = 0;
     double Steuerersparnis = 0;
     double Foerderquote = 0;
 
@@ -75,6 +93,10 @@ struct TZulagenDaten
     double GewaehrteZulagen() const
     {
         return Grundzulage1 + Kinderzulage1 + Grundzulage2 + Kinderzulage2;
+    }
+    bool EigenbeitraegeVorgegeben() const
+    {
+        return EigenbeitragVorgabe1 >= 0 || (Verheiratet && EigenbeitragVorgabe2 >= 0);
     }
 };
 

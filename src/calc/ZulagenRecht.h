@@ -1,7 +1,7 @@
 // The allowance rules of §§ 10a, 79, 84-86 EStG per contribution year, as they
 // stood up to 2026 ("bisher"); 2027 holds them for contracts concluded before
-// 2027 (§ 52 Abs. 50a S. 1 EStG). The reform's rules from 2027 are a rule set of
-// their own and get a table beside this one.
+// 2027 (§ 52 Abs. 50a S. 1 EStG); and beside them the reform's rules from 2027
+// ("neu", ZulagenRechtNeu).
 #pragma once
 
 #include "Beitragsjahr.h"
@@ -77,6 +77,61 @@ inline std::span<const TZulagenJahr> ZulagenTabelleBisher()
 inline const TZulagenJahr& ZulagenRechtBisher(int beitragsjahr)
 {
     return ZeileFuer(ZulagenTabelleBisher(), beitragsjahr);
+}
+
+// The reform's rules (§§ 10a, 79, 84-86 EStG as amended by Art. 2
+// Altersvorsorgereformgesetz of 26.05.2026, BGBl. 2026 I Nr. 156), from contribution
+// year 2027 on.
+struct TZulagenJahrNeu
+{
+    int Jahr;
+    // share of the own contributions up to Stufe1Bis, § 84 S. 1 Nr. 1 EStG n.F.
+    double GrundzulageSatz1;
+    // euros, upper end of the first band, § 84 S. 1 Nr. 1 EStG n.F.
+    double Stufe1Bis;
+    // share of the own contributions above Stufe1Bis, § 84 S. 1 Nr. 2 EStG n.F.
+    double GrundzulageSatz2;
+    // euros, upper end of the second band, § 84 S. 1 Nr. 2 EStG n.F.; also the most
+    // of the contributions a child allowance is measured on, § 85 Abs. 1 S. 1 EStG n.F.
+    double Stufe2Bis;
+    // euros once, directly entitled person under 25, § 84 S. 2 EStG n.F.
+    double Berufseinsteigerbonus;
+    // euros, basic allowance of an indirectly entitled spouse at most, § 84 S. 3 EStG n.F.
+    double GrundzulageMittelbarHoechstens;
+    // share of the own contributions per child, § 85 Abs. 1 S. 1 EStG n.F.
+    double KinderzulageSatz;
+    // euros per child at most, § 85 Abs. 1 S. 1 EStG n.F.
+    double KinderzulageHoechstens;
+    // euros of own contributions below which no allowance is granted, § 86 EStG n.F.
+    double Mindesteigenbeitrag;
+    // euros an indirectly entitled spouse must pay into the own contract, § 79 S. 2 Nr. 4
+    // EStG n.F.
+    double MindestbeitragMittelbar;
+    // euros of own contributions per directly entitled person deductible besides the
+    // allowances, § 10a Abs. 1 S. 1 EStG n.F.
+    double Hoechstbetrag;
+    // euros of both spouses' contributions, one directly and one indirectly entitled,
+    // § 10a Abs. 3 S. 3 EStG n.F.
+    double HoechstbetragMittelbar;
+};
+
+inline constexpr TZulagenJahrNeu ZulagenTabelleNeuDaten[] = {
+    // Art. 2 Altersvorsorgereformgesetz, in force from 1.1.2027 (Art. 14); no later step enacted
+    {2027, 0.50, 360, 0.25, 1800, 200, 175, 1.00, 300, 120, 120, 1800, 1920},
+};
+static_assert(JahreLueckenlos(std::span<const TZulagenJahrNeu>(ZulagenTabelleNeuDaten)));
+static_assert(std::end(ZulagenTabelleNeuDaten)[-1].Jahr == LetztesTabellenjahr);
+
+inline std::span<const TZulagenJahrNeu> ZulagenTabelleNeu()
+{
+    return ZulagenTabelleNeuDaten;
+}
+
+// The reform's row of a contribution year; earlier years take the first row (the
+// rules exist from it only), later years the last.
+inline const TZulagenJahrNeu& ZulagenRechtNeu(int beitragsjahr)
+{
+    return ZeileFuer(ZulagenTabelleNeu(), beitragsjahr);
 }
 
 // The own payment an indirectly entitled spouse needs for the allowance: 60 from

@@ -2,8 +2,7 @@
 // as the offer page would write it, without the window.
 #include "Befehle.h"
 
-#include "Aufteilung.h"
-#include "EkSteuer.h"
+#include "Haushaltsrechnung.h"
 #include "StapelLesen.h"
 #include "Uebergabedatei.h"
 #include "Zulagen.h"
@@ -18,10 +17,10 @@ QByteArray AngebotZeile(QByteArrayView zeile, bool& fehler, qint64 nummer, int p
     TLeser l(StapelBefehl::Angebot, nummer);
     if (!l.lesen(zeile))
         return fehlerObjekt(l.fehler());
-    THaushaltEingabe h = HaushaltLesen(l);
+    const THaushaltEingabe h = HaushaltLesen(l);
     const int klassik1 = l.ganz(TSchluesselNr::Klassik1);
     const int klassik2 = l.ganz(TSchluesselNr::Klassik2);
-    TZulagenDaten& d = h.Daten;
+    const TZulagenDaten& d = h.Daten;
     // The second "Erfassung" button is disabled for a single person.
     if (person == 2 && !d.Verheiratet)
         l.melde(QStringLiteral("\"--person 2\" gibt es nur für Verheiratete (\"Verheiratet\": "
@@ -29,20 +28,20 @@ QByteArray AngebotZeile(QByteArrayView zeile, bool& fehler, qint64 nummer, int p
     if (l.fehlerhaft())
         return fehlerObjekt(l.fehler());
 
-    if (!HaushaltBerechnen(d, l))
+    // The offer page's file before any click: offer mode, the stored slider.
+    TEingaben e = EingabenAus(d, h.Verteilung);
+    e.Klassik1 = static_cast<TKlassik>(klassik1);
+    e.Klassik2 = static_cast<TKlassik>(klassik2);
+    const TRechnung r = Rechnen(e, Teil_Uebergabe);
+    if (!r.Ablehnung.isEmpty()) {
+        l.melde(r.Ablehnung);
         return fehlerObjekt(l.fehler());
-
-    // The offer page's split before any click: offer mode, the stored slider.
-    const TAufteilung a = EigenbeitragAufteilen(d, AufteilungsVorgabeFuer(d, h.Verteilung, true));
-    d.Eigenbeitrag1 = a.Eigenbeitrag1;
-    d.Eigenbeitrag2 = a.Eigenbeitrag2;
-
-    const auto klassik = static_cast<TKlassik>(person == 2 ? klassik2 : klassik1);
+    }
     // appended in place: a temporary per line and the text's regrowth took a
     // third of the command's time
     QString text;
     text.reserve(512);
-    for (const QString& z : UebergabeZeilen(d, person, klassik)) {
+    for (const QString& z : r.Uebergabe[person == 2 ? 1 : 0]) {
         text += z;
         text += QLatin1String("\r\n");
     }

@@ -6,8 +6,8 @@
 #include "Bericht.h"
 #include "Berichtsatz.h"
 #include "Bilddatei.h"
-#include "EkSteuer.h"
 #include "HTML_Ausgabe.h"
+#include "Haushaltsrechnung.h"
 #include "Programmorte.h"
 #include "StapelLesen.h"
 #include "Startregeln.h"
@@ -29,9 +29,8 @@ namespace {
 
 struct TBerichtEingabe
 {
-    TZulagenDaten Daten;
-    TBerichtOptionen Optionen;
-    int Verteilung = 0;
+    TEingaben Eingaben;  // the household and the print options
+    TZulagenDaten Daten; // computed from them
 };
 
 QString OhnePdfKeinBildText()
@@ -53,28 +52,31 @@ std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer,
     }
     const THaushaltEingabe h = HaushaltLesen(l);
     TBerichtEingabe e;
-    e.Daten = h.Daten;
-    e.Verteilung = h.Verteilung;
-    e.Optionen.Beratungsprotokoll = l.wahr(N::Beratungsprotokoll);
-    e.Optionen.Kundenname = l.text(N::Kundenname);
-    e.Optionen.MitGrafik = l.wahr(N::MitGrafik);
-    e.Optionen.Firmenlogo = l.wahr(N::Firmenlogo);
+    e.Eingaben = EingabenAus(h.Daten, h.Verteilung);
+    TBerichtOptionen& o = e.Eingaben.Druck;
+    o.Beratungsprotokoll = l.wahr(N::Beratungsprotokoll);
+    o.Kundenname = l.text(N::Kundenname);
+    o.MitGrafik = l.wahr(N::MitGrafik);
+    o.Firmenlogo = l.wahr(N::Firmenlogo);
     // A document per line cannot name a picture of its own: the one picture in
     // the temporary folder belongs to the window and would show another
     // household's chart.
-    if (e.Optionen.MitGrafik && !pdf)
+    if (o.MitGrafik && !pdf)
         l.melde(OhnePdfKeinBildText());
     if (l.fehlerhaft()) {
         fehler = l.fehler();
         return std::nullopt;
     }
-    if (!HaushaltBerechnen(e.Daten, l)) {
+    QString ablehnung;
+    e.Daten = HaushaltRechnen(e.Eingaben, &ablehnung);
+    if (!ablehnung.isEmpty()) {
+        l.melde(ablehnung);
         fehler = l.fehler();
         return std::nullopt;
     }
-    e.Optionen.LogoDatei = ProgrammOrteErmitteln(QCoreApplication::applicationFilePath(),
-                                                 QProcessEnvironment::systemEnvironment())
-                               .LogoDatei;
+    o.LogoDatei = ProgrammOrteErmitteln(QCoreApplication::applicationFilePath(),
+                                        QProcessEnvironment::systemEnvironment())
+                      .LogoDatei;
     return e;
 }
 
@@ -85,12 +87,9 @@ QByteArray BerichtZeile(QByteArrayView zeile, bool& fehlerhaft, qint64 nummer)
     std::optional<TBerichtEingabe> e = BerichtLesen(zeile, nummer, false, fehler);
     if (!e)
         return fehlerObjekt(fehler);
-    BerichtAufteilen(e->Daten, e->Verteilung);
-    QStringList zeilen;
-    BerichtSchreiben(zeilen, e->Daten, e->Optionen);
     QByteArray aus;
     TJsonSchreiber o(aus);
-    o.text("Bericht", BerichtText(zeilen));
+    o.text("Bericht", BerichtText(BerichtZeilen(e->Eingaben, e->Daten)));
     o.schliessen();
     fehlerhaft = false;
     return aus;
@@ -101,7 +100,8 @@ QByteArray BerichtZeile(QByteArrayView zeile, bool& fehlerhaft, qint64 nummer)
 bool TortenBildSchreiben(const TZulagenDaten& d, const QString& pfad)
 {
     const QSize chart(619, 329);
-    return GrafikBildSchreiben(pfad, TortenBild(TortenStuecke(d), chart), GrafikBildGroesse(chart));
+    const QSize ziel = GrafikBildGroesse(chart);
+    return GrafikBildSchreiben(pfad, TortenBerichtsbild(TortenStuecke(d), chart, 1.0, ziel), ziel);
 }
 
 int BerichtPdf(const QStringList& dateien, const QString& pdf, TStapelAusgabe& aus)
@@ -153,35 +153,32 @@ int BerichtPdf(const QStringList& dateien, const QString& pdf, TStapelAusgabe& a
     }
     // A logo that is there but cannot be printed refuses the line; without a
     // logo file the report has no logo, as in the window.
-    if (e->Optionen.Firmenlogo) {
-        const QFileInfo logo(e->Optionen.LogoDatei);
+    if (e->Eingaben.Druck.Firmenlogo) {
+        const QFileInfo logo(e->Eingaben.Druck.LogoDatei);
         QString grund;
         if ((logo.exists() || logo.isSymLink()) &&
-            BildLesen(e->Optionen.LogoDatei, "bmp", &grund).isNull())
+            BildLesen(e->Eingaben.Druck.LogoDatei, "bmp", &grund).isNull())
             return ablehnen(QStringLiteral("Das Firmen-Logo \"%1\" kann nicht gedruckt werden: %2.")
-                                .arg(e->Optionen.LogoDatei, grund));
+                                .arg(e->Eingaben.Druck.LogoDatei, grund));
     }
     // The chart picture lives only while the PDF is written, in a folder of
     // its own inside the temporary folder.
     const QString temp = TemporaeresVerzeichnis(QProcessEnvironment::systemEnvironment());
     std::optional<QTemporaryDir> tmp;
-    if (e->Optionen.MitGrafik) {
+    if (e->Eingaben.Druck.MitGrafik) {
         if (temp.isEmpty())
             return ablehnen(QStringLiteral("\"MitGrafik\" geht nicht: Es gibt kein nutzbares "
                                            "Verzeichnis für temporäre Dateien (temp, TEMP, TMP, "
                                            "TMPDIR oder /tmp)."));
         tmp.emplace(QDir(temp).filePath(QStringLiteral("fermalin-XXXXXX")));
-        e->Optionen.GrafikDatei = tmp->filePath(QStringLiteral("G_Ortavo.Bmp"));
-        if (!tmp->isValid() || !TortenBildSchreiben(e->Daten, e->Optionen.GrafikDatei))
+        e->Eingaben.Druck.GrafikDatei = tmp->filePath(QStringLiteral("G_Ortavo.Bmp"));
+        if (!tmp->isValid() || !TortenBildSchreiben(e->Daten, e->Eingaben.Druck.GrafikDatei))
             return ablehnen(
                 QStringLiteral("\"MitGrafik\" geht nicht: Das Bild der Grafik lässt sich in %1 "
                                "nicht anlegen.")
                     .arg(temp));
     }
-    BerichtAufteilen(e->Daten, e->Verteilung);
-    QStringList zeilen;
-    BerichtSchreiben(zeilen, e->Daten, e->Optionen);
-    const TBerichtSeiten seiten(BerichtText(zeilen));
+    const TBerichtSeiten seiten(BerichtText(BerichtZeilen(e->Eingaben, e->Daten)));
     if (!PdfSchreiben(seiten, pdf, &fehler)) {
         aus.write(fehlerObjekt(fehler) + '\n');
         return 1;

@@ -1,5 +1,6 @@
 #include "Aufteilung.h"
 
+#include "AufteilungNeu.h"
 #include "FoerderParameter.h"
 #include "MathUnit.h"
 #include "Zahlformat.h"
@@ -314,6 +315,15 @@ TFamilienstand FamilienstandVon(const TZulagenDaten& d)
 }
 
 TAufteilung EigenbeitragAufteilen(const TZulagenDaten& d, const TAufteilungsVorgabe& v)
+{
+    if (d.EigenbeitraegeVorgegeben())
+        return VorgegebeneAufteilung(d);
+    if (AngewandtesFoerderrecht(d) == TFoerderrecht::Neu)
+        return EigenbeitragAufteilenNeu(d, v);
+    return EigenbeitragAufteilenBisher(d, v);
+}
+
+TAufteilung EigenbeitragAufteilenBisher(const TZulagenDaten& d, const TAufteilungsVorgabe& v)
 {
     // The offer page always respects the insurer's minimums; the report only
     // when the adviser asked for it.

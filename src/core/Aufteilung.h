@@ -38,8 +38,15 @@ struct TAufteilung
     QString Hinweis;            // the hint; only meaningful when Schieberegler
 };
 
-// Reads Eigenbeitrag, Einkommen1/2 and the full allowances of a computed record.
+// Reads Eigenbeitrag, Einkommen1/2 and the full allowances of a computed record
+// and splits by the rule set the record was computed under: given contributions
+// as they are (VorgegebeneAufteilung), the reform's rules by the most allowances
+// (EigenbeitragAufteilenNeu, AufteilungNeu.h), the old rules by the minimum and
+// maximum own contributions (EigenbeitragAufteilenBisher).
 TAufteilung EigenbeitragAufteilen(const TZulagenDaten& d, const TAufteilungsVorgabe& v);
+
+// The split under the old rules.
+TAufteilung EigenbeitragAufteilenBisher(const TZulagenDaten& d, const TAufteilungsVorgabe& v);
 
 // The split's settings as the record's own switches give them, with the
 // distribution slider at position (0..positionMax).

@@ -1,6 +1,5 @@
 #include "Bericht.h"
 
-#include "Aufteilung.h"
 #include "FoerderParameter.h"
 #include "HTML_Ausgabe.h"
 #include "Zahlformat.h"
@@ -373,15 +372,6 @@ void hinweiseSchreiben(QStringList& z, const TZulagenDaten& d)
 }
 
 } // namespace
-
-void BerichtAufteilen(TZulagenDaten& d, int verteilung, int verteilungMax)
-{
-    const TAufteilung a =
-        EigenbeitragAufteilen(d, AufteilungsVorgabeFuer(d, verteilung, false, verteilungMax));
-    d.Eigenbeitrag1 = a.Eigenbeitrag1;
-    d.Eigenbeitrag2 = a.Eigenbeitrag2;
-    d.Eigenbeitrag = a.Eigenbeitrag;
-}
 
 QString KeinGrafikBildText()
 {

@@ -18,17 +18,16 @@ struct TBerichtOptionen
     QString GrafikDatei;             // the chart picture the document names; empty: none
     bool Firmenlogo = false;         // LayoutDaten.Firmenlogo
     QString LogoDatei;               // LogoDatei(programmPfad)
-};
 
-// The report-mode split: sets Eigenbeitrag1, Eigenbeitrag2 and Eigenbeitrag of a
-// computed record. verteilung: the offer page's distribution slider.
-void BerichtAufteilen(TZulagenDaten& d, int verteilung, int verteilungMax = 50);
+    bool operator==(const TBerichtOptionen&) const = default;
+};
 
 // What the report says in place of the chart when there is no picture of it
 // (no usable temporary folder, or the picture could not be written).
 QString KeinGrafikBildText();
 
-// Writes the whole document into zeilen (cleared first). d is computed and split.
+// Writes the whole document into zeilen (cleared first). d is computed, with the
+// report-mode split's contracts and total (BerichtZeilen of Haushaltsrechnung.h).
 void BerichtSchreiben(QStringList& zeilen, const TZulagenDaten& d, const TBerichtOptionen& o);
 
 } // namespace Fermalin

@@ -45,7 +45,7 @@ QRect VorschauGeometrie(QSize bildschirm)
     return QRect(gerade((bildschirm.width() - breite) / 2.0), 0, breite, hoehe);
 }
 
-TSeitenGeometrie SeitenGeometrie(QSizeF seite, TUnbedruckbar r, bool ie8)
+TSeitenGeometrie SeitenGeometrie(QSizeF seite, TUnbedruckbar r)
 {
     const double l = 110 + r.Links;
     const double w = seite.width() - 110 - r.Links - r.Rechts - 60;
@@ -53,13 +53,9 @@ TSeitenGeometrie SeitenGeometrie(QSizeF seite, TUnbedruckbar r, bool ie8)
     TSeitenGeometrie g;
     g.Seite = QRectF(QPointF(0, 0), seite);
     // The header sits 5 pixels (5/96 inch) below the top edge in this variant.
-    const double kopfOben = ie8 ? r.Oben + 12 : 500.0 / 96;
-    g.Kopf = QRectF(l, kopfOben, ie8 ? w : 0.5 + w, hh);
-    const double inhaltOben = ie8 ? r.Oben + hh + 35 : r.Oben + hh;
-    g.Inhalt = QRectF(l, inhaltOben, ie8 ? w - 20 : w, seite.height() - r.Oben - hh - r.Unten - fh);
-    const double fussOben =
-        ie8 ? seite.height() - r.Unten - fh + 40 : seite.height() - r.Unten - fh;
-    g.Fuss = QRectF(l, fussOben, w, fh);
+    g.Kopf = QRectF(l, 500.0 / 96, 0.5 + w, hh);
+    g.Inhalt = QRectF(l, r.Oben + hh, w, seite.height() - r.Oben - hh - r.Unten - fh);
+    g.Fuss = QRectF(l, seite.height() - r.Unten - fh, w, fh);
     return g;
 }
 

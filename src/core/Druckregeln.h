@@ -47,7 +47,7 @@ struct TUnbedruckbar
 {
     double Links = 0, Oben = 0, Rechts = 0, Unten = 0;
 };
-TSeitenGeometrie SeitenGeometrie(QSizeF seite, TUnbedruckbar rand, bool ie8 = false);
+TSeitenGeometrie SeitenGeometrie(QSizeF seite, TUnbedruckbar rand);
 
 // The left footer text and the right one ("Seite i von n").
 QString FussLinks(const QString& veltoName, const QString& toolName, const QString& toolVersion);

@@ -10,17 +10,14 @@ namespace Fermalin {
 
 namespace {
 
-using namespace Einstellungsschluessel;
+using A = TWertart;
+using R = TBereichsregel;
+using E = TEinstellungen;
+using K = TKindEinstellung;
+using I = TEingaben;
 
-QString k(const char* name)
-{
-    return QLatin1String(name);
-}
-QString k(const char* name, int i)
-{
-    return QLatin1String(name) + QString::number(i);
-}
-
+// Amounts are stored as whole cents, the solidarity rate in 1/10000, ties to
+// even; what an int cannot hold stays at its bounds.
 int skaliertGanz(double wert, double faktor)
 {
     const double s = rundeGerade(wert * faktor);
@@ -30,98 +27,266 @@ int skaliertGanz(double wert, double faktor)
                                                : std::numeric_limits<int>::max();
 }
 
+// The field of a key: in e, or in k for a key of a child; f gets nothing when
+// the key's field is not there.
+template <class F> void mitFeld(E* e, K* k, const TEinstellungsschluessel& s, F&& f)
+{
+    std::visit(
+        [&](auto zeiger) {
+            if constexpr (requires(E & x) { x.*zeiger; }) {
+                if (e)
+                    f(e->*zeiger);
+            } else if (k) {
+                f(k->*zeiger);
+            }
+        },
+        s.Feld);
+}
+
+K* kindVon(E& e, int kind)
+{
+    return &e.Kind[static_cast<size_t>(kind)];
+}
+
+// What the key takes of a value read (in the field's unit).
+double zugelassen(const TEinstellungsschluessel& s, double wert)
+{
+    switch (s.Regel) {
+    case R::Feld:
+        return wert;
+    case R::Klemmen:
+        return std::clamp(wert, s.Min, s.Max);
+    case R::Vorgabe:
+        break;
+    }
+    const bool erlaubt =
+        s.Erlaubt.isEmpty() ? wert >= s.Min && wert <= s.Max : s.Erlaubt.contains(wert);
+    return erlaubt ? wert : s.Vorgabe;
+}
+
+QString name(const TEinstellungsschluessel& s, int kind)
+{
+    return s.JeKind ? QLatin1String(s.Name) + QString::number(kind + 1) : QLatin1String(s.Name);
+}
+
+void lesen(const TIniDatei& ini, const TEinstellungsschluessel& s, int kind, E& e)
+{
+    const QString& abschnitt = *s.Abschnitt;
+    const QString schluessel = name(s, kind);
+    mitFeld(&e, kindVon(e, kind), s, [&](auto& feld) {
+        using T = std::decay_t<decltype(feld)>;
+        if constexpr (std::is_same_v<T, bool>) {
+            feld = ini.lesenBool(abschnitt, schluessel, feld);
+        } else if constexpr (std::is_same_v<T, QString>) {
+            feld = ini.lesenText(abschnitt, schluessel, feld);
+        } else if constexpr (std::is_same_v<T, int>) {
+            feld = static_cast<int>(zugelassen(s, ini.lesenInt(abschnitt, schluessel, feld)));
+        } else {
+            const double einheit = s.Art == A::Cent ? 100.0 : 10000.0;
+            const int gespeichert =
+                ini.lesenInt(abschnitt, schluessel, skaliertGanz(feld, einheit));
+            feld = zugelassen(s, gespeichert / einheit);
+        }
+    });
+}
+
+void schreiben(TIniDatei& ini, const TEinstellungsschluessel& s, int kind, const E& e)
+{
+    const QString& abschnitt = *s.Abschnitt;
+    const QString schluessel = name(s, kind);
+    E& f = const_cast<E&>(e); // only read
+    mitFeld(&f, kindVon(f, kind), s, [&](const auto& feld) {
+        using T = std::decay_t<decltype(feld)>;
+        if constexpr (std::is_same_v<T, bool>)
+            ini.schreibenBool(abschnitt, schluessel, feld);
+        else if constexpr (std::is_same_v<T, QString>)
+            ini.schreibenText(abschnitt, schluessel, feld);
+        else if constexpr (std::is_same_v<T, int>)
+            ini.schreibenInt(abschnitt, schluessel, feld);
+        else
+            ini.schreibenInt(abschnitt, schluessel,
+                             skaliertGanz(feld, s.Art == A::Cent ? 100.0 : 10000.0));
+    });
+}
+
+void vorgabeSetzen(const TEinstellungsschluessel& s, auto& feld)
+{
+    using T = std::decay_t<decltype(feld)>;
+    if constexpr (std::is_same_v<T, QString>)
+        feld = QString();
+    else if constexpr (std::is_same_v<T, bool>)
+        feld = s.Vorgabe != 0;
+    else
+        feld = static_cast<T>(s.Vorgabe);
+}
+
+const TEinstellungsschluessel& schluessel(const QString& abschnitt, const QString& name)
+{
+    for (const TEinstellungsschluessel& s : Einstellungstabelle())
+        if (*s.Abschnitt == abschnitt && name == QLatin1String(s.Name))
+            return s;
+    Q_UNREACHABLE();
+}
+
 } // namespace
 
-int InCent(double euro)
+const QList<TEinstellungsschluessel>& Einstellungstabelle()
 {
-    return skaliertGanz(euro, 100);
+    using namespace Einstellungsschluessel;
+    // Amounts in euros, rates as fractions; the stored files hold cents and 1/10000.
+    // clang-format off
+    static const QList<TEinstellungsschluessel> tabelle = {
+        // section, key, kind, default, rule, min, max, allowed values, field, per child, input
+        {&Daten, "Maximized", A::Bool, 0, R::Feld, 0, 0, {}, &E::Maximized},
+        // the window applies its start size and the size rule
+        {&Daten, "Breite", A::Ganz, 0, R::Feld, 0, 0, {}, &E::Breite},
+        {&Daten, "Hoehe", A::Ganz, 0, R::Feld, 0, 0, {}, &E::Hoehe},
+        // the radio buttons one by one: a group may end with none selected
+        {&Daten, "ledig", A::Bool, 1, R::Feld, 0, 0, {}, &E::ledig},
+        {&Daten, "verheirated", A::Bool, 0, R::Feld, 0, 0, {}, &E::verheiratet},
+        {&Daten, "doppel", A::Bool, 0, R::Feld, 0, 0, {}, &E::doppel},
+        {&Daten, "einzel", A::Bool, 1, R::Feld, 0, 0, {}, &E::einzel},
+        {&Daten, "Kinder", A::Ganz, 0, R::Klemmen, 0, MaxKinder, {}, &E::Kinder, false, &I::Kinderzahl},
+        // the income field shows what lies outside 0..999999 as "???"
+        {&Daten, "Einkommen1", A::Cent, 0, R::Feld, 0, 999999, {}, &E::Einkommen1, false, &I::Einkommen1},
+        {&Daten, "Einkommen2", A::Cent, 0, R::Feld, 0, 999999, {}, &E::Einkommen2, false, &I::Einkommen2},
+        {&Daten, "minimal", A::Bool, 1, R::Feld, 0, 0, {}, &E::minimal, false, &I::MinBeitrag},
+        {&Daten, "indivBeitrag", A::Ganz, 0, R::Klemmen, 0, TFoerderParameter::BeitragsMax, {},
+         &E::indivBeitrag, false, &I::BeitragsPosition},
+        {&Daten, "tarMindBtr", A::Bool, 1, R::Feld, 0, 0, {}, &E::tarMindBtr, false, &I::TarMindBtr},
+        // what the detail dialog's fields take
+        {&Daten, "EinkommenNR1", A::Cent, 0, R::Vorgabe, 0, 999999, {}, &E::EinkommenNR1, false, &I::EinkommenNR1},
+        {&Daten, "EinkommenNR2", A::Cent, 0, R::Vorgabe, 0, 999999, {}, &E::EinkommenNR2, false, &I::EinkommenNR2},
+        {&Daten, "DeltazvE", A::Cent, 0, R::Vorgabe, -99999999, 99999999, {}, &E::DeltazvE, false, &I::DeltazvE},
+        // § 4 SolZG: 5,5 % or none
+        {&Daten, "Soli", A::Zehntausendstel, 0, R::Vorgabe, 0, 0, {0, 0.055}, &E::Soli, false, &I::Soli},
+        // the 16 federal states of the detail dialog; -1 no church tax
+        {&Daten, "Bundesland", A::Ganz, -1, R::Vorgabe, -1, 15, {}, &E::Bundesland, false, &I::Bundesland},
+        // the year field forces a year into its range, which follows today's date
+        {&Angebot, "Kind_GJ", A::Ganz, 2000, R::Feld, 0, 0, {}, &K::GebJahr, true, &I::KindGebJahr},
+        {&Angebot, "Kind_1P", A::Bool, 0, R::Feld, 0, 0, {}, &K::Person1, true},
+        {&Angebot, "Kind_2P", A::Bool, 1, R::Feld, 0, 0, {}, &K::Person2, true},
+        {&Angebot, "Verteilung", A::Ganz, 0, R::Klemmen, 0, 50, {}, &E::Verteilung, false, &I::Verteilung},
+        // each person's investment style, button by button
+        {&Angebot, "konservativ1", A::Bool, 1, R::Feld, 0, 0, {}, &E::konservativ1},
+        {&Angebot, "wachstum1", A::Bool, 0, R::Feld, 0, 0, {}, &E::wachstum1},
+        {&Angebot, "risiko1", A::Bool, 0, R::Feld, 0, 0, {}, &E::risiko1},
+        {&Angebot, "konservativ2", A::Bool, 1, R::Feld, 0, 0, {}, &E::konservativ2},
+        {&Angebot, "wachstum2", A::Bool, 0, R::Feld, 0, 0, {}, &E::wachstum2},
+        {&Angebot, "risiko2", A::Bool, 0, R::Feld, 0, 0, {}, &E::risiko2},
+        {&Sonstige, "Firmenlogo", A::Bool, 0, R::Feld, 0, 0, {}, &E::Firmenlogo},
+        {&Sonstige, "FirmenlogoDateipfad", A::Text, 0, R::Feld, 0, 0, {}, &E::FirmenlogoDateipfad},
+        {&Startfenster, "Startfenster-anzeigen", A::Bool, 1, R::Feld, 0, 0, {}, &E::StartfensterAnzeigen},
+    };
+    // clang-format on
+    return tabelle;
 }
-int InZehntausendstel(double satz)
+
+void EingabenEintragen(const TEingaben& e, TEinstellungen& s)
 {
-    return skaliertGanz(satz, 10000);
+    for (const TEinstellungsschluessel& k : Einstellungstabelle()) {
+        for (int kind = 0; kind < (k.JeKind ? MaxKinder : 1); ++kind) {
+            double wert = 0;
+            std::visit(
+                [&](auto zeiger) {
+                    using Z = decltype(zeiger);
+                    if constexpr (std::is_same_v<Z, std::array<int, MaxKinder> TEingaben::*>)
+                        wert = (e.*zeiger)[static_cast<size_t>(kind)];
+                    else if constexpr (!std::is_same_v<Z, std::monostate>)
+                        wert = e.*zeiger;
+                },
+                k.Eingabe);
+            if (k.Eingabe.index() == 0)
+                break;
+            mitFeld(&s, kindVon(s, kind), k, [wert](auto& feld) {
+                using T = std::decay_t<decltype(feld)>;
+                if constexpr (!std::is_same_v<T, QString>)
+                    feld = static_cast<T>(wert);
+            });
+        }
+    }
+}
+
+bool AbschnittWirdGeleert(const QString& abschnitt)
+{
+    return abschnitt == Einstellungsschluessel::Daten ||
+           abschnitt == Einstellungsschluessel::Angebot;
+}
+
+TKindEinstellung::TKindEinstellung()
+{
+    for (const TEinstellungsschluessel& s : Einstellungstabelle())
+        mitFeld(nullptr, this, s, [&s](auto& feld) { vorgabeSetzen(s, feld); });
+}
+
+TEinstellungen::TEinstellungen()
+{
+    for (const TEinstellungsschluessel& s : Einstellungstabelle())
+        mitFeld(this, nullptr, s, [&s](auto& feld) { vorgabeSetzen(s, feld); });
 }
 
 TEinstellungen EinstellungenLesen(const TIniDatei& ini, int breite, int hoehe)
 {
+    // The value already in the field is the default of its key.
     TEinstellungen e;
-    e.Maximized = ini.lesenBool(Daten, k("Maximized"), false);
-    e.Breite = ini.lesenInt(Daten, k("Breite"), breite);
-    e.Hoehe = ini.lesenInt(Daten, k("Hoehe"), hoehe);
-    e.ledig = ini.lesenBool(Daten, k("ledig"), true);
-    e.verheiratet = ini.lesenBool(Daten, k("verheirated"), false);
-    e.doppel = ini.lesenBool(Daten, k("doppel"), false);
-    e.einzel = ini.lesenBool(Daten, k("einzel"), true);
-    // the spin edit keeps its value within 0..9
-    e.Kinder = std::clamp(ini.lesenInt(Daten, k("Kinder"), 0), 0, MaxKinder);
-    e.Einkommen1 = ini.lesenInt(Daten, k("Einkommen1"), 0) / 100.0;
-    e.Einkommen2 = ini.lesenInt(Daten, k("Einkommen2"), 0) / 100.0;
-    e.minimal = ini.lesenBool(Daten, k("minimal"), true);
-    e.indivBeitrag = ini.lesenInt(Daten, k("indivBeitrag"), 0);
-    e.tarMindBtr = ini.lesenBool(Daten, k("tarMindBtr"), true);
-    e.EinkommenNR1 = ini.lesenInt(Daten, k("EinkommenNR1"), 0) / 100.0;
-    e.EinkommenNR2 = ini.lesenInt(Daten, k("EinkommenNR2"), 0) / 100.0;
-    e.DeltazvE = ini.lesenInt(Daten, k("DeltazvE"), 0) / 100.0;
-    e.Soli = ini.lesenInt(Daten, k("Soli"), 0) / 10000.0;
-    e.Bundesland = ini.lesenInt(Daten, k("Bundesland"), -1);
-    for (int i = 1; i <= e.Kinder; ++i) {
-        TKindEinstellung& kind = e.Kind[static_cast<size_t>(i - 1)];
-        kind.GebJahr = ini.lesenInt(Angebot, k("Kind_GJ", i), 2000);
-        kind.Person1 = ini.lesenBool(Angebot, k("Kind_1P", i), false);
-        kind.Person2 = ini.lesenBool(Angebot, k("Kind_2P", i), true);
+    e.Breite = breite;
+    e.Hoehe = hoehe;
+    for (const TEinstellungsschluessel& s : Einstellungstabelle()) {
+        if (!s.JeKind) {
+            lesen(ini, s, 0, e);
+            continue;
+        }
+        // "Kinder" stands before the children's keys
+        for (int kind = 0; kind < e.Kinder; ++kind)
+            lesen(ini, s, kind, e);
     }
-    e.Verteilung = ini.lesenInt(Angebot, k("Verteilung"), 0);
-    e.konservativ1 = ini.lesenBool(Angebot, k("konservativ1"), true);
-    e.wachstum1 = ini.lesenBool(Angebot, k("wachstum1"), false);
-    e.risiko1 = ini.lesenBool(Angebot, k("risiko1"), false);
-    e.konservativ2 = ini.lesenBool(Angebot, k("konservativ2"), true);
-    e.wachstum2 = ini.lesenBool(Angebot, k("wachstum2"), false);
-    e.risiko2 = ini.lesenBool(Angebot, k("risiko2"), false);
-    e.Firmenlogo = ini.lesenBool(Sonstige, k("Firmenlogo"), false);
-    e.FirmenlogoDateipfad = ini.lesenText(Sonstige, k("FirmenlogoDateipfad"), QString());
-    e.StartfensterAnzeigen = ini.lesenBool(Startfenster, StartfensterAnzeigen, true);
     return e;
 }
 
 void EinstellungenSchreiben(const TEinstellungen& e, TIniDatei& ini)
 {
-    ini.abschnittLeeren(Daten);
-    ini.schreibenBool(Daten, k("Maximized"), e.Maximized);
-    ini.schreibenInt(Daten, k("Breite"), e.Breite);
-    ini.schreibenInt(Daten, k("Hoehe"), e.Hoehe);
-    ini.schreibenBool(Daten, k("ledig"), e.ledig);
-    ini.schreibenBool(Daten, k("verheirated"), e.verheiratet);
-    ini.schreibenBool(Daten, k("doppel"), e.doppel);
-    ini.schreibenBool(Daten, k("einzel"), e.einzel);
-    ini.schreibenInt(Daten, k("Kinder"), e.Kinder);
-    ini.schreibenInt(Daten, k("Einkommen1"), InCent(e.Einkommen1));
-    ini.schreibenInt(Daten, k("Einkommen2"), InCent(e.Einkommen2));
-    ini.schreibenBool(Daten, k("minimal"), e.minimal);
-    ini.schreibenInt(Daten, k("indivBeitrag"), e.indivBeitrag);
-    ini.schreibenBool(Daten, k("tarMindBtr"), e.tarMindBtr);
-    ini.schreibenInt(Daten, k("EinkommenNR1"), InCent(e.EinkommenNR1));
-    ini.schreibenInt(Daten, k("EinkommenNR2"), InCent(e.EinkommenNR2));
-    ini.schreibenInt(Daten, k("DeltazvE"), InCent(e.DeltazvE));
-    ini.schreibenInt(Daten, k("Soli"), InZehntausendstel(e.Soli));
-    ini.schreibenInt(Daten, k("Bundesland"), e.Bundesland);
-
-    ini.abschnittLeeren(Angebot);
-    for (int i = 1; i <= std::clamp(e.Kinder, 0, MaxKinder); ++i) {
-        const TKindEinstellung& kind = e.Kind[static_cast<size_t>(i - 1)];
-        ini.schreibenInt(Angebot, k("Kind_GJ", i), kind.GebJahr);
-        ini.schreibenBool(Angebot, k("Kind_1P", i), kind.Person1);
-        ini.schreibenBool(Angebot, k("Kind_2P", i), kind.Person2);
+    const QList<TEinstellungsschluessel>& tabelle = Einstellungstabelle();
+    const QString* abschnitt = nullptr;
+    for (qsizetype i = 0; i < tabelle.size(); ++i) {
+        const TEinstellungsschluessel& s = tabelle.at(i);
+        if (s.Abschnitt != abschnitt) {
+            abschnitt = s.Abschnitt;
+            if (AbschnittWirdGeleert(*abschnitt))
+                ini.abschnittLeeren(*abschnitt);
+        }
+        if (!s.JeKind) {
+            schreiben(ini, s, 0, e);
+            continue;
+        }
+        // The keys of one child together, child after child.
+        qsizetype ende = i;
+        while (ende < tabelle.size() && tabelle.at(ende).JeKind)
+            ++ende;
+        for (int kind = 0; kind < std::clamp(e.Kinder, 0, MaxKinder); ++kind)
+            for (qsizetype j = i; j < ende; ++j)
+                schreiben(ini, tabelle.at(j), kind, e);
+        i = ende - 1;
     }
-    ini.schreibenInt(Angebot, k("Verteilung"), e.Verteilung);
-    ini.schreibenBool(Angebot, k("konservativ1"), e.konservativ1);
-    ini.schreibenBool(Angebot, k("wachstum1"), e.wachstum1);
-    ini.schreibenBool(Angebot, k("risiko1"), e.risiko1);
-    ini.schreibenBool(Angebot, k("konservativ2"), e.konservativ2);
-    ini.schreibenBool(Angebot, k("wachstum2"), e.wachstum2);
-    ini.schreibenBool(Angebot, k("risiko2"), e.risiko2);
+}
 
-    ini.schreibenBool(Sonstige, k("Firmenlogo"), e.Firmenlogo);
-    ini.schreibenText(Sonstige, k("FirmenlogoDateipfad"), e.FirmenlogoDateipfad);
-    ini.schreibenBool(Startfenster, StartfensterAnzeigen, e.StartfensterAnzeigen);
+bool StartfensterLesen(const TIniDatei& ini)
+{
+    TEinstellungen e;
+    lesen(ini,
+          schluessel(Einstellungsschluessel::Startfenster,
+                     Einstellungsschluessel::StartfensterAnzeigen),
+          0, e);
+    return e.StartfensterAnzeigen;
+}
+
+void StartfensterSchreiben(TIniDatei& ini, bool anzeigen)
+{
+    TEinstellungen e;
+    e.StartfensterAnzeigen = anzeigen;
+    schreiben(ini,
+              schluessel(Einstellungsschluessel::Startfenster,
+                         Einstellungsschluessel::StartfensterAnzeigen),
+              0, e);
 }
 
 } // namespace Fermalin

@@ -182,21 +182,12 @@ QString HtmlMaskieren(const QString& text)
     return aus;
 }
 
-QString IE8Kennung(const QString& version, const QString& w2kVersion)
-{
-    QString v = version.isEmpty() ? w2kVersion : version;
-    v = v.trimmed();
-    return !v.isEmpty() && v.at(0) == QLatin1Char('8') ? QStringLiteral("True")
-                                                       : QStringLiteral("False");
-}
-
 QString FirmenLogoPfad(bool mitLogo, const QString& logoDatei)
 {
     return mitLogo && !logoDatei.isEmpty() && QFileInfo(logoDatei).isFile() ? logoDatei : QString();
 }
 
-void SeitenkopfSchreiben(QStringList& zeilen, bool mitLogo, const QString& logoDatei,
-                         const QString& ie8)
+void SeitenkopfSchreiben(QStringList& zeilen, bool mitLogo, const QString& logoDatei)
 {
     zeilen.clear();
     zeilen << QStringLiteral("<html>");
@@ -206,20 +197,19 @@ void SeitenkopfSchreiben(QStringList& zeilen, bool mitLogo, const QString& logoD
                                  "charset=iso-8859-1\" />") +
                   CRLF + QStringLiteral("<style type=\"text/css\">") + CRLF + stilregeln() +
                   QStringLiteral("</style>");
-    ToolInfoSchreiben(zeilen, mitLogo, logoDatei, ie8);
+    ToolInfoSchreiben(zeilen, mitLogo, logoDatei);
     zeilen << QStringLiteral("</head>") + CRLF;
     zeilen << QStringLiteral("<body ONLOAD=\"Init()\">");
 }
 
-void ToolInfoSchreiben(QStringList& zeilen, bool mitLogo, const QString& logoDatei,
-                       const QString& ie8)
+void ToolInfoSchreiben(QStringList& zeilen, bool mitLogo, const QString& logoDatei)
 {
     const QString felder[] = {QStringLiteral("VeltoName"),   QStringLiteral("Variante"),
                               QStringLiteral("ToolName"),    QStringLiteral("FirmenLogoPfad"),
                               QStringLiteral("ToolVersion"), QStringLiteral("IE8")};
     const QString werte[] = {QString(),   QStringLiteral("NEUTRAL"),
                              ToolName,    skriptWert(FirmenLogoPfad(mitLogo, logoDatei)),
-                             ToolVersion, ie8};
+                             ToolVersion, QStringLiteral("False")};
     QStringList z;
     z << QStringLiteral("<SCRIPT LANGUAGE=\"JavaScript\">") << QStringLiteral("function Init()")
       << QStringLiteral("{") << QStringLiteral("document.ToolInfo = new Object();");
@@ -327,31 +317,6 @@ QString BerichtText(const QStringList& zeilen)
     return text;
 }
 
-QByteArray Windows1252(const QString& text)
-{
-    QByteArray aus;
-    aus.reserve(text.size());
-    for (const char32_t c : text.toUcs4()) {
-        const int b = windows1252Byte(c);
-        aus += b < 0 ? '?' : static_cast<char>(b);
-    }
-    return aus;
-}
-
-QString AusWindows1252(const QByteArray& bytes)
-{
-    QString aus;
-    aus.reserve(bytes.size());
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        if (u >= 0x80 && u <= 0x9F && cp1252[u - 0x80] != 0)
-            aus += QChar(cp1252[u - 0x80]);
-        else
-            aus += QChar(static_cast<char16_t>(u));
-    }
-    return aus;
-}
-
 std::optional<TToolInfo> ToolInfoLesen(const QString& dokument)
 {
     if (!dokument.contains(QStringLiteral("document.ToolInfo = new Object();")))
@@ -376,19 +341,8 @@ std::optional<TToolInfo> ToolInfoLesen(const QString& dokument)
             t.FirmenLogoPfad = wert;
         else if (feld == QLatin1String("ToolVersion"))
             t.ToolVersion = wert;
-        else if (feld == QLatin1String("IE8"))
-            t.IE8 = wert;
     }
     return t;
-}
-
-int NavigationsFlags(const QString& url)
-{
-    int flags = 2; // no history
-    for (const char* schema : {"res://", "file://", "about:", "javascript:", "mailto:"})
-        if (url.startsWith(QLatin1String(schema), Qt::CaseInsensitive))
-            return flags | 4 | 8;
-    return flags;
 }
 
 } // namespace Fermalin

@@ -23,7 +23,6 @@ struct TToolInfo
     QString ToolName;
     QString FirmenLogoPfad; // the real path, unescaped
     QString ToolVersion;
-    QString IE8;
 };
 
 // Text for an HTML element or attribute: & < > " escaped, and every character
@@ -31,19 +30,13 @@ struct TToolInfo
 // name or a path prints as typed and cannot break the document.
 QString HtmlMaskieren(const QString& text);
 
-// "True" when the browser version (or, when empty, the second value) begins
-// with "8" after trimming, else "False".
-QString IE8Kennung(const QString& version, const QString& w2kVersion = QString());
-
 // The logo path the document names: empty unless mitLogo and the file exists.
 QString FirmenLogoPfad(bool mitLogo, const QString& logoDatei);
 
-// logoDatei: LogoDatei(programmPfad). ie8: IE8Kennung of the rendering engine;
-// this platform's engine is no version 8, so "False".
-void SeitenkopfSchreiben(QStringList& zeilen, bool mitLogo, const QString& logoDatei,
-                         const QString& ie8 = QStringLiteral("False"));
-void ToolInfoSchreiben(QStringList& zeilen, bool mitLogo, const QString& logoDatei,
-                       const QString& ie8 = QStringLiteral("False"));
+// logoDatei: LogoDatei(programmPfad). The ToolInfo's "IE8" is "False": this
+// platform's engine is no version 8.
+void SeitenkopfSchreiben(QStringList& zeilen, bool mitLogo, const QString& logoDatei);
+void ToolInfoSchreiben(QStringList& zeilen, bool mitLogo, const QString& logoDatei);
 void LeerzeileSchreiben(QStringList& zeilen, bool nurDruck);
 void TextzeilenSchreiben(QStringList& zeilen, const QString& bezeichnung, const QStringList& texte,
                          bool nurDruck);
@@ -54,15 +47,8 @@ void ProtokollAnlageSchreiben(QStringList& zeilen);
 
 // The document: every entry followed by CR LF.
 QString BerichtText(const QStringList& zeilen);
-// The same in Windows-1252; characters outside it become "?".
-QByteArray Windows1252(const QString& text);
-QString AusWindows1252(const QByteArray& bytes);
 
 // The ToolInfo the document's script sets, or nothing when it has none.
 std::optional<TToolInfo> ToolInfoLesen(const QString& dokument);
-
-// Navigation flags: no history (2), plus no cache read and write (4, 8) for the
-// local schemes res:, file:, about:, javascript: and mailto:.
-int NavigationsFlags(const QString& url);
 
 } // namespace Fermalin

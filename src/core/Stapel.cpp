@@ -3,8 +3,8 @@
 #include "StapelLesen.h"
 #include "StapelStrom.h"
 
-#include "Aufteilung.h"
 #include "EkSteuer.h"
+#include "Haushaltsrechnung.h"
 #include "Zulagen.h"
 #include "ZulagenDaten.h"
 
@@ -12,11 +12,8 @@ namespace Fermalin {
 
 namespace {
 
-void aufteilungSchreiben(TJsonSchreiber& w, const TZulagenDaten& d, bool fuerAngebot,
-                         int verteilung)
+void aufteilungSchreiben(TJsonSchreiber& w, const TAufteilung& a)
 {
-    const TAufteilung a =
-        EigenbeitragAufteilen(d, AufteilungsVorgabeFuer(d, verteilung, fuerAngebot));
     w.zahl("Eigenbeitrag1", a.Eigenbeitrag1);
     w.zahl("Eigenbeitrag2", a.Eigenbeitrag2);
     w.zahl("Eigenbeitrag", a.Eigenbeitrag);
@@ -37,12 +34,14 @@ QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
     TLeser l(StapelBefehl::Berechne, nummer);
     if (!l.lesen(zeile))
         return fehlerObjekt(l.fehler());
-    THaushaltEingabe h = HaushaltLesen(l);
-    TZulagenDaten& d = h.Daten;
-    const int verteilung = h.Verteilung;
+    const THaushaltEingabe h = HaushaltLesen(l);
 
-    if (!HaushaltBerechnen(d, l))
+    const TRechnung r = Rechnen(EingabenAus(h.Daten, h.Verteilung), 0);
+    if (!r.Ablehnung.isEmpty()) {
+        l.melde(r.Ablehnung);
         return fehlerObjekt(l.fehler());
+    }
+    const TZulagenDaten& d = r.Daten;
 
     QByteArray aus;
     aus.reserve(1600);
@@ -72,9 +71,9 @@ QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
     o.zahl("KiStSatz", d.KiStSatz);
     TJsonSchreiber aufteilung = o.objekt("Aufteilung");
     TJsonSchreiber bericht = aufteilung.objekt("Bericht");
-    aufteilungSchreiben(bericht, d, false, verteilung);
+    aufteilungSchreiben(bericht, r.Berichtsaufteilung);
     TJsonSchreiber angebot = aufteilung.objekt("Angebot");
-    aufteilungSchreiben(angebot, d, true, verteilung);
+    aufteilungSchreiben(angebot, r.Angebotsaufteilung);
     aufteilung.schliessen();
     o.schliessen();
     fehler = false;

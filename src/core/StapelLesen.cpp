@@ -234,14 +234,4 @@ THaushaltEingabe HaushaltLesen(const TLeser& l)
     return h;
 }
 
-bool HaushaltBerechnen(TZulagenDaten& d, TLeser& l)
-{
-    try {
-        BerechneHaushalt(d);
-    } catch (const EVorsorgeFehler& e) {
-        l.melde(QString::fromUtf8(e.what()));
-    }
-    return !l.fehlerhaft();
-}
-
 } // namespace Fermalin

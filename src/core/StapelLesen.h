@@ -81,8 +81,4 @@ struct THaushaltEingabe
 // The household keys of a line read by l, as a record (not yet computed).
 THaushaltEingabe HaushaltLesen(const TLeser& l);
 
-// Computes the household as the input page does; the estimate's refusal is
-// reported through l. False when the line is refused.
-bool HaushaltBerechnen(TZulagenDaten& d, TLeser& l);
-
 } // namespace Fermalin

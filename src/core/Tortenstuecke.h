@@ -15,6 +15,8 @@ struct TTortenStueck
     QString Beschriftung; // may hold a second line after "\r"
     double Wert = 0;      // euros per year
     quint32 Farbe = 0;    // 0xRRGGBB
+
+    bool operator==(const TTortenStueck&) const = default;
 };
 
 constexpr quint32 FarbeZulagen = 0x00518E;         // RGB 0, 81, 142

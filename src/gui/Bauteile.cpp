@@ -3,7 +3,9 @@
 #include "ColorButton.h"
 #include "FloatDlg.h"
 #include "Schrift.h"
+#include "Zahlformat.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -94,6 +96,33 @@ TFloatEdit* einkommensfeld(QWidget* eltern, int x, int y)
     e->setMaxLength(6);
     e->setGeometry(x, y, 56, 24);
     return e;
+}
+
+void ZeigeBetrag(QLineEdit* feld, int nachkomma, double wert, const QString& suffix,
+                 TBetragsform form)
+{
+    if (wert == 0) {
+        feld->clear();
+        return;
+    }
+    QString text = form == TBetragsform::Monatlich
+                       ? FormatN(wert, nachkomma) + QStringLiteral(" (mtl. ") +
+                             FormatN(wert / 12, nachkomma) + QStringLiteral(") ") + suffix
+                       : FormatN(wert, nachkomma) + suffix;
+    // The padding is measured in the field's own font, at its current width.
+    const QFontMetrics fm(feld->font());
+    const int blank = fm.horizontalAdvance(QLatin1Char(' '));
+    const int grenze = feld->width() - blank - 8;
+    if (blank > 0) {
+        int breite = fm.horizontalAdvance(text);
+        QString vorne;
+        while (breite < grenze) {
+            vorne += QLatin1Char(' ');
+            breite += blank;
+        }
+        text.prepend(vorne);
+    }
+    feld->setText(text);
 }
 
 // Setting a radio button to false clears only that button, even the selected

@@ -23,6 +23,13 @@ inline const QString Euro = QStringLiteral(" \u20AC");
 QColor knopfFarbe();
 QColor hintergrund();
 
+// Names a control as the window layouts do, so tests and style rules find it.
+template <class T> T* benannt(T* w, const char* name)
+{
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
 // Places a control; without a size it takes its size hint.
 template <class T> T* platziere(T* w, int x, int y, int breite = -1, int hoehe = -1)
 {
@@ -48,6 +55,18 @@ void feldfarbe(QLineEdit* e, bool fenster);
 QLineEdit* ergebnisfeld(QWidget* eltern, int x, int y, int breite);
 TColorButton* knopf(QWidget* eltern, const QString& text, int x, int y, int breite, int hoehe);
 TFloatEdit* einkommensfeld(QWidget* eltern, int x, int y);
+// ZeigeBetrag: an amount of exactly 0 empties the field; any other is shown
+// with the German separators and the suffix ("Monatlich": with the monthly
+// amount in brackets, as the own contribution is), right-aligned by leading
+// blanks measured in the field's own font.
+enum class TBetragsform
+{
+    Einfach,
+    Monatlich
+};
+void ZeigeBetrag(QLineEdit* feld, int nachkomma, double wert, const QString& suffix,
+                 TBetragsform form = TBetragsform::Einfach);
+
 // Setting a radio button to false clears only that button, even the selected
 // one of its group (the group may end with none selected).
 void auswahlSetzen(QRadioButton* r, bool an);

@@ -4,7 +4,6 @@
 #include "Druckvorschau.h"
 #include "HTML_Ausgabe.h"
 
-#include <QIODevice>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -16,19 +15,6 @@ TBerichtAnsicht::TBerichtAnsicht(QWidget* parent) : QWidget(parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-}
-
-void TBerichtAnsicht::setDocument(QTextDocument* dokument)
-{
-    m_ungelesen = false;
-    m_html.clear();
-    if (dokument == m_dokument)
-        return;
-    delete m_dokument;
-    m_dokument = dokument;
-    if (m_dokument)
-        m_dokument->setParent(this);
-    update();
 }
 
 void TBerichtAnsicht::setHtml(const QString& html)
@@ -64,50 +50,21 @@ TWebBrowserWrapper::TWebBrowserWrapper(TBerichtAnsicht* webBrowser, QObject* par
     : QObject(parent), m_browser(webBrowser)
 {
     // Offline for good: the documents read no file but their pictures and
-    // nothing from the network.
-    NavigateAndWait(QStringLiteral("about:blank"));
-}
-
-void TWebBrowserWrapper::Zeigen(const QString& html)
-{
-    m_html = html;
-    if (!m_browser)
-        return;
-    m_browser->setHtml(html);
-}
-
-bool TWebBrowserWrapper::NavigateAndWait(const QString& url)
-{
-    m_flags = NavigationsFlags(url);
-    if (url.compare(QStringLiteral("about:blank"), Qt::CaseInsensitive) != 0)
-        return false;
-    Zeigen(QString());
-    return true;
-}
-
-void TWebBrowserWrapper::LoadStreamIntoDocument(QIODevice& strom)
-{
-    Zeigen(AusWindows1252(strom.readAll()));
-}
-
-void TWebBrowserWrapper::LoadFromStream(QIODevice& strom)
-{
-    NavigateAndWait(QStringLiteral("about:blank"));
-    LoadStreamIntoDocument(strom);
+    // nothing from the network; the view starts blank.
+    LoadFromString(QString());
 }
 
 void TWebBrowserWrapper::LoadFromString(const QString& html)
 {
     // No detour through bytes: the text is the document.
-    NavigateAndWait(QStringLiteral("about:blank"));
-    Zeigen(html);
+    m_html = html;
+    if (m_browser)
+        m_browser->setHtml(html);
 }
 
-TDruckvorschau* TWebBrowserWrapper::PrintPreview(const QString& vorlageUrl)
+TDruckvorschau* TWebBrowserWrapper::PrintPreview()
 {
-    auto* vorschau = new TDruckvorschau(m_html);
-    vorschau->setProperty("Vorlage", vorlageUrl);
-    return vorschau;
+    return new TDruckvorschau(m_html);
 }
 
 } // namespace Fermalin

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QWidget>
 
-class QIODevice;
 class QTextDocument;
 
 namespace Fermalin {
@@ -19,12 +18,12 @@ class TDruckvorschau;
 // view never paints, so a keystroke pays for the report's text alone.
 class TBerichtAnsicht : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit TBerichtAnsicht(QWidget* parent = nullptr);
     // The document of the last text set, read on first use.
     QTextDocument* document() const;
-    // Takes the document over; the previous one is gone, with no way back.
-    void setDocument(QTextDocument* dokument);
     // Replaces the document by this report text, read when first needed.
     void setHtml(const QString& html);
 
@@ -47,24 +46,15 @@ public:
 
     // Replaces the document; the view keeps no history of reports.
     void LoadFromString(const QString& html);
-    // HTML bytes in Windows-1252.
-    void LoadFromStream(QIODevice& strom);
-    void LoadStreamIntoDocument(QIODevice& strom);
-    // Only the blank page can be navigated to: nothing is fetched from anywhere.
-    // False for any other address.
-    bool NavigateAndWait(const QString& url);
-    // Opens a new, modeless preview of the current document; the caller places it.
-    TDruckvorschau* PrintPreview(const QString& vorlageUrl);
+    // Opens a new, modeless preview of the current document, laid out by the
+    // program's own print layout; the caller places it.
+    TDruckvorschau* PrintPreview();
 
     const QString& Html() const { return m_html; }
-    int LetzteFlags() const { return m_flags; }
 
 private:
-    void Zeigen(const QString& html);
-
     QPointer<TBerichtAnsicht> m_browser;
     QString m_html;
-    int m_flags = 0;
 };
 
 } // namespace Fermalin

@@ -3,20 +3,16 @@
 #include "Ortavo_Dialog.h"
 
 #include "Bauteile.h"
-#include "Bericht.h"
-#include "ColorButton.h"
 #include "ColorMsg.h"
 #include "Druckvorschau.h"
 #include "EnhWeb.h"
 #include "HTML_Ausgabe.h"
-#include "Schieberegler.h"
+#include "Ortavo_Grafik.h"
 #include "Startregeln.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -30,33 +26,31 @@ void THauptformular::BerichtAnlegen()
     l->setContentsMargins(0, 0, 0, 0);
     l->addWidget(WebBrowser);
     BrowserWrapper = new TWebBrowserWrapper(WebBrowser, this);
-
-    // The print options rebuild the report; the box first sets the name's state.
-    connect(CheckBox_Beratungsprotokol, &QCheckBox::toggled, this, [this] { BerichtErstellen(); });
-    connect(CheckBox_MitGrafik, &QCheckBox::toggled, this, [this] { BerichtErstellen(); });
-    connect(Edit_Druck_Name, &QLineEdit::editingFinished, this, [this] { BerichtErstellen(); });
-    connect(Button_Drucken, &QPushButton::clicked, this, [this] { DruckvorschauAnzeigen(); });
 }
 
 void THauptformular::BerichtErstellen()
 {
     // While the settings are loaded nothing is computed yet; the first complete
     // calculation builds the report.
-    if (!Initialisiert || !BrowserWrapper)
+    if (!m_initialisiert || !BrowserWrapper)
         return;
-    TBerichtOptionen o;
-    o.MitGrafik = CheckBox_MitGrafik->isChecked();
+    TEingaben e = EingabenLesen();
     // A picture that cannot be written is not shown: the file may hold another
     // household's chart, or something planted in the temporary folder.
-    const bool bild = o.MitGrafik && GrafikZeichnen();
-    BerichtAufteilen(Daten, TrackBar_Verteilung->value(), TrackBar_Verteilung->maximum());
-    o.Beratungsprotokoll = CheckBox_Beratungsprotokol->isChecked();
-    o.Kundenname = Edit_Druck_Name->text();
-    o.GrafikDatei = bild ? GrafikDatei : QString();
-    o.Firmenlogo = LayoutDaten.Firmenlogo();
-    o.LogoDatei = m_orte.LogoDatei;
-    BerichtSchreiben(BerichtZeilen, Daten, o);
-    BrowserWrapper->LoadFromString(BerichtText(BerichtZeilen));
+    if (e.Druck.MitGrafik && !m_grafik->GrafikZeichnen())
+        e.Druck.GrafikDatei.clear();
+    // The nested runs of one change ask again for the report they just built.
+    const bool aktuell = m_gerechnet && *m_gerechnet == e;
+    if (aktuell && m_berichtFuer && *m_berichtFuer == e)
+        return;
+    m_berichtZeilen = Fermalin::BerichtZeilen(e, m_daten);
+    m_berichtFuer = aktuell ? std::optional<TEingaben>(e) : std::nullopt;
+    BrowserWrapper->LoadFromString(BerichtText(m_berichtZeilen));
+}
+
+QString THauptformular::BerichtHtml() const
+{
+    return BrowserWrapper ? BrowserWrapper->Html() : QString();
 }
 
 TDruckvorschau* THauptformular::DruckvorschauAnzeigen()
@@ -79,10 +73,7 @@ TDruckvorschau* THauptformular::DruckvorschauAnzeigen()
     case TVersionsPruefung::Gut:
         break;
     }
-    const QString vorlage = QStringLiteral("res://") +
-                            QFileInfo(m_umgebung.ProgrammPfad).fileName() +
-                            QStringLiteral("/PRINTTMPL");
-    TDruckvorschau* vorschau = BrowserWrapper->PrintPreview(vorlage);
+    TDruckvorschau* vorschau = BrowserWrapper->PrintPreview();
     // A window of its own on top, closed with the main window.
     vorschau->setParent(this, Qt::Window | Qt::WindowStaysOnTopHint);
     const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();

@@ -1,53 +1,43 @@
-// The window frame: creation, pages, size rule, closing, settings.
+// The window frame: creation, pages and their wiring, size rule, closing,
+// settings.
 #include "Ortavo_Dialog.h"
 
 #include "Bauteile.h"
 #include "ColorButton.h"
 #include "ColorMsg.h"
-#include "Einstellungen.h"
+#include "Druckgruppe.h"
 #include "Einstellungsdatei.h"
-#include "EkSteuer.h"
 #include "Fehleranzeige.h"
 #include "Fensterheber.h"
-#include "FloatDlg.h"
-#include "GebJahre.h"
-#include "Hilfedatei.h"
 #include "Hilfefenster.h"
 #include "IniDatei.h"
-#include "MathUnit.h"
+#include "Ortavo_Angebot.h"
+#include "Ortavo_Grafik.h"
+#include "Ortavo_Vorgabe.h"
 #include "Prozessstart.h"
-#include "Schieberegler.h"
 #include "Schrift.h"
 #include "Seitenreiter.h"
-#include "SpinEdit.h"
 #include "Startregeln.h"
 #include "Stretch.h"
-#include "Zahlformat.h"
 #include "Zulagen.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QFontMetrics>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QFrame>
 #include <QRadioButton>
 #include <QResizeEvent>
-#include <QScopeGuard>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QWindow>
 
-#include <cmath>
-
 namespace Fermalin {
+
+namespace {
+
+// The design position of the window, top left.
+const QPoint Entwurfsort(514, 300);
+
+} // namespace
 
 TProgrammUmgebung TProgrammUmgebung::AusAnwendung()
 {
@@ -69,38 +59,40 @@ THauptformular::THauptformular(const TProgrammUmgebung& umgebung, QWidget* paren
     p.setColor(QPalette::Window, hintergrund());
     setPalette(p);
     resize(686, 595);
-    move(EntwurfsPosition(QPoint(514, 300), size(),
-                          screen() ? screen()->availableGeometry() : QRect()));
 
-    PageControl = new TSeitenreiter(this);
+    // The pages first, so that the keyboard's tab order starts with the inputs.
+    PageControl = benannt(new TSeitenreiter(this), "PageControl");
     PageControl->setFensterfarbe(hintergrund());
-    TabSheet_Vorgabe = new QWidget;
-    TabSheet_Grafik = new QWidget;
-    TabSheet_Angebot = new QWidget;
-    PageControl->addTab(TabSheet_Vorgabe,
-                        QStringLiteral("Ermittlung der Zulagen und Eigenbeiträge  "));
-    PageControl->addTab(TabSheet_Grafik, QStringLiteral("Grafische Darstellung"));
-    PageControl->addTab(TabSheet_Angebot, QStringLiteral("Angebotsberechnung  "));
-    for (QWidget* seite : {TabSheet_Vorgabe, TabSheet_Grafik, TabSheet_Angebot}) {
+    const QDate heute = m_umgebung.Heute.isValid() ? m_umgebung.Heute : QDate::currentDate();
+    const TJahrBereich bereich = GebJahrBereich(heute);
+    m_vorgabe = new TSeiteVorgabe(*this, bereich);
+    m_grafik = new TSeiteGrafik(*this);
+    m_angebot = new TSeiteAngebot(*this, bereich);
+    PageControl->addTab(m_vorgabe, QStringLiteral("Ermittlung der Zulagen und Eigenbeiträge  "));
+    PageControl->addTab(m_grafik, QStringLiteral("Grafische Darstellung"));
+    PageControl->addTab(m_angebot, QStringLiteral("Angebotsberechnung  "));
+    for (QWidget* seite : {static_cast<QWidget*>(m_vorgabe), static_cast<QWidget*>(m_grafik),
+                           static_cast<QWidget*>(m_angebot)}) {
         seite->setAutoFillBackground(true);
         seite->setPalette(p);
     }
+    m_druck = new TDruckgruppe(*this, m_vorgabe);
 
-    Panel_WebBrowser = panel(this, 171, 50, 350, 296);
+    Panel_WebBrowser = benannt(panel(this, 171, 50, 350, 296), "Panel_WebBrowser");
     Panel_WebBrowser->hide(); // hosts the report for printing only; never shown
 
-    Panel_Steuerung = panel(this, 0, 595 - 39, 686, 39);
+    Panel_Steuerung = benannt(panel(this, 0, 595 - 39, 686, 39), "Panel_Steuerung");
     ColorButton_Einstellungen =
-        knopf(Panel_Steuerung, QStringLiteral("Einstellungen..."), 81, 6, 117, 26);
-    Button_Abbruch = knopf(Panel_Steuerung, QStringLiteral("Beenden"), 330, 7, 75, 25);
-    Button_Hilfe = knopf(Panel_Steuerung, QStringLiteral("Hilfe"), 455, 7, 75, 25);
-    Button_Weiter = knopf(Panel_Steuerung, QStringLiteral("Weiter >"), 578, 7, 75, 25);
+        benannt(knopf(Panel_Steuerung, QStringLiteral("Einstellungen..."), 81, 6, 117, 26),
+                "ColorButton_Einstellungen");
+    Button_Abbruch = benannt(knopf(Panel_Steuerung, QStringLiteral("Beenden"), 330, 7, 75, 25),
+                             "Button_Abbruch");
+    Button_Hilfe =
+        benannt(knopf(Panel_Steuerung, QStringLiteral("Hilfe"), 455, 7, 75, 25), "Button_Hilfe");
+    Button_Weiter = benannt(knopf(Panel_Steuerung, QStringLiteral("Weiter >"), 578, 7, 75, 25),
+                            "Button_Weiter");
     PageControl->setGeometry(0, 0, 686, 595 - 39);
 
-    SeiteVorgabeAnlegen();
-    DruckgruppeAnlegen();
-    SeiteGrafikAnlegen();
-    SeiteAngebotAnlegen();
     SignaleVerbinden();
     FormCreate();
 }
@@ -120,31 +112,51 @@ QString THauptformular::Uebergabedatei() const
     return m_orte.Uebergabedatei;
 }
 
+QList<int> THauptformular::GebJahre(int n) const
+{
+    return m_angebot->GebJahre(n);
+}
+
+void THauptformular::GebJahreSetzen(const QList<int>& jahre)
+{
+    m_angebot->GebJahreSetzen(jahre);
+}
+
+void THauptformular::KinderZuPerson2()
+{
+    m_angebot->KinderZuPerson2();
+}
+
+void THauptformular::Berechnet(const TZulagenDaten& d)
+{
+    m_grafik->ErgebnisZeigen(d);
+    m_druck->DruckSteuerungSetzen(d.Eigenbeitrag != 0);
+}
+
+void THauptformular::BeitragGefolgt(int position)
+{
+    m_grafik->BeitragFolgen(position);
+}
+
+void THauptformular::BeitragSetzen(int position)
+{
+    m_vorgabe->BeitragSetzen(position);
+}
+
+void THauptformular::KinderzahlSetzen(int n)
+{
+    m_vorgabe->KinderzahlSetzen(n);
+}
+
+void THauptformular::Vorgabeaenderung(QObject* sender)
+{
+    m_vorgabe->Vorgabeaenderung(sender);
+}
+
 void THauptformular::SignaleVerbinden()
 {
-    // Setting a control from code runs its handler, as the loading of the
-    // settings and the slider corrections rely on: radio buttons report being
-    // selected, check boxes every change, edits, spin edits and sliders every
-    // change of their value.
-    for (QRadioButton* r : {RadioButton_ledig, RadioButton_verheiratet, RadioButton_Doppelverdiener,
-                            RadioButton_Einzelverdiener})
-        connect(r, &QRadioButton::toggled, this, [this, r](bool an) {
-            if (an)
-                Vorgabeaenderung(r);
-        });
-    for (QCheckBox* c : {CheckBox_minBeitrag, CheckBox_tarMindBtr})
-        connect(c, &QCheckBox::toggled, this, [this, c] { Vorgabeaenderung(c); });
-    connect(SpinEdit_Kinderzahl, &QSpinBox::valueChanged, this,
-            [this] { Vorgabeaenderung(SpinEdit_Kinderzahl); });
-    connect(TrackBar_gesB1, &QSlider::valueChanged, this,
-            [this] { Vorgabeaenderung(TrackBar_gesB1); });
-    for (TFloatEdit* e : {Edit_Einkommen1, Edit_Einkommen2})
-        connect(e, &QLineEdit::textChanged, this, [this, e] { Vorgabeaenderung(e); });
-    connect(CheckBox_Beratungsprotokol, &QCheckBox::toggled, this,
-            [this] { DruckSteuerungSetzen(); });
     connect(Button_Weiter, &QPushButton::clicked, this, [this] { Button_WeiterClick(); });
     connect(Button_Abbruch, &QPushButton::clicked, this, [this] { Button_AbbruchClick(); });
-    connect(Button_Details, &QPushButton::clicked, this, [this] { Button_DetailsClick(); });
     connect(ColorButton_Einstellungen, &QPushButton::clicked, this,
             [this] { ColorButton_EinstellungenClick(); });
     connect(Button_Hilfe, &QPushButton::clicked, this, [this] { Button_HilfeClick(); });
@@ -155,54 +167,75 @@ void THauptformular::SignaleVerbinden()
     });
 }
 
+TEingaben THauptformular::EingabenLesen() const
+{
+    TEingaben e;
+    m_vorgabe->EingabenLesen(e);
+    m_angebot->EingabenLesen(e);
+    m_druck->EingabenLesen(e);
+    e.Druck.GrafikDatei = GrafikDatei;
+    e.Druck.Firmenlogo = LayoutDaten.Firmenlogo();
+    e.Druck.LogoDatei = m_orte.LogoDatei;
+    return e;
+}
+
+TZulagenDaten THauptformular::Rechnen()
+{
+    const TEingaben e = EingabenLesen();
+    if (m_gerechnet && *m_gerechnet == e)
+        return m_daten;
+    QString ablehnung;
+    m_daten = HaushaltRechnen(e, &ablehnung);
+    m_gerechnet = e;
+    // A refusal is shown when it appears, not again for every keystroke, and
+    // never for a recalculation no user caused.
+    if (!ablehnung.isEmpty() && ablehnung != m_gemeldet && !m_stillRechnen)
+        ZeigeFehler(ablehnung);
+    m_gemeldet = ablehnung;
+    return m_daten;
+}
+
 void THauptformular::FormCreate()
 {
     // 1, 2: the eligibility checker beside the program
     PruvexPfad = PruvexPfadFuer(m_umgebung.ProgrammPfad);
-    Button_Pruvex->setVisible(!PruvexPfad.isEmpty());
+    m_vorgabe->PruvexZeigen(!PruvexPfad.isEmpty());
     // 3: the German separators come from Zahlformat, whatever the locale says.
     // 4
     GrafikDatei = GrafikDateiPfad(m_umgebung.Umgebung); // empty without a temporary folder
     if (!GrafikDatei.isEmpty())
         QFile::remove(GrafikDatei);
+    m_grafik->setGrafikDatei(GrafikDatei);
     // 5: the start size is the minimum size and fixes the aspect ratio
     resize(Panel_Steuerung->width(), Panel_Steuerung->y() + Panel_Steuerung->height());
     StartBreite = width();
     StartHoehe = height();
-    ChartStartBreite = Chart1->width();
-    ChartStartHoehe = Chart1->height();
     Seitenverhaeltnis = StartHoehe ? static_cast<double>(StartBreite) / StartHoehe : 0;
     setMinimumSize(StartBreite, StartHoehe);
     // 6, 7
-    Initialisiert = false;
     BeendenBestaetigt = false;
     m_strecker = std::make_unique<TStrecker>(this);
     m_strecker->Strecken(width(), height());
-    // 8
-    Daten.AnzahlFoerderberechtigte = 1;
-    // 9, 10: the browser wrapper comes with the report; the child tables exist.
-    BerichtZeilen.clear();
+    // 9: the report's hidden view; 10, 11 are done when the rows are created; 12
     BerichtAnlegen();
-    // 11 is done when the rows are created; 12
     LayoutDaten = TLayoutDaten();
     // 13
     EinstellungenLaden();
     // 14
-    Initialisiert = true;
-    Vorgabeaenderung(nullptr);
+    m_initialisiert = true;
+    m_vorgabe->setInitialisiert(true);
+    m_vorgabe->Vorgabeaenderung(nullptr);
     // 15
-    Label_Einkommen->setText(
-        QStringLiteral("Bruttoeinkommen %1 in Euro").arg(TFoerderParameter::Einkommensjahr));
-    Label_Einkommen->adjustSize();
+    m_vorgabe->EinkommensjahrZeigen(TFoerderParameter::Einkommensjahr);
     // 16
     const TStartModus modus = StartModusAus(m_umgebung.Argumente);
     Einzelversion = modus.Einzelversion;
     if (modus.Angebotsseite) {
         const QSignalBlocker sperre(PageControl);
-        PageControl->setCurrentWidget(TabSheet_Angebot);
+        PageControl->setCurrentWidget(m_angebot);
         m_aktiveSeite = PageControl->currentIndex();
         // without the page handler the rows and the offer-mode split would be stale
-        KindZuordnen();
+        m_angebot->KindZuordnen();
     }
 }
 
@@ -218,23 +251,47 @@ void THauptformular::showEvent(QShowEvent* event)
 void THauptformular::GroesstmassSetzen()
 {
     // The largest size the size rule allows on this screen is the size hint the
-    // window manager gets, so that a maximised window obeys the rule too.
+    // window manager gets, so that a maximised window obeys the rule too. The
+    // work area holds the frame of the window as well: its title bar and
+    // borders are not the window's to fill.
     const QScreen* bildschirm = screen();
     if (!bildschirm || StartBreite <= 0)
         return;
-    const QSize bereich = bildschirm->availableSize();
+    const QSize rahmen = frameGeometry().size() - geometry().size();
+    const QSize bereich = bildschirm->availableSize() - rahmen;
     if (const auto groesst =
             GroesseAnpassen(bereich, QSize(StartBreite, StartHoehe), Seitenverhaeltnis, bereich))
         setMaximumSize(*groesst);
 }
 
+void THauptformular::ImArbeitsbereichPlatzieren()
+{
+    const QScreen* bildschirm = screen();
+    const QSize mitRahmen = frameGeometry().size();
+    // Before the window manager has framed it the frame's size is not known.
+    if (!m_ortPruefen || !bildschirm || mitRahmen == size())
+        return;
+    m_ortPruefen = false;
+    // the largest size leaves room for the frame now known
+    GroesstmassSetzen();
+    const QRect bereich = bildschirm->availableGeometry();
+    if (!isMaximized() && !bereich.contains(frameGeometry()))
+        move(EntwurfsPosition(Entwurfsort, mitRahmen, bereich));
+}
+
+void THauptformular::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    ImArbeitsbereichPlatzieren();
+}
+
 void THauptformular::FormShow()
 {
     if (Einzelversion) {
-        const int angebot = PageControl->indexOf(TabSheet_Angebot);
+        const int angebot = PageControl->indexOf(m_angebot);
         if (PageControl->currentIndex() == angebot) {
             const QSignalBlocker sperre(PageControl);
-            PageControl->setCurrentWidget(TabSheet_Vorgabe);
+            PageControl->setCurrentWidget(m_vorgabe);
             m_aktiveSeite = PageControl->currentIndex();
         }
         PageControl->setTabVisible(angebot, false);
@@ -245,8 +302,16 @@ void THauptformular::FormShow()
     }
     Button_Weiter->setEnabled(true);
     GroesstmassSetzen();
+    m_ortPruefen = true;
+    ImArbeitsbereichPlatzieren();
     if (QWindow* fenster = windowHandle())
         connect(fenster, &QWindow::screenChanged, this, [this] { GroesstmassSetzen(); });
+    // The adviser's first keystrokes go to the first input of the page shown.
+    const auto seite = static_cast<TSeite>(PageControl->currentIndex());
+    QWidget* erstes = seite == TSeite::Angebot  ? m_angebot->ErstesFeld()
+                      : seite == TSeite::Grafik ? m_grafik->ErstesFeld()
+                                                : m_vorgabe->ErstesFeld();
+    erstes->setFocus(Qt::OtherFocusReason);
 }
 
 void THauptformular::closeEvent(QCloseEvent* event)
@@ -271,46 +336,14 @@ void THauptformular::Button_AbbruchClick()
     close();
 }
 
-void THauptformular::ColorButton_EinstellungenClick()
-{
-    // 1, 2: a new dialog each time, in the main window's proportion
-    TForm_Einstellungen dialog(m_orte.LogoDatei, m_orte.LogoSicherung, this);
-    if (m_strecker)
-        dialog.GroesseWieHauptfenster(size(), m_strecker->ReferenzBreite(),
-                                      m_strecker->ReferenzHoehe());
-    // 3 to 6
-    dialog.Vorbereiten(StartfensterAnzeigen, LayoutDaten, QStringLiteral("Talven-Rechner"));
-    const bool ok = dialog.exec() == QDialog::Accepted;
-    // 8, 9
-    dialog.Abschliessen(ok, LayoutDaten);
-    // 7
-    if (ok) {
-        const TEinstellungenErgebnis e = dialog.Ergebnis();
-        StartfensterAnzeigen = e.StartfensterAnzeigen;
-        LayoutDaten = e.LayoutDaten;
-        BerichtErstellen();
-    }
-}
-
-void THauptformular::Button_HilfeClick()
-{
-    // searched anew on every click: a help file added meanwhile is found
-    const QString datei =
-        HilfedateiSuchen(m_umgebung.Argumente, m_umgebung.ProgrammPfad, m_orte.Hilfeordner);
-    if (datei.isEmpty())
-        return;
-    const QWidget* seite = PageControl->currentWidget();
-    const THilfeSeite thema = seite == TabSheet_Angebot  ? THilfeSeite::Angebot
-                              : seite == TabSheet_Grafik ? THilfeSeite::Grafik
-                                                         : THilfeSeite::Vorgabe;
-    HtmlHilfeAnzeigen(datei, HilfeThemenpfad(HilfeThema(thema)), this);
-}
-
 void THauptformular::FormDestroy()
 {
     if (m_zerstoert)
         return;
     m_zerstoert = true;
+    // the window's handle outlives this part of the object
+    if (QWindow* fenster = windowHandle())
+        disconnect(fenster, nullptr, this, nullptr);
     // 1: a failed save is shown and ends the destruction steps
     QString fehler;
     if (!EinstellungenSpeichern(&fehler)) {
@@ -320,7 +353,7 @@ void THauptformular::FormDestroy()
     // 2
     HtmlHilfeFreigeben();
     // 3
-    BerichtZeilen.clear();
+    m_berichtZeilen.clear();
     // 4
     if (!GrafikDatei.isEmpty())
         QFile::remove(GrafikDatei);
@@ -352,59 +385,68 @@ void THauptformular::resizeEvent(QResizeEvent* event)
     }
     if (m_strecker)
         m_strecker->Strecken(width(), height());
+    // Where the window is not in the ratio (a window manager that maximises
+    // beyond the size hint) the pages and the button bar still reach its
+    // edges; only their contents keep the one factor.
+    const int leiste = Panel_Steuerung->height();
+    Panel_Steuerung->setGeometry(0, height() - leiste, width(), leiste);
+    PageControl->setGeometry(0, 0, width(), height() - leiste);
     // The results are rewritten for the new field widths; a refusal of the
     // estimate was reported by the change that caused it, not by a resize.
     m_stillRechnen = true;
-    BerechneZulagen();
+    m_vorgabe->BerechneZulagen();
     m_stillRechnen = false;
 }
 
-bool THauptformular::eventFilter(QObject* objekt, QEvent* event)
+QWidget* THauptformular::SeitenWidget(TSeite seite) const
 {
-    if (objekt == Edit_GebJahre) {
-        if (event->type() == QEvent::FocusOut) {
-            if (FokusWechselImFenster(static_cast<QFocusEvent*>(event)->reason()))
-                Edit_GebJahreExit();
-        } else if (event->type() == QEvent::KeyPress) {
-            const auto* taste = static_cast<QKeyEvent*>(event);
-            if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter)
-                Edit_GebJahreExit(); // the key goes on to the edit unchanged
-        }
+    switch (seite) {
+    case TSeite::Grafik:
+        return m_grafik;
+    case TSeite::Angebot:
+        return m_angebot;
+    case TSeite::Vorgabe:
+        break;
     }
-    return QWidget::eventFilter(objekt, event);
+    return m_vorgabe;
+}
+
+void THauptformular::SeiteZeigen(TSeite seite)
+{
+    PageControl->setCurrentWidget(SeitenWidget(seite));
 }
 
 void THauptformular::PageControlChanging(int alteSeite)
 {
-    if (PageControl->widget(alteSeite) == TabSheet_Angebot) {
-        GebJahreAnzeigen();
+    if (PageControl->widget(alteSeite) == m_angebot) {
+        m_vorgabe->GebJahreAnzeigen();
         // the whole driver: in minimum mode the slider follows new birth years,
         // and the report shows them
-        Vorgabeaenderung(nullptr);
+        m_vorgabe->Vorgabeaenderung(nullptr);
     }
 }
 
 void THauptformular::PageControlChange(int neueSeite)
 {
     QWidget* seite = PageControl->widget(neueSeite);
-    if (seite == TabSheet_Grafik) {
+    m_grafik->setAktiv(seite == m_grafik);
+    if (seite == m_grafik) {
         // Same place on both pages: the geometry it has, stretched or not, stays.
-        Panel_Drucken->setParent(TabSheet_Grafik);
-        Panel_Drucken->show();
-        GroupBox_Drucken->setTitle(QString());
+        m_druck->setParent(m_grafik);
+        m_druck->show();
+        m_druck->TitelZeigen(false);
         Button_Weiter->setEnabled(!Einzelversion);
-        SpinEdit_Kinderzahl2->setValue(SpinEdit_Kinderzahl->value());
-        TrackBar_gesB2->setValue(TrackBar_gesB1->value());
-        GrafikZeichnen();
-    } else if (seite == TabSheet_Vorgabe) {
-        Panel_Drucken->setParent(TabSheet_Vorgabe);
-        Panel_Drucken->show();
-        GroupBox_Drucken->setTitle(QStringLiteral("Drucken"));
-        DruckSteuerungSetzen();
+        const TEingaben e = EingabenLesen();
+        m_grafik->Betreten(e.Kinderzahl, e.BeitragsPosition);
+    } else if (seite == m_vorgabe) {
+        m_druck->setParent(m_vorgabe);
+        m_druck->show();
+        m_druck->TitelZeigen(true);
+        m_druck->DruckSteuerungSetzen(m_daten.Eigenbeitrag != 0);
         Button_Weiter->setEnabled(true);
-    } else if (seite == TabSheet_Angebot) {
+    } else if (seite == m_angebot) {
         Button_Weiter->setEnabled(false);
-        KindZuordnen();
+        m_angebot->KindZuordnen();
     }
 }
 
@@ -421,74 +463,60 @@ void THauptformular::Button_WeiterClick()
     }
 }
 
+THauptformular::TAnzeige THauptformular::Anzeige() const
+{
+    TAnzeige a;
+    a.Seite = static_cast<TSeite>(PageControl->currentIndex());
+    a.AngebotsseiteSichtbar = PageControl->isTabVisible(PageControl->indexOf(m_angebot));
+    a.WeiterAktiv = Button_Weiter->isEnabled();
+    a.HilfeSichtbar = !Button_Hilfe->isHidden();
+    return a;
+}
+
 void THauptformular::EinstellungenLaden()
 {
     const TIniDatei ini = TIniDatei::laden(Einstellungsdatei());
     const TEinstellungen e = EinstellungenLesen(ini, width(), height());
-    // 1, 2
+    // 1, 2, and the design place moved into the work area at the size the window now has
+    const QScreen* bildschirm = screen();
     if (e.Maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else {
         const std::optional<QSize> groesse =
             GroesseAnpassen(QSize(std::max(e.Breite, StartBreite), std::max(e.Hoehe, StartHoehe)),
                             QSize(StartBreite, StartHoehe), Seitenverhaeltnis,
-                            screen() ? screen()->availableSize() : QSize(e.Breite, e.Hoehe));
+                            bildschirm ? bildschirm->availableSize() : QSize(e.Breite, e.Hoehe));
         if (groesse)
             resize(*groesse);
     }
+    move(EntwurfsPosition(Entwurfsort, size(),
+                          bildschirm ? bildschirm->availableGeometry() : QRect()));
     // 3: setting a radio button to false clears only that button
-    auswahlSetzen(RadioButton_ledig, e.ledig);
-    auswahlSetzen(RadioButton_verheiratet, e.verheiratet);
-    auswahlSetzen(RadioButton_Doppelverdiener, e.doppel);
-    auswahlSetzen(RadioButton_Einzelverdiener, e.einzel);
+    m_vorgabe->FamilienstandSetzen(e.ledig, e.verheiratet, e.doppel, e.einzel);
     // 4 to 6
-    SpinEdit_Kinderzahl->setValue(e.Kinder);
-    Edit_Einkommen1->WertSetzen(e.Einkommen1);
-    Edit_Einkommen2->WertSetzen(e.Einkommen2);
-    TrackBar_gesB1->setValue(e.indivBeitrag);
-    CheckBox_tarMindBtr->setChecked(e.tarMindBtr);
+    m_vorgabe->KinderzahlSetzen(e.Kinder);
+    m_vorgabe->EinkommenSetzen(e.Einkommen1, e.Einkommen2);
+    m_vorgabe->BeitragSetzen(e.indivBeitrag);
+    m_vorgabe->TarMindBtrSetzen(e.tarMindBtr);
     // 7, 8
-    Daten.EinkommenNR1 = e.EinkommenNR1;
-    Daten.EinkommenNR2 = e.EinkommenNR2;
-    Daten.DeltazvE = e.DeltazvE;
-    Daten.Soli = e.Soli;
-    Daten.Bundesland = e.Bundesland;
-    Daten.KiStSatz = KiStSatzFuer(e.Bundesland);
+    m_vorgabe->DetailwerteSetzen(
+        {e.EinkommenNR1, e.EinkommenNR2, e.DeltazvE, e.Soli, e.Bundesland});
     // 9
-    for (int i = 0; i < SpinEdit_Kinderzahl->value(); ++i) {
-        TFloatEdit* f = FloatEdit_Kind[i];
-        f->WertSetzen(e.Kind[static_cast<size_t>(i)].GebJahr);
-        if (f->WertLesen() < f->MinWert())
-            f->WertSetzen(f->MinWert());
-        else if (f->WertLesen() > f->MaxWert())
-            f->WertSetzen(f->MaxWert());
-        auswahlSetzen(RadioButton_1p[i], e.Kind[static_cast<size_t>(i)].Person1);
-        auswahlSetzen(RadioButton_2p[i], e.Kind[static_cast<size_t>(i)].Person2);
+    for (int i = 0; i < e.Kinder; ++i) {
+        const TKindEinstellung& k = e.Kind[static_cast<size_t>(i)];
+        m_angebot->KindSetzen(i, k.GebJahr, k.Person1, k.Person2);
     }
     // 10 to 13
-    TrackBar_Verteilung->setValue(e.Verteilung);
-    CheckBox_minBeitrag->setChecked(e.minimal);
-    auswahlSetzen(RadioButton_konservativ1, e.konservativ1);
-    auswahlSetzen(RadioButton_wachstum1, e.wachstum1);
-    auswahlSetzen(RadioButton_risiko1, e.risiko1);
-    auswahlSetzen(RadioButton_konservativ2, e.konservativ2);
-    auswahlSetzen(RadioButton_wachstum2, e.wachstum2);
-    auswahlSetzen(RadioButton_risiko2, e.risiko2);
+    m_angebot->VerteilungSetzen(e.Verteilung);
+    m_vorgabe->MinBeitragSetzen(e.minimal);
+    m_angebot->AnlageSetzen(1, e.konservativ1, e.wachstum1, e.risiko1);
+    m_angebot->AnlageSetzen(2, e.konservativ2, e.wachstum2, e.risiko2);
     LayoutDaten.setFirmenlogo(e.Firmenlogo);
     LayoutDaten.setFirmenlogoDateipfad(e.FirmenlogoDateipfad);
     StartfensterAnzeigen = e.StartfensterAnzeigen;
     // 14
-    GebJahreAnzeigen();
-    // A file no run of the program could have written (no family status, a
-    // second wage for a single person) is brought into line as a user could
-    // have made it, instead of refusing the estimate on every keystroke.
-    if (!RadioButton_ledig->isChecked() && !RadioButton_verheiratet->isChecked())
-        RadioButton_ledig->setChecked(true);
-    if (RadioButton_verheiratet->isChecked() && !RadioButton_Doppelverdiener->isChecked() &&
-        !RadioButton_Einzelverdiener->isChecked())
-        RadioButton_Einzelverdiener->setChecked(true);
-    if (RadioButton_ledig->isChecked() && Edit_Einkommen2->WertLesen() != 0)
-        Edit_Einkommen2->WertSetzen(0);
+    m_vorgabe->GebJahreAnzeigen();
+    m_vorgabe->Bereinigen();
 }
 
 bool THauptformular::EinstellungenSpeichern(QString* fehler)
@@ -497,34 +525,9 @@ bool THauptformular::EinstellungenSpeichern(QString* fehler)
     e.Maximized = isMaximized();
     e.Breite = width();
     e.Hoehe = height();
-    e.ledig = RadioButton_ledig->isChecked();
-    e.verheiratet = RadioButton_verheiratet->isChecked();
-    e.doppel = RadioButton_Doppelverdiener->isChecked();
-    e.einzel = RadioButton_Einzelverdiener->isChecked();
-    e.Kinder = SpinEdit_Kinderzahl->value();
-    e.Einkommen1 = Edit_Einkommen1->WertLesen();
-    e.Einkommen2 = Edit_Einkommen2->WertLesen();
-    e.minimal = CheckBox_minBeitrag->isChecked();
-    e.indivBeitrag = TrackBar_gesB1->value();
-    e.tarMindBtr = CheckBox_tarMindBtr->isChecked();
-    e.EinkommenNR1 = Daten.EinkommenNR1;
-    e.EinkommenNR2 = Daten.EinkommenNR2;
-    e.DeltazvE = Daten.DeltazvE;
-    e.Soli = Daten.Soli;
-    e.Bundesland = Daten.Bundesland;
-    for (int i = 0; i < MaxKinder; ++i) {
-        TKindEinstellung& k = e.Kind[static_cast<size_t>(i)];
-        k.GebJahr = static_cast<int>(rundeGerade(FloatEdit_Kind[i]->WertLesen()));
-        k.Person1 = RadioButton_1p[i]->isChecked();
-        k.Person2 = RadioButton_2p[i]->isChecked();
-    }
-    e.Verteilung = TrackBar_Verteilung->value();
-    e.konservativ1 = RadioButton_konservativ1->isChecked();
-    e.wachstum1 = RadioButton_wachstum1->isChecked();
-    e.risiko1 = RadioButton_risiko1->isChecked();
-    e.konservativ2 = RadioButton_konservativ2->isChecked();
-    e.wachstum2 = RadioButton_wachstum2->isChecked();
-    e.risiko2 = RadioButton_risiko2->isChecked();
+    EingabenEintragen(EingabenLesen(), e);
+    m_vorgabe->EinstellungenSammeln(e);
+    m_angebot->EinstellungenSammeln(e);
     e.Firmenlogo = LayoutDaten.Firmenlogo();
     e.FirmenlogoDateipfad = LayoutDaten.FirmenlogoDateipfad();
     e.StartfensterAnzeigen = StartfensterAnzeigen;

@@ -1,44 +1,38 @@
 // The main window: a three-page wizard (input and results, chart, offer) over
-// one household computation.
+// one household computation. The frame creates the pages, the button bar and
+// the print group and wires them; what is shown and written comes from the one
+// computation of Haushaltsrechnung.h over the pages' inputs.
 #pragma once
 
 #include "Druckregeln.h"
+#include "Haushaltsrechnung.h"
 #include "LayoutDaten.h"
 #include "Programmorte.h"
-#include "TortenDiagramm.h"
-#include "ZulagenDaten.h"
+#include "Seitendienste.h"
 
 #include <QDate>
-#include <QList>
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
-class QCheckBox;
 class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QRadioButton;
-class QScrollArea;
 
 namespace Fermalin {
 
-struct TEKAngaben;
+class TBerichtAnsicht;
 class TColorButton;
+class TDruckgruppe;
 class TDruckvorschau;
 class TEKDialog;
-class TFloatEdit;
-class TSchieberegler;
 class TSeitenreiter;
-class TSpinEdit;
+class TSeiteAngebot;
+class TSeiteGrafik;
+class TSeiteVorgabe;
 class TStrecker;
-class TBerichtAnsicht;
 class TWebBrowserWrapper;
 
 // What the window takes from its surroundings; tests give their own.
@@ -53,11 +47,26 @@ struct TProgrammUmgebung
     TProgrammOrte Orte() const { return ProgrammOrteErmitteln(ProgrammPfad, Umgebung); }
 };
 
-class THauptformular : public QWidget
+class THauptformular : public QWidget, public TSeitendienste
 {
     Q_OBJECT
 
 public:
+    enum class TSeite
+    {
+        Vorgabe,
+        Grafik,
+        Angebot
+    };
+
+    struct TAnzeige
+    {
+        TSeite Seite = TSeite::Vorgabe;
+        bool AngebotsseiteSichtbar = false;
+        bool WeiterAktiv = false;
+        bool HilfeSichtbar = false;
+    };
+
     explicit THauptformular(const TProgrammUmgebung& umgebung, QWidget* parent = nullptr);
     ~THauptformular() override;
 
@@ -65,185 +74,112 @@ public:
     bool StartfensterAnzeigen = true;
     bool Einzelversion = true;
     bool BeendenBestaetigt = false;
-    bool Initialisiert = false;
     QString PruvexPfad;
     QString GrafikDatei;
     int StartBreite = 0, StartHoehe = 0;
-    int ChartStartBreite = 0, ChartStartHoehe = 0;
     double Seitenverhaeltnis = 0;
-    TZulagenDaten Daten; // EinkommenNR1/2, DeltazvE, Soli, Bundesland, KiStSatz live here
-    QStringList BerichtZeilen;
     TLayoutDaten LayoutDaten;
+    // The rendering engine's version; tests give their own.
+    std::function<TBrowserVersion()> BrowserDateiversion;
 
     QString Einstellungsdatei() const;
     QString Uebergabedatei() const;
 
+    TSeiteVorgabe& Vorgabe() const { return *m_vorgabe; }
+    TSeiteGrafik& Grafik() const { return *m_grafik; }
+    TSeiteAngebot& Angebot() const { return *m_angebot; }
+    TDruckgruppe& Druckgruppe() const { return *m_druck; }
+    TEKDialog& EKDialog();
+    TStrecker* Strecker() const { return m_strecker.get(); }
+
+    // Every page's inputs as they are now, and the record of the last computation.
+    TEingaben EingabenLesen() const override;
+    const TZulagenDaten& Daten() const override { return m_daten; }
+    // The report document as the hidden view and the preview have it.
+    const QStringList& BerichtZeilen() const { return m_berichtZeilen; }
+    QString BerichtHtml() const;
+    TAnzeige Anzeige() const;
+
     // Handlers
-    void Vorgabeaenderung(QObject* sender);
-    void GebJahreAnzeigen();
-    void Edit_GebJahreExit();
-    void BerechneZulagen();
-    void ZeigeBetrag(QLineEdit* feld, int nachkomma, double wert, const QString& suffix);
+    void SeiteZeigen(TSeite seite);
     void Button_WeiterClick();
     void Button_AbbruchClick();
+    void ColorButton_EinstellungenClick();
+    void Button_HilfeClick();
+    void Button_DetailsClick() override;
+    void Button_Pruvex1Click() override;
+    void BerichtErstellen() override;
+    // Null when the engine is refused; the window is placed and shown.
+    TDruckvorschau* DruckvorschauAnzeigen() override;
+    // False when the hand-off file could not be written; the window then stays.
+    bool Button_AngebotClick(int person) override;
     void EinstellungenLaden();
     // False when the file could not be written; fehler then holds the message.
     bool EinstellungenSpeichern(QString* fehler = nullptr);
 
-    // chart page (Ortavo_Grafik.cpp) and report (Ortavo_Bericht.cpp)
-    void BerichtErstellen();
-    // False when the report's picture could not be written.
-    bool GrafikZeichnen();
-    void GrafikZeichnenWennSichtbar();
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
-    // offer page (Ortavo_Angebot.cpp)
-    void EigenbeitragAufteilen(bool fuerAngebot);
-    void Angebotaenderung();
-    void KindZuordnen();
-    void Kind_verschoben(QRadioButton* knopf);
-    // False when the hand-off file could not be written; the window then stays.
-    bool Button_AngebotClick(QObject* sender);
-    // eligibility checker (Pruefprogramm.cpp)
-    void Button_Pruvex1Click();
-
-    // Report and printing (Ortavo_Bericht.cpp)
+private:
+    void FormCreate();
+    void FormShow();
+    void FormDestroy();
+    void GroesstmassSetzen();
+    // Once the window manager has framed the window: the largest size and the
+    // design place, moved into the work area as far as the frame needs.
+    void ImArbeitsbereichPlatzieren();
+    void PageControlChanging(int alteSeite);
+    void PageControlChange(int neueSeite);
+    void SignaleVerbinden();
     void BerichtAnlegen();
-    // Null when the engine is refused; the window is placed and shown.
-    TDruckvorschau* DruckvorschauAnzeigen();
-    TWebBrowserWrapper* BrowserWrapper = nullptr; // a child of the window
-    TBerichtAnsicht* WebBrowser = nullptr;        // the hidden view in Panel_WebBrowser
-    // The rendering engine's version; tests give their own.
-    std::function<TBrowserVersion()> BrowserDateiversion;
+    // The record of every page's inputs as they are now; an input unchanged
+    // since the last computation costs nothing.
+    TZulagenDaten Rechnen() override;
+    QList<int> GebJahre(int n) const override;
+    void GebJahreSetzen(const QList<int>& jahre) override;
+    void KinderZuPerson2() override;
+    void Berechnet(const TZulagenDaten& d) override;
+    void BeitragGefolgt(int position) override;
+    void BeitragSetzen(int position) override;
+    void KinderzahlSetzen(int n) override;
+    void Vorgabeaenderung(QObject* sender) override;
+    QWidget* SeitenWidget(TSeite seite) const;
 
-    // Taxable-income dialog (made once at start-up), settings dialog, help.
-    TEKDialog* EKDialog = nullptr;
-    void Button_DetailsClick();
-    void EKAngabenUebernehmen(const TEKAngaben& a);
-    void ColorButton_EinstellungenClick();
-    void Button_HilfeClick();
+    TProgrammUmgebung m_umgebung;
+    TProgrammOrte m_orte; // decided once, so a run saves where it loaded
+    std::unique_ptr<TStrecker> m_strecker;
+    bool m_initialisiert = false;
 
-    // Controls (named as in the window layout)
     TSeitenreiter* PageControl;
-    QWidget* TabSheet_Vorgabe;
-    QWidget* TabSheet_Grafik;
-    QWidget* TabSheet_Angebot;
+    TSeiteVorgabe* m_vorgabe;
+    TSeiteGrafik* m_grafik;
+    TSeiteAngebot* m_angebot;
+    TDruckgruppe* m_druck;
     QFrame* Panel_Steuerung;
     TColorButton* ColorButton_Einstellungen;
     TColorButton* Button_Abbruch;
     TColorButton* Button_Hilfe;
     TColorButton* Button_Weiter;
     QFrame* Panel_WebBrowser;
-    QFrame* Panel_Drucken;
-    QGroupBox* GroupBox_Drucken;
-    TColorButton* Button_Drucken;
-    QCheckBox* CheckBox_Beratungsprotokol;
-    QCheckBox* CheckBox_MitGrafik;
-    QLabel* Label_Kundenname;
-    QLineEdit* Edit_Druck_Name;
+    TBerichtAnsicht* WebBrowser = nullptr;
+    TWebBrowserWrapper* BrowserWrapper = nullptr;
+    TEKDialog* m_ekDialog = nullptr;
 
-    // input page
-    TColorButton* Button_Pruvex;
-    QGroupBox* GroupBox_Anspruchsberechtigung;
-    QRadioButton* RadioButton_ledig;
-    QRadioButton* RadioButton_verheiratet;
-    QRadioButton* RadioButton_Doppelverdiener;
-    QRadioButton* RadioButton_Einzelverdiener;
-    TSpinEdit* SpinEdit_Kinderzahl;
-    QLineEdit* Edit_GebJahre;
-    QLabel* Label_Einkommen;
-    QLabel* Label_Pers2;
-    TFloatEdit* Edit_Einkommen1;
-    TFloatEdit* Edit_Einkommen2;
-    TColorButton* Button_Details;
-    QLabel* Label_EKnr;
-    QLabel* Label_EKnr1;
-    QLabel* Label_EKnr2;
-    QGroupBox* GroupBox_Foerderung;
-    QCheckBox* CheckBox_minBeitrag;
-    TSchieberegler* TrackBar_gesB1;
-    QCheckBox* CheckBox_tarMindBtr;
-    QLineEdit* Edit_e;
-    QLineEdit* Edit_g;
-    QLineEdit* Edit_k;
-    QLineEdit* Edit_s;
-    QLineEdit* Edit_z;
-    QLineEdit* Edit_q;
-    QLabel* Label_Fussnote;
+    TZulagenDaten m_daten;                  // the last computation
+    std::optional<TEingaben> m_gerechnet;   // its inputs
+    QString m_gemeldet;                     // the refusal last shown
+    bool m_stillRechnen = false;            // a recalculation no user action caused
+    std::optional<TEingaben> m_berichtFuer; // the inputs of the report in the view
+    QStringList m_berichtZeilen;
 
-    // chart page
-    QGroupBox* GroupBox_Torte;
-    QLabel* Label_Einkommen2;
-    QLineEdit* Edit_Grafik_Spar;
-    QLineEdit* Edit_Grafik_Quote;
-    QLineEdit* Edit_Grafik_gesFoerderung;
-    TSpinEdit* SpinEdit_Kinderzahl2;
-    QFrame* Panel_Chart;
-    TTortenDiagramm* Chart1;
-    TSchieberegler* TrackBar_gesB2;
-    void TrackBar_gesB2Change();
-    void SpinEdit_Kinderzahl2Change();
-
-    // offer page
-    QGroupBox* GroupBox_Aufteilung;
-    QLabel* Label_Person1;
-    QLabel* Label_Person2;
-    QScrollArea* ScrollBox_Kinder;
-    std::array<QLabel*, MaxKinder> Label_Kind{};
-    std::array<TFloatEdit*, MaxKinder> FloatEdit_Kind{};
-    std::array<QFrame*, MaxKinder> Panel_Kind{};
-    std::array<QRadioButton*, MaxKinder> RadioButton_1p{};
-    std::array<QRadioButton*, MaxKinder> RadioButton_2p{};
-    QPlainTextEdit* Memo_Info;
-    QLineEdit* Edit_EB1;
-    QLineEdit* Edit_EB2;
-    TSchieberegler* TrackBar_Verteilung;
-    QLabel* Label_Hinweis;
-    QRadioButton* RadioButton_konservativ1;
-    QRadioButton* RadioButton_wachstum1;
-    QRadioButton* RadioButton_risiko1;
-    QRadioButton* RadioButton_konservativ2;
-    QRadioButton* RadioButton_wachstum2;
-    QRadioButton* RadioButton_risiko2;
-    TColorButton* Button_Angebot1;
-    TColorButton* Button_Angebot2;
-
-    TStrecker* Strecker() const { return m_strecker.get(); }
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* objekt, QEvent* event) override;
-
-private:
-    void FormCreate();
-    void FormShow();
-    void GroesstmassSetzen();
-    void FormDestroy();
-    void PageControlChanging(int alteSeite);
-    void PageControlChange(int neueSeite);
-    void DruckSteuerungSetzen();
-    void SeiteVorgabeAnlegen();
-    void SeiteGrafikAnlegen();
-    void SeiteAngebotAnlegen();
-    void AngebotVerbinden();
-    void KinderBereichSetzen();
-    void DruckgruppeAnlegen();
-    void SignaleVerbinden();
-    void EingabenUebernehmen();
-    // The inputs of the pages' controls into a record.
-    void EingabenLesen(TZulagenDaten& d) const;
-
-    TProgrammUmgebung m_umgebung;
-    TProgrammOrte m_orte; // decided once, so a run saves where it loaded
-    std::unique_ptr<TStrecker> m_strecker;
     int m_aktiveSeite = 0;
     bool m_gezeigt = false;
     bool m_zerstoert = false;
     bool m_groesseAnpassen = false;
-    int m_tiefe = 0;             // nesting of Vorgabeaenderung
-    bool m_stillRechnen = false; // a recalculation no user action caused
-    QString m_gemeldet;          // the refusal already shown in this user action
+    bool m_ortPruefen = false;
 };
 
 } // namespace Fermalin

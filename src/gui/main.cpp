@@ -4,7 +4,6 @@
 #include "Fehleranzeige.h"
 #include "IniDatei.h"
 #include "Ortavo_Dialog.h"
-#include "Ortavo_EKDialog.h"
 #include "Startfenster.h"
 
 #include <QApplication>
@@ -30,13 +29,12 @@ int main(int argc, char** argv)
     const TProgrammOrte orte = umgebung.Orte();
     DatenordnerAnlegen(orte);
     const QString ini = orte.Einstellungsdatei;
-    bool startfenster = TIniDatei::laden(ini).lesenBool(
-        Einstellungsschluessel::Startfenster, Einstellungsschluessel::StartfensterAnzeigen, true);
+    bool startfenster = StartfensterLesen(TIniDatei::laden(ini));
 
     // 3 (the main window decides the mode from the arguments itself)
     THauptformular hauptformular(umgebung);
-    // lives as long as the main window, which owns it
-    hauptformular.EKDialog = new TEKDialog(&hauptformular);
+    // made now; it lives as long as the main window, which owns it
+    hauptformular.EKDialog();
     // 4
     if (QFile::exists(QStringLiteral(":/NICON")))
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/NICON")));
@@ -48,8 +46,7 @@ int main(int argc, char** argv)
         fenster.exec();
         startfenster = fenster.HinweisWiederAnzeigen();
         TIniDatei datei = TIniDatei::laden(ini);
-        datei.schreibenBool(Einstellungsschluessel::Startfenster,
-                            Einstellungsschluessel::StartfensterAnzeigen, startfenster);
+        StartfensterSchreiben(datei, startfenster);
         QString fehler;
         if (!datei.speichern(ini, &fehler))
             ZeigeFehler(fehler);

@@ -306,7 +306,7 @@ TBerichtSeiten::TBerichtSeiten(const QString& html, QSizeF seite, TUnbedruckbar 
 {
     if (!m_info)
         return;
-    m_g = SeitenGeometrie(seite, rand, m_info->IE8 == QLatin1String("True"));
+    m_g = SeitenGeometrie(seite, rand);
     m_dok = std::make_unique<TBerichtDokument>(FuerMedium(html, TMedium::Druck), TMedium::Druck,
                                                BilderImDokument(html));
     m_dok->setPageSize(QSizeF(px(m_g.Inhalt.width()), px(m_g.Inhalt.height())));

@@ -414,6 +414,15 @@ QImage TortenBild(const QList<TTortenStueck>& stuecke, const QSize& groesse, dou
     return bild;
 }
 
+QImage TortenBerichtsbild(const QList<TTortenStueck>& stuecke, const QSize& bildschirm,
+                          double schriftFaktor, const QSize& ziel)
+{
+    if (bildschirm.isEmpty())
+        return {};
+    const double massstab = static_cast<double>(ziel.width()) / bildschirm.width();
+    return TortenBild(stuecke, ziel, schriftFaktor * massstab);
+}
+
 QImage BitmapSkalieren(const QImage& quelle, const QRect& rechteck)
 {
     if (rechteck.width() <= 0 || rechteck.height() <= 0)

@@ -47,6 +47,13 @@ void TorteZeichnen(QPainter& maler, const QRectF& flaeche, const QList<TTortenSt
 QImage TortenBild(const QList<TTortenStueck>& stuecke, const QSize& groesse,
                   double schriftFaktor = 1.0);
 
+// The report's picture of a chart shown at bildschirm, its marks' font at
+// schriftFaktor, as the chart would look stretched to ziel: drawn at ziel's
+// size with the font scaled alike, which gives the stretched look at a
+// fraction of the cost of drawing large and averaging down.
+QImage TortenBerichtsbild(const QList<TTortenStueck>& stuecke, const QSize& bildschirm,
+                          double schriftFaktor, const QSize& ziel);
+
 // A new 24-bit picture of the rectangle's size holding the whole source
 // stretched with area averaging, placed at the rectangle's top left.
 QImage BitmapSkalieren(const QImage& quelle, const QRect& rechteck);

@@ -65,9 +65,6 @@ private slots:
         QCOMPARE(g.Inhalt.bottom(), g.Fuss.top());
         QVERIFY(g.Fuss.bottom() <= g.Seite.bottom());
         QVERIFY(g.Inhalt.right() <= g.Seite.right());
-        const TSeitenGeometrie ie8 = SeitenGeometrie(QSizeF(827, 1169), {25, 25, 25, 25}, true);
-        QCOMPARE(ie8.Inhalt.top(), 25.0 + 90 + 35);
-        QCOMPARE(ie8.Fuss.top(), 1169.0 - 25 - 80 + 40);
     }
 
     void fusszeile()

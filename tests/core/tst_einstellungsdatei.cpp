@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +43,12 @@ private slots:
     void sonderdateiGiltAlsFehlend_data();
     void sonderdateiGiltAlsFehlend();
     void centUndZehntausendstel();
+    void jederSchluesselHinUndZurueck_data();
+    void jederSchluesselHinUndZurueck();
+    void werteAusserhalbDessen_data();
+    void werteAusserhalbDessen();
+    void vorgabenAusDerTabelle();
+    void eingabenInDieSchluessel();
     void unlesbaresErgibtVorgaben_data();
     void unlesbaresErgibtVorgaben();
     void speichernErsetztAtomar();
@@ -309,11 +316,171 @@ void TstEinstellungsdatei::sonderdateiGiltAlsFehlend()
 
 void TstEinstellungsdatei::centUndZehntausendstel()
 {
-    QCOMPARE(InCent(35000.55), 3500055);
-    QCOMPARE(InCent(0.125), 12); // 12.5 cents, ties to even
-    QCOMPARE(InCent(0.135), 14);
-    QCOMPARE(InZehntausendstel(0.055), 550);
-    QCOMPARE(InCent(1e12), std::numeric_limits<int>::max()); // kept in range, not wrapped
+    const auto gespeichert = [](double einkommen, double soli) {
+        TEinstellungen e;
+        e.Einkommen1 = einkommen;
+        e.Soli = soli;
+        TIniDatei ini;
+        EinstellungenSchreiben(e, ini);
+        return ini.lesenText(QStringLiteral("Daten"), QStringLiteral("Einkommen1"), QString()) +
+               QLatin1Char('/') +
+               ini.lesenText(QStringLiteral("Daten"), QStringLiteral("Soli"), QString());
+    };
+    QCOMPARE(gespeichert(35000.55, 0.055), QStringLiteral("3500055/550"));
+    QCOMPARE(gespeichert(0.125, 0), QStringLiteral("12/0")); // 12.5 cents, ties to even
+    QCOMPARE(gespeichert(0.135, 0), QStringLiteral("14/0"));
+    // kept in range, not wrapped
+    QCOMPARE(gespeichert(1e12, 0), QStringLiteral("2147483647/0"));
+}
+
+// Every key of the table, set to a value other than its default, is written
+// under its section and read back as it was; the rest stays at the defaults.
+void TstEinstellungsdatei::jederSchluesselHinUndZurueck_data()
+{
+    QTest::addColumn<int>("zeile");
+    const QList<TEinstellungsschluessel>& tabelle = Einstellungstabelle();
+    for (int i = 0; i < tabelle.size(); ++i)
+        QTest::newRow(qPrintable(QStringLiteral("[%1] %2").arg(*tabelle.at(i).Abschnitt,
+                                                               QLatin1String(tabelle.at(i).Name))))
+            << i;
+}
+
+void TstEinstellungsdatei::jederSchluesselHinUndZurueck()
+{
+    QFETCH(int, zeile);
+    const TEinstellungsschluessel& s = Einstellungstabelle().at(zeile);
+    TEinstellungen e;
+    e.Kinder = 2; // a child's key is that of child 2
+    QString gespeichert;
+    const auto aendern = [&](auto& feld) {
+        using T = std::decay_t<decltype(feld)>;
+        if constexpr (std::is_same_v<T, bool>) {
+            feld = !feld;
+            gespeichert = feld ? QStringLiteral("1") : QStringLiteral("0");
+        } else if constexpr (std::is_same_v<T, QString>) {
+            feld = QStringLiteral("C:\\Logos\\Büro.bmp");
+            gespeichert = feld;
+        } else if constexpr (std::is_same_v<T, int>) {
+            // inside the range where the key has one, and not the default
+            feld = s.Max > s.Min ? static_cast<int>(s.Max) - 1 : 2005;
+            gespeichert = QString::number(feld);
+        } else if (s.Art == TWertart::Zehntausendstel) {
+            feld = 0.055;
+            gespeichert = QStringLiteral("550");
+        } else {
+            feld = 1234.56;
+            gespeichert = QStringLiteral("123456");
+        }
+    };
+    std::visit(
+        [&](auto zeiger) {
+            if constexpr (requires(TEinstellungen & x) { x.*zeiger; })
+                aendern(e.*zeiger);
+            else
+                aendern(e.Kind[1].*zeiger);
+        },
+        s.Feld);
+    TEinstellungen zweiKinder;
+    zweiKinder.Kinder = 2;
+    QVERIFY(!(e == zweiKinder)); // the value differs from the default
+    TIniDatei ini;
+    EinstellungenSchreiben(e, ini);
+    const QString name = QLatin1String(s.Name) + (s.JeKind ? QStringLiteral("2") : QString());
+    QCOMPARE(ini.lesenText(*s.Abschnitt, name, QStringLiteral("<fehlt>")), gespeichert);
+    const TEinstellungen wieder = EinstellungenLesen(TIniDatei::ausBytes(ini.alsBytes()), 0, 0);
+    QCOMPARE(wieder, e);
+}
+
+void TstEinstellungsdatei::werteAusserhalbDessen_data()
+{
+    QTest::addColumn<QByteArray>("zeile");
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<double>("wert");
+    QTest::newRow("Soli 2147483647 ergibt keinen Soli")
+        << QByteArray("Soli=2147483647") << "Soli" << 0.0;
+    QTest::newRow("Soli 1000 ist kein Satz des Gesetzes")
+        << QByteArray("Soli=1000") << "Soli" << 0.0;
+    QTest::newRow("Soli 550 bleibt") << QByteArray("Soli=550") << "Soli" << 0.055;
+    QTest::newRow("Bundesland 16 gibt es nicht")
+        << QByteArray("Bundesland=16") << "Bundesland" << -1.0;
+    QTest::newRow("Bundesland -2 gibt es nicht")
+        << QByteArray("Bundesland=-2") << "Bundesland" << -1.0;
+    QTest::newRow("Bundesland 15 bleibt") << QByteArray("Bundesland=15") << "Bundesland" << 15.0;
+    QTest::newRow("zusätzliches Einkommen über dem Feld")
+        << QByteArray("EinkommenNR1=2147483647") << "EinkommenNR1" << 0.0;
+    QTest::newRow("negatives zusätzliches Einkommen")
+        << QByteArray("EinkommenNR2=-100") << "EinkommenNR2" << 0.0;
+    QTest::newRow("zusätzliches Einkommen am Rand bleibt")
+        << QByteArray("EinkommenNR1=99999900") << "EinkommenNR1" << 999999.0;
+    QTest::newRow("zwölf Kinder werden neun") << QByteArray("Kinder=12") << "Kinder" << 9.0;
+    QTest::newRow("Regler über dem Ende")
+        << QByteArray("indivBeitrag=99") << "indivBeitrag" << 50.0;
+    // the income field shows it as "???", which counts as 0
+    QTest::newRow("Einkommen über dem Feld bleibt für das Feld")
+        << QByteArray("Einkommen1=2147483647") << "Einkommen1" << 21474836.47;
+}
+
+void TstEinstellungsdatei::werteAusserhalbDessen()
+{
+    QFETCH(QByteArray, zeile);
+    QFETCH(QString, feld);
+    QFETCH(double, wert);
+    const TEinstellungen e =
+        EinstellungenLesen(TIniDatei::ausBytes("[Daten]\r\n" + zeile + "\r\n"), 0, 0);
+    const QHash<QString, double> werte = {
+        {QStringLiteral("Soli"), e.Soli},
+        {QStringLiteral("Bundesland"), e.Bundesland},
+        {QStringLiteral("EinkommenNR1"), e.EinkommenNR1},
+        {QStringLiteral("EinkommenNR2"), e.EinkommenNR2},
+        {QStringLiteral("Kinder"), e.Kinder},
+        {QStringLiteral("indivBeitrag"), e.indivBeitrag},
+        {QStringLiteral("Einkommen1"), e.Einkommen1},
+    };
+    QCOMPARE(werte.value(feld, -999), wert);
+}
+
+// The keys that hold an input take it from the inputs; the rest stays.
+void TstEinstellungsdatei::eingabenInDieSchluessel()
+{
+    TEingaben e;
+    e.Einkommen1 = 35000.55;
+    e.Kinderzahl = 9;
+    e.KindGebJahr[8] = 2004;
+    e.KindPerson[8] = 2;
+    e.MinBeitrag = false;
+    e.BeitragsPosition = 33;
+    e.Soli = 0.055;
+    e.Bundesland = 7;
+    e.Verteilung = 12;
+    TEinstellungen s;
+    s.ledig = false;
+    EingabenEintragen(e, s);
+    QCOMPARE(s.Einkommen1, 35000.55);
+    QCOMPARE(s.Kinder, 9);
+    QCOMPARE(s.Kind[8].GebJahr, 2004);
+    QVERIFY(!s.Kind[8].Person1 && s.Kind[8].Person2); // the buttons are not an input
+    QVERIFY(!s.minimal);
+    QCOMPARE(s.indivBeitrag, 33);
+    QCOMPARE(s.Soli, 0.055);
+    QCOMPARE(s.Bundesland, 7);
+    QCOMPARE(s.Verteilung, 12);
+    QVERIFY(!s.ledig);
+}
+
+// The struct's defaults are the table's: what a first start without a file has.
+void TstEinstellungsdatei::vorgabenAusDerTabelle()
+{
+    const TEinstellungen e;
+    QCOMPARE(EinstellungenLesen(TIniDatei(), 0, 0), e);
+    QVERIFY(e.ledig && e.einzel && e.minimal && e.tarMindBtr && e.StartfensterAnzeigen);
+    QCOMPARE(e.Bundesland, -1);
+    QCOMPARE(e.Kind[8].GebJahr, 2000);
+    QVERIFY(!e.Kind[8].Person1 && e.Kind[8].Person2);
+    QVERIFY(StartfensterLesen(TIniDatei()));
+    TIniDatei ini;
+    StartfensterSchreiben(ini, false);
+    QCOMPARE(ini.alsBytes(), QByteArray("[Startfenster]\r\nStartfenster-anzeigen=0\r\n"));
+    QVERIFY(!StartfensterLesen(ini));
 }
 
 void TstEinstellungsdatei::unlesbaresErgibtVorgaben_data()

@@ -1,6 +1,8 @@
 #include "Startregeln.h"
 #include "Uebergabedatei.h"
 
+#include "../Testhaushalt.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,16 +25,7 @@ TZulagenDaten haushalt(bool verheiratet, bool doppel, double ek1, double ek2,
                        QList<QPair<int, int>> kinder, bool minBeitrag, int position, double eb1,
                        double eb2)
 {
-    TZulagenDaten d;
-    d.Verheiratet = verheiratet;
-    d.Doppelverdiener = doppel;
-    d.Einkommen1 = ek1;
-    d.Einkommen2 = ek2;
-    d.Kinderzahl = static_cast<int>(kinder.size());
-    for (qsizetype i = 0; i < kinder.size(); ++i) {
-        d.KindGebJahr[static_cast<size_t>(i)] = kinder.at(i).first;
-        d.KindPerson[static_cast<size_t>(i)] = kinder.at(i).second;
-    }
+    TZulagenDaten d = Testhaushalt<TZulagenDaten>(verheiratet, doppel, ek1, ek2, kinder);
     // rows beyond Kinderzahl keep what they had and must not be written
     for (int i = d.Kinderzahl; i < MaxKinder; ++i) {
         d.KindGebJahr[static_cast<size_t>(i)] = 1999;

@@ -1,5 +1,6 @@
 // A program directory of its own per test, with the settings file beside the
-// program and today's date pinned.
+// program and today's date pinned; and the controls of a window found by their
+// names, as a user finds them on screen.
 #pragma once
 
 #include "Ortavo_Dialog.h"
@@ -11,6 +12,15 @@
 #include <memory>
 
 namespace Fermalin {
+
+// The control of that name; a test that names a missing one stops at once.
+template <class T = QWidget> T* element(const QWidget& fenster, const char* name)
+{
+    T* w = fenster.findChild<T*>(QLatin1String(name));
+    if (!w)
+        qFatal("Kein Steuerelement %s", name);
+    return w;
+}
 
 struct TProgramm
 {

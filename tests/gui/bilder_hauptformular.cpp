@@ -3,6 +3,7 @@
 #include "Fehleranzeige.h"
 #include "FloatDlg.h"
 #include "Ortavo_Dialog.h"
+#include "Ortavo_Vorgabe.h"
 #include "Seitenreiter.h"
 #include "Startfenster.h"
 
@@ -25,16 +26,20 @@ int main(int argc, char** argv)
     u.Heute = QDate::currentDate();
     THauptformular f(u);
     f.show();
-    f.Edit_Einkommen1->WertSetzen(30000);
+    f.Vorgabe().EinkommenSetzen(30000, 0);
+    using S = THauptformular::TSeite;
     for (double faktor : {1.0, 1.5}) {
         f.resize(static_cast<int>(f.StartBreite * faktor), static_cast<int>(f.StartHoehe * faktor));
         QApplication::processEvents();
-        for (int seite = 0; seite < f.PageControl->count(); ++seite) {
-            f.PageControl->setCurrentIndex(seite);
+        for (const S seite : {S::Vorgabe, S::Grafik, S::Angebot}) {
+            f.SeiteZeigen(seite);
             QApplication::processEvents();
-            f.grab().save(QStringLiteral("%1/haupt_%2_%3.png").arg(ziel).arg(seite).arg(faktor));
+            f.grab().save(QStringLiteral("%1/haupt_%2_%3.png")
+                              .arg(ziel)
+                              .arg(static_cast<int>(seite))
+                              .arg(faktor));
         }
-        f.PageControl->setCurrentIndex(0);
+        f.SeiteZeigen(S::Vorgabe);
     }
     TForm_Startfenster s;
     s.show();

@@ -1,12 +1,17 @@
 // The offer page: the split on screen, the children per parent, the hand-off
 // file and the eligibility checker.
+#include "Bauteile.h"
 #include "ColorButton.h"
 #include "Fehleranzeige.h"
 #include "FloatDlg.h"
+#include "Ortavo_Angebot.h"
 #include "Ortavo_Dialog.h"
+#include "Ortavo_Vorgabe.h"
 #include "Schieberegler.h"
 #include "Seitenreiter.h"
 #include "SpinEdit.h"
+#include "TestProgramm.h"
+#include "Zahlformat.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -27,7 +32,7 @@ using namespace Fermalin;
 
 namespace {
 
-struct TProgramm
+struct TAngebotsprogramm
 {
     QTemporaryDir dir;
     QStringList args{QStringLiteral("k")};
@@ -49,33 +54,45 @@ struct TProgramm
 // A two-earner couple without children, freely chosen total.
 void doppelverdiener(THauptformular& f, int ek1, int ek2)
 {
-    f.RadioButton_verheiratet->setChecked(true);
-    f.RadioButton_Doppelverdiener->setChecked(true);
-    f.Edit_Einkommen1->WertSetzen(ek1);
-    f.Edit_Einkommen2->WertSetzen(ek2);
-    f.CheckBox_minBeitrag->setChecked(false);
+    element<QRadioButton>(f, "RadioButton_verheiratet")->setChecked(true);
+    element<QRadioButton>(f, "RadioButton_Doppelverdiener")->setChecked(true);
+    f.Vorgabe().EinkommenSetzen(ek1, ek2);
+    f.Vorgabe().MinBeitragSetzen(false);
 }
 
 void kinder(THauptformular& f, QList<QPair<int, int>> liste)
 {
-    f.SpinEdit_Kinderzahl->setValue(static_cast<int>(liste.size()));
-    for (qsizetype i = 0; i < liste.size(); ++i) {
-        f.FloatEdit_Kind[static_cast<size_t>(i)]->WertSetzen(liste.at(i).first);
-        (liste.at(i).second == 1 ? f.RadioButton_1p : f.RadioButton_2p)[static_cast<size_t>(i)]
-            ->setChecked(true);
-    }
-    f.Vorgabeaenderung(nullptr);
+    f.Vorgabe().KinderzahlSetzen(static_cast<int>(liste.size()));
+    for (qsizetype i = 0; i < liste.size(); ++i)
+        f.Angebot().KindSetzen(static_cast<int>(i), liste.at(i).first, liste.at(i).second == 1,
+                               liste.at(i).second == 2);
+    f.Vorgabe().Vorgabeaenderung(nullptr);
 }
 
 void zurAngebotsseite(THauptformular& f)
 {
-    f.PageControl->setCurrentWidget(f.TabSheet_Angebot);
+    f.SeiteZeigen(THauptformular::TSeite::Angebot);
     QCoreApplication::processEvents();
 }
 
-QString text(const QLineEdit* e)
+QString text(const QString& t)
 {
-    return e->text().trimmed();
+    return t.trimmed();
+}
+
+QRadioButton* knopf(const THauptformular& f, const char* name)
+{
+    return element<QRadioButton>(f, name);
+}
+
+QString nr(const char* name, int i)
+{
+    return QLatin1String(name) + QString::number(i + 1);
+}
+
+QWidget* zeilenElement(const THauptformular& f, const char* name, int i)
+{
+    return element(f, nr(name, i).toLatin1().constData());
 }
 
 QByteArray lesen(const QString& pfad)
@@ -142,101 +159,103 @@ void TstAngebotsseite::kinderzeilenUndBildlauf()
     QFETCH(double, faktor);
     QFETCH(bool, leiste);
     QFETCH(int, bereich);
-    TProgramm p;
+    TAngebotsprogramm p;
     auto f = p.fenster();
+    auto* box = element<QScrollArea>(*f, "ScrollBox_Kinder");
     // first all nine, scrolled down, so that a smaller number must reset it
-    f->SpinEdit_Kinderzahl->setValue(9);
+    f->Vorgabe().KinderzahlSetzen(9);
     zurAngebotsseite(*f);
-    f->ScrollBox_Kinder->verticalScrollBar()->setValue(50);
-    f->PageControl->setCurrentWidget(f->TabSheet_Vorgabe);
-    f->SpinEdit_Kinderzahl->setValue(anzahl);
+    box->verticalScrollBar()->setValue(50);
+    f->SeiteZeigen(THauptformular::TSeite::Vorgabe);
+    f->Vorgabe().KinderzahlSetzen(anzahl);
     zurAngebotsseite(*f);
     // a resize on the page: the stretcher scales the rows, the range follows
     f->resize(static_cast<int>(f->StartBreite * faktor), static_cast<int>(f->StartHoehe * faktor));
     QCoreApplication::processEvents();
 
     for (int i = 0; i < MaxKinder; ++i) {
-        QCOMPARE(f->Label_Kind[i]->isVisible(), i < anzahl);
-        QCOMPARE(f->FloatEdit_Kind[i]->isVisible(), i < anzahl);
-        QCOMPARE(f->Panel_Kind[i]->isVisible(), i < anzahl);
+        QCOMPARE(zeilenElement(*f, "Label_Kind", i)->isVisible(), i < anzahl);
+        QCOMPARE(zeilenElement(*f, "FloatEdit_Kind", i)->isVisible(), i < anzahl);
+        QCOMPARE(zeilenElement(*f, "Panel_Kind", i)->isVisible(), i < anzahl);
+        QCOMPARE(f->Angebot().Anzeige().Zeile[static_cast<size_t>(i)], i < anzahl);
     }
-    const int d = f->FloatEdit_Kind[1]->y() - f->FloatEdit_Kind[0]->y();
+    const int d =
+        zeilenElement(*f, "FloatEdit_Kind", 1)->y() - zeilenElement(*f, "FloatEdit_Kind", 0)->y();
     if (bereich < 0) {
         QVERIFY2(d > 28, "the window did not grow");
         bereich = anzahl * d + 4;
     } else {
         QCOMPARE(d, 28);
     }
-    QCOMPARE(f->ScrollBox_Kinder->verticalScrollBar()->isVisible(), leiste);
-    QCOMPARE(f->ScrollBox_Kinder->widget()->height(), bereich);
+    QCOMPARE(box->verticalScrollBar()->isVisible(), leiste);
+    QCOMPARE(f->Angebot().Anzeige().Bildlaufleiste, leiste);
+    QCOMPARE(box->widget()->height(), bereich);
     if (!leiste)
-        QCOMPARE(f->ScrollBox_Kinder->verticalScrollBar()->value(), 0);
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
     else
-        QCOMPARE(f->ScrollBox_Kinder->verticalScrollBar()->maximum(),
-                 bereich - f->ScrollBox_Kinder->viewport()->height());
+        QCOMPARE(box->verticalScrollBar()->maximum(), bereich - box->viewport()->height());
     f->BeendenBestaetigt = true;
 }
 
 void TstAngebotsseite::ledigSetztPersonenZurueck()
 {
-    TProgramm p;
+    TAngebotsprogramm p;
     auto f = p.fenster();
     doppelverdiener(*f, 30000, 20000);
     kinder(*f, {{2005, 2}, {2009, 2}, {2001, 1}});
     zurAngebotsseite(*f);
-    QVERIFY(f->RadioButton_2p[0]->isChecked());
-    for (QWidget* w :
-         {static_cast<QWidget*>(f->Label_Person2), static_cast<QWidget*>(f->Button_Angebot2),
-          static_cast<QWidget*>(f->RadioButton_risiko2),
-          static_cast<QWidget*>(f->RadioButton_2p[8])})
-        QVERIFY(w->isEnabled());
+    QVERIFY(knopf(*f, "RadioButton_2p1")->isChecked());
+    for (const char* name :
+         {"Label_Person2", "Button_Angebot2", "RadioButton_risiko2", "RadioButton_2p9"})
+        QVERIFY(element(*f, name)->isEnabled());
+    QVERIFY(f->Angebot().Anzeige().Person2Aktiv);
 
-    f->PageControl->setCurrentWidget(f->TabSheet_Vorgabe);
-    f->RadioButton_ledig->setChecked(true);
+    f->SeiteZeigen(THauptformular::TSeite::Vorgabe);
+    knopf(*f, "RadioButton_ledig")->setChecked(true);
     zurAngebotsseite(*f);
     for (int i = 0; i < MaxKinder; ++i) { // hidden rows too
-        QVERIFY(f->RadioButton_1p[i]->isChecked());
-        QVERIFY(!f->RadioButton_2p[i]->isEnabled());
+        QVERIFY(knopf(*f, nr("RadioButton_1p", i).toLatin1())->isChecked());
+        QVERIFY(!knopf(*f, nr("RadioButton_2p", i).toLatin1())->isEnabled());
     }
-    for (QWidget* w :
-         {static_cast<QWidget*>(f->Label_Person2), static_cast<QWidget*>(f->Button_Angebot2),
-          static_cast<QWidget*>(f->RadioButton_konservativ2),
-          static_cast<QWidget*>(f->RadioButton_wachstum2),
-          static_cast<QWidget*>(f->RadioButton_risiko2)})
-        QVERIFY(!w->isEnabled());
-    QVERIFY(f->Button_Angebot1->isEnabled());
-    QCOMPARE(f->Daten.VolleKinderzulage1, 185.0 + 300 + 185);
-    QVERIFY(f->Edit_EB2->text().isEmpty());
+    for (const char* name : {"Label_Person2", "Button_Angebot2", "RadioButton_konservativ2",
+                             "RadioButton_wachstum2", "RadioButton_risiko2"})
+        QVERIFY(!element(*f, name)->isEnabled());
+    QVERIFY(!f->Angebot().Anzeige().Person2Aktiv);
+    QVERIFY(element(*f, "Button_Angebot1")->isEnabled());
+    QCOMPARE(f->Daten().VolleKinderzulage1, 185.0 + 300 + 185);
+    QVERIFY(f->Angebot().Anzeige().Eigenbeitrag2.isEmpty());
     f->BeendenBestaetigt = true;
 }
 
 void TstAngebotsseite::kindVerschiebenVerschiebtDieZulage()
 {
-    TProgramm p;
+    TAngebotsprogramm p;
     auto f = p.fenster();
     doppelverdiener(*f, 30000, 20000);
-    f->TrackBar_gesB1->setValue(40);
+    f->Vorgabe().BeitragSetzen(40);
     kinder(*f, {{2009, 2}, {2007, 1}});
     zurAngebotsseite(*f);
-    QCOMPARE(f->Daten.VolleKinderzulage1, 185.0);
-    QCOMPARE(f->Daten.VolleKinderzulage2, 300.0);
-    const QString eb1Vorher = text(f->Edit_EB1);
+    QCOMPARE(f->Daten().VolleKinderzulage1, 185.0);
+    QCOMPARE(f->Daten().VolleKinderzulage2, 300.0);
+    const QString eb1Vorher = text(f->Angebot().Anzeige().Eigenbeitrag1);
 
     // a click as the adviser makes it
-    QTest::mouseClick(f->RadioButton_1p[0], Qt::LeftButton);
-    QVERIFY(f->RadioButton_1p[0]->isChecked());
-    QCOMPARE(f->Daten.VolleKinderzulage1, 485.0);
-    QCOMPARE(f->Daten.VolleKinderzulage2, 0.0);
+    QTest::mouseClick(knopf(*f, "RadioButton_1p1"), Qt::LeftButton);
+    QVERIFY(knopf(*f, "RadioButton_1p1")->isChecked());
+    QCOMPARE(f->Daten().VolleKinderzulage1, 485.0);
+    QCOMPARE(f->Daten().VolleKinderzulage2, 0.0);
     // H1 falls by 300, H2 rises by 300; the offer-mode split ran last
-    QCOMPARE(f->Daten.Mindesteigenbeitrag1, 1200 - 154 - 485.0);
-    QCOMPARE(f->Daten.Mindesteigenbeitrag2, 800 - 154.0);
-    QVERIFY(text(f->Edit_EB1) != eb1Vorher);
-    QCOMPARE(f->Daten.Eigenbeitrag1 + f->Daten.Eigenbeitrag2, f->Daten.Eigenbeitrag);
+    QCOMPARE(f->Daten().Mindesteigenbeitrag1, 1200 - 154 - 485.0);
+    QCOMPARE(f->Daten().Mindesteigenbeitrag2, 800 - 154.0);
+    const TAufteilung a = Aufteilen(f->EingabenLesen(), f->Daten(), true);
+    QVERIFY(text(f->Angebot().Anzeige().Eigenbeitrag1) != eb1Vorher);
+    QCOMPARE(text(f->Angebot().Anzeige().Eigenbeitrag1), FormatN(a.Eigenbeitrag1, 2) + Euro);
+    QCOMPARE(a.Eigenbeitrag1 + a.Eigenbeitrag2, f->Daten().Eigenbeitrag);
 
     // and back with the keyboard's space bar
-    f->RadioButton_2p[0]->setFocus();
-    QTest::keyClick(f->RadioButton_2p[0], Qt::Key_Space);
-    QCOMPARE(f->Daten.VolleKinderzulage2, 300.0);
+    knopf(*f, "RadioButton_2p1")->setFocus();
+    QTest::keyClick(knopf(*f, "RadioButton_2p1"), Qt::Key_Space);
+    QCOMPARE(f->Daten().VolleKinderzulage2, 300.0);
     f->BeendenBestaetigt = true;
 }
 
@@ -244,15 +263,15 @@ void TstAngebotsseite::schiebereglerfallUndVerteilung()
 {
     // 30000/20000 without children, position 29: 2130 own contribution;
     // offer mode: L = 1046, U = 2130 − 646 = 1484
-    TProgramm p;
+    TAngebotsprogramm p;
     auto f = p.fenster();
     doppelverdiener(*f, 30000, 20000);
-    f->TrackBar_gesB1->setValue(29);
-    QCOMPARE(f->Daten.Eigenbeitrag, 2130.0);
+    f->Vorgabe().BeitragSetzen(29);
+    QCOMPARE(f->Daten().Eigenbeitrag, 2130.0);
     zurAngebotsseite(*f);
-    QVERIFY(f->TrackBar_Verteilung->isVisible());
-    QVERIFY(f->Label_Hinweis->isVisible());
-    const QString info = f->Memo_Info->toPlainText();
+    QVERIFY(element(*f, "TrackBar_Verteilung")->isVisible());
+    QVERIFY(element(*f, "Label_Hinweis")->isVisible());
+    const QString info = f->Angebot().Anzeige().Info;
     QVERIFY2(info.startsWith(QStringLiteral("Der gewählte Gesamteigenbeitrag (2.130 Euro) liegt "
                                             "zwischen der Summe")),
              qPrintable(info));
@@ -270,32 +289,35 @@ void TstAngebotsseite::schiebereglerfallUndVerteilung()
         {0, "1.484,00 €", "646,00 €", "Mindesteigenbeitrag für 2. Person erreicht"},
     };
     for (const TFall& fall : faelle) {
-        f->TrackBar_Verteilung->setValue(fall.position);
-        QCOMPARE(text(f->Edit_EB1), QString::fromUtf8(fall.eb1));
-        QCOMPARE(text(f->Edit_EB2), QString::fromUtf8(fall.eb2));
-        QCOMPARE(f->Label_Hinweis->text(), QString::fromUtf8(fall.hinweis));
-        QCOMPARE(f->Memo_Info->toPlainText(), info);
-        // moving the distribution slider neither recalculates nor moves the total
-        QCOMPARE(f->Daten.Eigenbeitrag, 2130.0);
-        QCOMPARE(f->TrackBar_gesB1->value(), 29);
+        f->Angebot().VerteilungSetzen(fall.position);
+        const TSeiteAngebot::TAnzeige a = f->Angebot().Anzeige();
+        QCOMPARE(text(a.Eigenbeitrag1), QString::fromUtf8(fall.eb1));
+        QCOMPARE(text(a.Eigenbeitrag2), QString::fromUtf8(fall.eb2));
+        QCOMPARE(a.Hinweis, QString::fromUtf8(fall.hinweis));
+        QCOMPARE(a.Info, info);
+        // moving the distribution slider does not recalculate nor move the total
+        QCOMPARE(f->Daten().Eigenbeitrag, 2130.0);
+        QCOMPARE(f->Vorgabe().Anzeige().Beitrag, 29);
+        // the report's split follows the slider: the printout shows what the batch program gives
+        QCOMPARE(f->BerichtZeilen(), Rechnen(f->EingabenLesen()).Bericht);
     }
     f->BeendenBestaetigt = true;
 }
 
 void TstAngebotsseite::keinSchiebereglerfall()
 {
-    TProgramm p;
+    TAngebotsprogramm p;
     auto f = p.fenster();
     doppelverdiener(*f, 30000, 20000);
-    f->CheckBox_minBeitrag->setChecked(true);
+    f->Vorgabe().MinBeitragSetzen(true);
     zurAngebotsseite(*f);
-    QVERIFY(!f->TrackBar_Verteilung->isVisible());
-    QVERIFY(!f->Label_Hinweis->isVisible());
-    QCOMPARE(text(f->Edit_EB1), QStringLiteral("1.046,00 €"));
-    QCOMPARE(text(f->Edit_EB2), QStringLiteral("646,00 €"));
-    QCOMPARE(f->Memo_Info->toPlainText(),
-             QStringLiteral("Gemäß Vorgabe wurde für beide Verträge der jeweilige "
-                            "Mindesteigenbeitrag gewählt."));
+    const TSeiteAngebot::TAnzeige a = f->Angebot().Anzeige();
+    QVERIFY(!a.Schieberegler);
+    QVERIFY(!a.HinweisSichtbar);
+    QCOMPARE(text(a.Eigenbeitrag1), QStringLiteral("1.046,00 €"));
+    QCOMPARE(text(a.Eigenbeitrag2), QStringLiteral("646,00 €"));
+    QCOMPARE(a.Info, QStringLiteral("Gemäß Vorgabe wurde für beide Verträge der jeweilige "
+                                    "Mindesteigenbeitrag gewählt."));
     f->BeendenBestaetigt = true;
 }
 
@@ -303,42 +325,45 @@ void TstAngebotsseite::geburtsjahrFliesstZurEingabeseite()
 {
     // Single, minimum mode: a child born 2000 (185 €) made a 2009 child (300 €)
     // on the offer page lowers the minimum; leaving the page shows it.
-    TProgramm p;
+    TAngebotsprogramm p;
     auto f = p.fenster();
-    f->Edit_Einkommen1->WertSetzen(30000);
+    f->Vorgabe().EinkommenSetzen(30000, 0);
     kinder(*f, {{2000, 1}});
-    QVERIFY(f->CheckBox_minBeitrag->isChecked());
+    QVERIFY(f->Vorgabe().Anzeige().MinBeitrag);
     zurAngebotsseite(*f);
-    const QString vorher = text(f->Edit_e);
-    f->FloatEdit_Kind[0]->WertSetzen(2009);
-    QCOMPARE(f->Edit_GebJahre->text(), QStringLiteral("2000")); // not before the page is left
-    f->PageControl->setCurrentWidget(f->TabSheet_Vorgabe);
-    QCOMPARE(f->Edit_GebJahre->text(), QStringLiteral("2009"));
-    QCOMPARE(f->Daten.VolleKinderzulage1, 300.0);
-    QVERIFY(text(f->Edit_e) != vorher);
-    QVERIFY(f->CheckBox_minBeitrag->isChecked());
-    QCOMPARE(f->TrackBar_gesB1->value(), f->Daten.PositionVolleZulagen);
-    QCOMPARE(f->Daten.Eigenbeitrag, f->Daten.Mindesteigenbeitrag1);
+    const QString vorher = f->Vorgabe().Anzeige().Eigenbeitrag;
+    element<TFloatEdit>(*f, "FloatEdit_Kind1")->WertSetzen(2009);
+    // not before the page is left
+    QCOMPARE(f->Vorgabe().Anzeige().GebJahre, QStringLiteral("2000"));
+    f->SeiteZeigen(THauptformular::TSeite::Vorgabe);
+    const TSeiteVorgabe::TAnzeige v = f->Vorgabe().Anzeige();
+    QCOMPARE(v.GebJahre, QStringLiteral("2009"));
+    QCOMPARE(f->Daten().VolleKinderzulage1, 300.0);
+    QVERIFY(v.Eigenbeitrag != vorher);
+    QVERIFY(v.MinBeitrag);
+    QCOMPARE(v.Beitrag, f->Daten().PositionVolleZulagen);
+    QCOMPARE(f->Daten().Eigenbeitrag, f->Daten().Mindesteigenbeitrag1);
     f->BeendenBestaetigt = true;
 }
 
 void TstAngebotsseite::angebotsseiteBeimStartMitBack()
 {
-    TProgramm p;
+    TAngebotsprogramm p;
     {
         auto f = p.fenster();
         kinder(*f, {{2003, 1}, {2004, 1}});
-        f->CheckBox_tarMindBtr->setChecked(false);
+        f->Vorgabe().TarMindBtrSetzen(false);
         f->BeendenBestaetigt = true;
     } // the settings file keeps the household
     p.args = QStringList{QStringLiteral("back"), QStringLiteral("k")};
     auto f = p.fenster();
-    QCOMPARE(f->PageControl->currentWidget(), f->TabSheet_Angebot);
-    QVERIFY(f->Panel_Kind[1]->isVisible());
-    QVERIFY(!f->Panel_Kind[2]->isVisible());
-    QVERIFY(!f->Button_Angebot2->isEnabled());
+    QCOMPARE(f->Anzeige().Seite, THauptformular::TSeite::Angebot);
+    QVERIFY(element(*f, "Panel_Kind2")->isVisible());
+    QVERIFY(!element(*f, "Panel_Kind3")->isVisible());
+    QVERIFY(!element(*f, "Button_Angebot2")->isEnabled());
     // the offer-mode split: a single's contribution at least the tariff minimum
-    QVERIFY(f->Daten.Eigenbeitrag1 >= 120);
+    QVERIFY(Aufteilen(f->EingabenLesen(), f->Daten(), true).Eigenbeitrag1 >= 120);
+    QCOMPARE(text(f->Angebot().Anzeige().Eigenbeitrag1), QStringLiteral("120,00 €"));
     f->BeendenBestaetigt = true;
 }
 
@@ -366,18 +391,19 @@ void TstAngebotsseite::erfassungSchreibtDieDatei()
 {
     QFETCH(bool, zweite);
     QFETCH(QByteArray, erwartet);
-    TProgramm p;
+    TAngebotsprogramm p;
     auto f = p.fenster();
     doppelverdiener(*f, 30000, 20000);
-    f->TrackBar_gesB1->setValue(40);
+    f->Vorgabe().BeitragSetzen(40);
     kinder(*f, {{2001, 1}, {2003, 2}, {2008, 1}, {2009, 2}});
     zurAngebotsseite(*f);
-    f->RadioButton_wachstum1->setChecked(true);
-    f->RadioButton_risiko2->setChecked(true);
-    f->TrackBar_Verteilung->setValue(25);
-    const double eb = zweite ? f->Daten.Eigenbeitrag2 : f->Daten.Eigenbeitrag1;
+    knopf(*f, "RadioButton_wachstum1")->setChecked(true);
+    knopf(*f, "RadioButton_risiko2")->setChecked(true);
+    f->Angebot().VerteilungSetzen(25);
+    const TAufteilung a = Aufteilen(f->EingabenLesen(), f->Daten(), true);
+    const double eb = zweite ? a.Eigenbeitrag2 : a.Eigenbeitrag1;
     QVERIFY(!QFile::exists(p.dat())); // the integrated start removed it
-    QTest::mouseClick(zweite ? f->Button_Angebot2 : f->Button_Angebot1, Qt::LeftButton);
+    QTest::mouseClick(element(*f, zweite ? "Button_Angebot2" : "Button_Angebot1"), Qt::LeftButton);
     QCOMPARE(lesen(p.dat()), erwartet);
     QVERIFY(erwartet.contains("Eigenbeitrag=" + QByteArray::number(qRound(eb * 100))));
     QVERIFY(f->BeendenBestaetigt);
@@ -387,19 +413,24 @@ void TstAngebotsseite::erfassungSchreibtDieDatei()
 
 void TstAngebotsseite::geburtsjahrKurzVorDemKlick()
 {
-    TProgramm p;
+    TAngebotsprogramm p;
     auto f = p.fenster();
-    f->Edit_Einkommen1->WertSetzen(30000);
+    f->Vorgabe().EinkommenSetzen(30000, 0);
+    f->Vorgabe().MinBeitragSetzen(false);
+    f->Vorgabe().BeitragSetzen(25);
     kinder(*f, {{2007, 1}});
     zurAngebotsseite(*f);
-    const double eb1 = f->Daten.Eigenbeitrag1;
-    f->FloatEdit_Kind[0]->WertSetzen(2008);
-    QTest::mouseClick(f->Button_Angebot1, Qt::LeftButton);
+    const TZulagenDaten vorher = f->Daten();
+    const double eb1 = Aufteilen(f->EingabenLesen(), vorher, true).Eigenbeitrag1;
+    element<TFloatEdit>(*f, "FloatEdit_Kind1")->WertSetzen(2008);
+    QTest::mouseClick(element(*f, "Button_Angebot1"), Qt::LeftButton);
     const QByteArray datei = lesen(p.dat());
     QVERIFY2(datei.contains("\r\nGeburtsjahr1=2008\r\nKind1=1\r\n"), datei.constData());
     // the amounts computed before the edit stay in force
-    QCOMPARE(f->Daten.Eigenbeitrag1, eb1);
-    QVERIFY(datei.contains("EB_Typ=2\r\n"));
+    QCOMPARE(f->Daten().VolleKinderzulage1, vorher.VolleKinderzulage1);
+    QVERIFY2(datei.endsWith("EB_Typ=1\r\nEigenbeitrag=" + QByteArray::number(qRound(eb1 * 100)) +
+                            "\r\n"),
+             datei.constData());
 }
 
 void TstAngebotsseite::schreibfehlerLaesstDasFensterOffen_data()
@@ -412,9 +443,9 @@ void TstAngebotsseite::schreibfehlerLaesstDasFensterOffen_data()
 void TstAngebotsseite::schreibfehlerLaesstDasFensterOffen()
 {
     QFETCH(bool, schreibgeschuetzt);
-    TProgramm p;
+    TAngebotsprogramm p;
     auto f = p.fenster();
-    f->Edit_Einkommen1->WertSetzen(30000);
+    f->Vorgabe().EinkommenSetzen(30000, 0);
     zurAngebotsseite(*f);
     const QDir dir(p.dir.path());
     if (schreibgeschuetzt) {
@@ -432,7 +463,7 @@ void TstAngebotsseite::schreibfehlerLaesstDasFensterOffen()
     }
     const QStringList vorher = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-    QTest::mouseClick(f->Button_Angebot1, Qt::LeftButton);
+    QTest::mouseClick(element(*f, "Button_Angebot1"), Qt::LeftButton);
     QFile::setPermissions(p.dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(m_fehler.size(), 1);
@@ -445,7 +476,7 @@ void TstAngebotsseite::schreibfehlerLaesstDasFensterOffen()
 
 void TstAngebotsseite::pruefprogrammSperrtEingabenBisZumEnde()
 {
-    TProgramm p;
+    TAngebotsprogramm p;
     const QString dir = p.dir.filePath(QStringLiteral("Mein Rechner"));
     QVERIFY(QDir().mkpath(dir));
     QFile s(dir + QStringLiteral("/Pruvex.exe"));
@@ -458,7 +489,7 @@ void TstAngebotsseite::pruefprogrammSperrtEingabenBisZumEnde()
     f->PruvexPfad.clear();
     f->Button_Pruvex1Click(); // not installed: nothing happens
     f->PruvexPfad = QLatin1Char('"') + s.fileName() + QLatin1Char('"');
-    QCOMPARE(f->PageControl->currentWidget(), f->TabSheet_Vorgabe);
+    QCOMPARE(f->Anzeige().Seite, THauptformular::TSeite::Vorgabe);
 
     // While the checker runs: a click on "Weiter >" is swallowed, painting goes on.
     int gemalt = 0;
@@ -473,25 +504,25 @@ void TstAngebotsseite::pruefprogrammSperrtEingabenBisZumEnde()
             return false;
         }
     } zaehler(&gemalt);
-    f->TabSheet_Vorgabe->installEventFilter(&zaehler);
+    f->Vorgabe().installEventFilter(&zaehler);
     bool waehrenddessen = false;
     QTimer::singleShot(300, f.get(), [&] {
         waehrenddessen = true;
         gemalt = 0;
-        QTest::mouseClick(f->Button_Weiter, Qt::LeftButton);
+        QTest::mouseClick(element(*f, "Button_Weiter"), Qt::LeftButton);
         QTest::keyClick(f.get(), Qt::Key_Right, Qt::ControlModifier);
-        f->TabSheet_Vorgabe->repaint();
+        f->Vorgabe().repaint();
     });
     f->Button_Pruvex1Click();
     QVERIFY(waehrenddessen);
     QVERIFY(gemalt > 0);
-    QCOMPARE(f->PageControl->currentWidget(), f->TabSheet_Vorgabe);
+    QCOMPARE(f->Anzeige().Seite, THauptformular::TSeite::Vorgabe);
     QFile aufruf(dir + QStringLiteral("/aufruf.txt"));
     QVERIFY(aufruf.open(QIODevice::ReadOnly));
     QCOMPARE(aufruf.readAll(), QByteArray("r"));
     // input is taken again afterwards; the exit code 7 changed nothing
-    QTest::mouseClick(f->Button_Weiter, Qt::LeftButton);
-    QCOMPARE(f->PageControl->currentWidget(), f->TabSheet_Grafik);
+    QTest::mouseClick(element(*f, "Button_Weiter"), Qt::LeftButton);
+    QCOMPARE(f->Anzeige().Seite, THauptformular::TSeite::Grafik);
     QVERIFY(m_fehler.isEmpty());
     f->BeendenBestaetigt = true;
 }

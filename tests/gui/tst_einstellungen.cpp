@@ -442,7 +442,7 @@ void TstEinstellungen::ueberDasHauptfenster()
             waehlen(d->TFrameDruckLayout1, bild);
             (ok ? d->ColorButton_E_OK : d->ColorButton_E_Abbruch)->click();
         });
-        f.ColorButton_Einstellungen->click();
+        f.ColorButton_EinstellungenClick();
     };
     lauf(false);
     QVERIFY(f.StartfensterAnzeigen);

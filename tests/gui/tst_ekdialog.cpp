@@ -5,6 +5,8 @@
 #include "FloatDlg.h"
 #include "Ortavo_Dialog.h"
 #include "Ortavo_EKDialog.h"
+#include "Ortavo_Vorgabe.h"
+#include "TestProgramm.h"
 #include "Zahlformat.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,12 +43,25 @@ struct TUmfeld
         u.Argumente = {u.ProgrammPfad};
         u.Heute = QDate(2009, 6, 1);
         fenster = std::make_unique<THauptformular>(u);
-        fenster->EKDialog = new TEKDialog(fenster.get());
         fenster->BeendenBestaetigt = true;
     }
     THauptformular& f() { return *fenster; }
-    TEKDialog& d() { return *fenster->EKDialog; }
+    TEKDialog& d() { return fenster->EKDialog(); }
 };
+
+// The input page's detail values changed as a test needs them, then recalculated.
+void details(THauptformular& f, const std::function<void(TDetailwerte&)>& aendern)
+{
+    TDetailwerte w = f.Vorgabe().Anzeige().Details;
+    aendern(w);
+    f.Vorgabe().DetailwerteSetzen(w);
+    f.Vorgabe().Vorgabeaenderung(nullptr);
+}
+
+TFloatEdit* einkommen(const THauptformular& f, int person)
+{
+    return element<TFloatEdit>(f, person == 2 ? "Edit_Einkommen2" : "Edit_Einkommen1");
+}
 
 // Opens the dialog with "Details...", lets the test work in it while it is
 // shown, then leaves it with OK or Abbrechen.
@@ -59,14 +75,14 @@ void imDialog(TUmfeld& u, const std::function<void(TEKDialog&)>& arbeit, bool ok
         gelaufen = true;
         (ok ? d.Button_OK : d.Button_Abbruch)->click();
     });
-    u.f().Button_Details->click();
+    element<QPushButton>(u.f(), "Button_Details")->click();
     QVERIFY(gelaufen);
     QVERIFY(!u.d().isVisible());
 }
 
-QString ohneBlanks(const QLineEdit* e)
+QString ohneBlanks(const QString& text)
 {
-    return e->text().trimmed();
+    return text.trimmed();
 }
 
 // fermalin-cli lies beside the program the tests were built with.
@@ -128,18 +144,12 @@ void TstEKDialog::oeffnenFuelltAusDemDatensatz()
 {
     TUmfeld u;
     THauptformular& f = u.f();
-    f.RadioButton_verheiratet->setChecked(true);
-    f.RadioButton_Doppelverdiener->setChecked(true);
-    f.Edit_Einkommen1->WertSetzen(30000);
-    f.Edit_Einkommen2->WertSetzen(20000);
-    f.Daten.EinkommenNR1 = 1500;
-    f.Daten.EinkommenNR2 = 700;
-    f.Daten.DeltazvE = -250.4;
-    f.Daten.Soli = 0;
-    f.Daten.Bundesland = 4;
-    f.Daten.KiStSatz = 0.09;
-    f.Vorgabeaenderung(nullptr);
-    const double zvE = f.Daten.zvE;
+    element<QRadioButton>(f, "RadioButton_verheiratet")->setChecked(true);
+    element<QRadioButton>(f, "RadioButton_Doppelverdiener")->setChecked(true);
+    einkommen(f, 1)->WertSetzen(30000);
+    einkommen(f, 2)->WertSetzen(20000);
+    details(f, [](TDetailwerte& w) { w = {1500, 700, -250.4, 0, 4}; });
+    const double zvE = f.Daten().zvE;
     imDialog(
         u,
         [&](TEKDialog& d) {
@@ -160,7 +170,7 @@ void TstEKDialog::oeffnenFuelltAusDemDatensatz()
         },
         false);
     // one earner: the second income is shown but locked
-    f.RadioButton_Einzelverdiener->setChecked(true);
+    element<QRadioButton>(f, "RadioButton_Einzelverdiener")->setChecked(true);
     imDialog(
         u,
         [](TEKDialog& d) {
@@ -174,8 +184,8 @@ void TstEKDialog::manuellesZvEUndSpaetereLohnerhoehung()
 {
     TUmfeld u;
     THauptformular& f = u.f();
-    f.Edit_Einkommen1->WertSetzen(30000);
-    QCOMPARE(f.Daten.zvE, 25206.80);
+    einkommen(f, 1)->WertSetzen(30000);
+    QCOMPARE(f.Daten().zvE, 25206.80);
     imDialog(
         u,
         [](TEKDialog& d) {
@@ -187,24 +197,23 @@ void TstEKDialog::manuellesZvEUndSpaetereLohnerhoehung()
             QTest::keyClicks(d.Edit_zvE, QStringLiteral("20000"));
         },
         true);
-    QCOMPARE(f.Daten.DeltazvE, -5206.80);
-    QCOMPARE(f.Daten.zvE, 20000.0);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.DeltazvE, -5206.80);
+    QCOMPARE(f.Daten().zvE, 20000.0);
     // a raise on the input page moves the typed income along with the estimate
-    f.Edit_Einkommen1->WertSetzen(35000);
-    TZulagenDaten probe = f.Daten;
+    einkommen(f, 1)->WertSetzen(35000);
+    TZulagenDaten probe = f.Daten();
     const double neu = ZvESchaetzung(probe, 35000, 0);
     QVERIFY(neu > 25206.80);
-    QCOMPARE(f.Daten.zvE, neu - 5206.80);
+    QCOMPARE(f.Daten().zvE, neu - 5206.80);
 }
 
 void TstEKDialog::okOhneAenderungMisstVomGerundetenZvE()
 {
     TUmfeld u;
     THauptformular& f = u.f();
-    f.Edit_Einkommen1->WertSetzen(30000);
-    f.Daten.DeltazvE = -100.25;
-    f.Vorgabeaenderung(nullptr);
-    QCOMPARE(f.Daten.zvE, 25106.55);
+    einkommen(f, 1)->WertSetzen(30000);
+    details(f, [](TDetailwerte& w) { w.DeltazvE = -100.25; });
+    QCOMPARE(f.Daten().zvE, 25106.55);
     imDialog(
         u,
         [](TEKDialog& d) {
@@ -213,17 +222,16 @@ void TstEKDialog::okOhneAenderungMisstVomGerundetenZvE()
         },
         true);
     // the cents of the offset are gone: 25107 - 25206,80
-    QCOMPARE(f.Daten.DeltazvE, -99.80);
-    QCOMPARE(f.Daten.zvE, 25107.0);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.DeltazvE, -99.80);
+    QCOMPARE(f.Daten().zvE, 25107.0);
 }
 
 void TstEKDialog::automatischSetztZurueck()
 {
     TUmfeld u;
     THauptformular& f = u.f();
-    f.Edit_Einkommen1->WertSetzen(30000);
-    f.Daten.DeltazvE = -5206.80;
-    f.Vorgabeaenderung(nullptr);
+    einkommen(f, 1)->WertSetzen(30000);
+    details(f, [](TDetailwerte& w) { w.DeltazvE = -5206.80; });
     imDialog(
         u,
         [](TEKDialog& d) {
@@ -234,8 +242,8 @@ void TstEKDialog::automatischSetztZurueck()
             QVERIFY(!d.Edit_zvE->isEnabled());
         },
         true);
-    QCOMPARE(f.Daten.DeltazvE, 0.0);
-    QCOMPARE(f.Daten.zvE, 25206.80);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.DeltazvE, 0.0);
+    QCOMPARE(f.Daten().zvE, 25206.80);
 }
 
 void TstEKDialog::kirchensteuerNachBundesland_data()
@@ -255,9 +263,8 @@ void TstEKDialog::kirchensteuerNachBundesland()
     QFETCH(QString, land);
     TUmfeld u;
     THauptformular& f = u.f();
-    f.Edit_Einkommen1->WertSetzen(30000);
-    f.Daten.Bundesland = 6; // Hessen, ticked
-    f.Daten.KiStSatz = 0.09;
+    einkommen(f, 1)->WertSetzen(30000);
+    details(f, [](TDetailwerte& w) { w.Bundesland = 6; }); // Hessen, ticked
     imDialog(
         u,
         [&](TEKDialog& d) {
@@ -269,16 +276,16 @@ void TstEKDialog::kirchensteuerNachBundesland()
             }
         },
         true);
-    QTEST(f.Daten.Bundesland, "bundesland");
-    QTEST(f.Daten.KiStSatz, "satz");
+    QTEST(f.Vorgabe().Anzeige().Details.Bundesland, "bundesland");
+    QTEST(f.Daten().KiStSatz, "satz");
 }
 
 void TstEKDialog::soliUndBayernWieDasStapelprogramm()
 {
     TUmfeld u;
     THauptformular& f = u.f();
-    f.Edit_Einkommen1->WertSetzen(30000);
-    const QString ohne = ohneBlanks(f.Edit_z);
+    einkommen(f, 1)->WertSetzen(30000);
+    const QString ohne = ohneBlanks(f.Vorgabe().Anzeige().Steuerersparnis);
     const QJsonObject erwartetOhne = berechne(R"({"Einkommen1": 30000})");
     QVERIFY2(!erwartetOhne.isEmpty(),
              "fermalin-cli is built beside the program (target fermalin-cli)");
@@ -299,20 +306,20 @@ void TstEKDialog::soliUndBayernWieDasStapelprogramm()
         berechne(R"({"Einkommen1": 30000, "Soli": 0.055, "Bundesland": 1})");
     const double steuer = erwartet.value(QStringLiteral("Steuerersparnis")).toDouble();
     QVERIFY(steuer > erwartetOhne.value(QStringLiteral("Steuerersparnis")).toDouble());
-    QCOMPARE(f.Daten.Steuerersparnis, steuer);
-    QCOMPARE(ohneBlanks(f.Edit_z), FormatN(steuer, 2) + QStringLiteral(" \u20AC"));
-    QCOMPARE(f.Daten.Foerderquote, erwartet.value(QStringLiteral("Foerderquote")).toDouble());
+    QCOMPARE(f.Daten().Steuerersparnis, steuer);
+    QCOMPARE(ohneBlanks(f.Vorgabe().Anzeige().Steuerersparnis),
+             FormatN(steuer, 2) + QStringLiteral(" \u20AC"));
+    QCOMPARE(f.Daten().Foerderquote, erwartet.value(QStringLiteral("Foerderquote")).toDouble());
 }
 
 void TstEKDialog::abbrechenAendertNichts()
 {
     TUmfeld u;
     THauptformular& f = u.f();
-    f.Edit_Einkommen1->WertSetzen(30000);
-    f.Daten.EinkommenNR1 = 100;
-    f.Vorgabeaenderung(nullptr);
-    const TZulagenDaten vorher = f.Daten;
-    const QString ergebnis = f.Edit_z->text();
+    einkommen(f, 1)->WertSetzen(30000);
+    details(f, [](TDetailwerte& w) { w.EinkommenNR1 = 100; });
+    const TZulagenDaten vorher = f.Daten();
+    const QString ergebnis = f.Vorgabe().Anzeige().Steuerersparnis;
     imDialog(
         u,
         [](TEKDialog& d) {
@@ -325,31 +332,30 @@ void TstEKDialog::abbrechenAendertNichts()
             d.ComboBox_Bundesland->setCurrentIndex(3);
         },
         false);
-    QCOMPARE(f.Edit_Einkommen1->WertLesen(), 30000.0);
-    QCOMPARE(f.Daten.EinkommenNR1, vorher.EinkommenNR1);
-    QCOMPARE(f.Daten.DeltazvE, vorher.DeltazvE);
-    QCOMPARE(f.Daten.Soli, vorher.Soli);
-    QCOMPARE(f.Daten.Bundesland, vorher.Bundesland);
-    QCOMPARE(f.Daten.KiStSatz, vorher.KiStSatz);
-    QCOMPARE(f.Daten.zvE, vorher.zvE);
-    QCOMPARE(f.Edit_z->text(), ergebnis);
+    QCOMPARE(einkommen(f, 1)->WertLesen(), 30000.0);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.EinkommenNR1, vorher.EinkommenNR1);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.DeltazvE, vorher.DeltazvE);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.Soli, vorher.Soli);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.Bundesland, vorher.Bundesland);
+    QCOMPARE(f.Daten().KiStSatz, vorher.KiStSatz);
+    QCOMPARE(f.Daten().zvE, vorher.zvE);
+    QCOMPARE(f.Vorgabe().Anzeige().Steuerersparnis, ergebnis);
     // Escape and the close box are no OK either
     QTimer::singleShot(0, [&] {
         u.d().Edit_EK1nr->WertSetzen(5555);
         QTest::keyClick(u.d().Edit_EK1nr, Qt::Key_Escape);
     });
-    f.Button_Details->click();
-    QCOMPARE(f.Daten.EinkommenNR1, vorher.EinkommenNR1);
+    element<QPushButton>(f, "Button_Details")->click();
+    QCOMPARE(f.Vorgabe().Anzeige().Details.EinkommenNR1, vorher.EinkommenNR1);
 }
 
 void TstEKDialog::ledigPerson2VerborgenNR2BleibtOhneWirkung()
 {
     TUmfeld u;
     THauptformular& f = u.f();
-    f.Edit_Einkommen1->WertSetzen(30000);
-    f.Daten.EinkommenNR2 = 4000;
-    f.Vorgabeaenderung(nullptr);
-    QCOMPARE(f.Daten.zvE, 25206.80);
+    einkommen(f, 1)->WertSetzen(30000);
+    details(f, [](TDetailwerte& w) { w.EinkommenNR2 = 4000; });
+    QCOMPARE(f.Daten().zvE, 25206.80);
     imDialog(
         u,
         [](TEKDialog& d) {
@@ -361,27 +367,27 @@ void TstEKDialog::ledigPerson2VerborgenNR2BleibtOhneWirkung()
             QCOMPARE(d.Edit_zvE->text(), QStringLiteral("26207"));
         },
         true);
-    QCOMPARE(f.Daten.EinkommenNR2, 4000.0);
-    QCOMPARE(f.Daten.DeltazvE, 0.0);
-    QCOMPARE(f.Daten.zvE, 26206.80);
-    QVERIFY(!f.Label_EKnr1->isHidden());
-    QVERIFY(f.Label_EKnr2->isHidden());
+    QCOMPARE(f.Vorgabe().Anzeige().Details.EinkommenNR2, 4000.0);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.DeltazvE, 0.0);
+    QCOMPARE(f.Daten().zvE, 26206.80);
+    QVERIFY(f.Vorgabe().Anzeige().EKnr1Sichtbar);
+    QVERIFY(!f.Vorgabe().Anzeige().EKnr2Sichtbar);
 }
 
 void TstEKDialog::liveSchaetzung()
 {
     TUmfeld u;
     THauptformular& f = u.f();
-    f.RadioButton_verheiratet->setChecked(true);
-    f.RadioButton_Doppelverdiener->setChecked(true);
-    f.Edit_Einkommen1->WertSetzen(30000);
+    element<QRadioButton>(f, "RadioButton_verheiratet")->setChecked(true);
+    element<QRadioButton>(f, "RadioButton_Doppelverdiener")->setChecked(true);
+    einkommen(f, 1)->WertSetzen(30000);
     imDialog(
         u,
         [&](TEKDialog& d) {
             d.Edit_EK2->setFocus();
             d.Edit_EK2->selectAll();
             QTest::keyClicks(d.Edit_EK2, QStringLiteral("20000"));
-            TZulagenDaten probe = f.Daten;
+            TZulagenDaten probe = f.Daten();
             const double beide = std::round(ZvESchaetzung(probe, 30000, 20000));
             QCOMPARE(d.Edit_zvE->WertLesen(), beide);
             d.Edit_EK2nr->WertSetzen(500);
@@ -394,17 +400,17 @@ void TstEKDialog::liveSchaetzung()
         },
         true);
     // OK copied the wages to the input page
-    QCOMPARE(f.Edit_Einkommen1->WertLesen(), 31000.0);
-    QCOMPARE(f.Edit_Einkommen2->WertLesen(), 20000.0);
-    QCOMPARE(f.Daten.EinkommenNR2, 500.0);
-    QCOMPARE(f.Daten.zvE, 40000.0);
+    QCOMPARE(einkommen(f, 1)->WertLesen(), 31000.0);
+    QCOMPARE(einkommen(f, 2)->WertLesen(), 20000.0);
+    QCOMPARE(f.Vorgabe().Anzeige().Details.EinkommenNR2, 500.0);
+    QCOMPARE(f.Daten().zvE, 40000.0);
 }
 
 void TstEKDialog::einmalAngelegtUndWiederverwendet()
 {
     TUmfeld u;
     THauptformular& f = u.f();
-    TEKDialog* dialog = f.EKDialog;
+    TEKDialog* dialog = &f.EKDialog();
     imDialog(
         u, [](TEKDialog& d) { d.CheckBox_Soli->click(); }, false);
     imDialog(
@@ -415,7 +421,7 @@ void TstEKDialog::einmalAngelegtUndWiederverwendet()
             QVERIFY(!d.CheckBox_Soli->isChecked());
         },
         false);
-    QCOMPARE(f.EKDialog, dialog);
+    QCOMPARE(&f.EKDialog(), dialog);
 }
 
 // Six digits fill a field; Enter still reaches the dialog's default button.

@@ -6,8 +6,10 @@
 #include "FloatDlg.h"
 #include "HTML_Ausgabe.h"
 #include "Ortavo_Dialog.h"
+#include "Ortavo_Vorgabe.h"
 #include "Seitenreiter.h"
 #include "SpinEdit.h"
+#include "TestProgramm.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -27,7 +29,7 @@ using namespace Fermalin;
 
 namespace {
 
-struct TProgramm
+struct TDateiprogramm
 {
     QTemporaryDir dir;
     QProcessEnvironment umgebung;
@@ -60,13 +62,13 @@ void schreiben(const QString& pfad, const QByteArray& inhalt)
 
 QString bericht(const THauptformular& f)
 {
-    return BerichtText(f.BerichtZeilen);
+    return BerichtText(f.BerichtZeilen());
 }
 
 void mitGrafik(THauptformular& f)
 {
-    f.Edit_Einkommen1->WertSetzen(30000);
-    f.CheckBox_MitGrafik->setChecked(true);
+    f.Vorgabe().EinkommenSetzen(30000, 0);
+    element<QCheckBox>(f, "CheckBox_MitGrafik")->setChecked(true);
 }
 
 } // namespace
@@ -91,18 +93,18 @@ private:
 };
 
 // The start never blocks on a FIFO: the window opens with the defaults, and the
-// save at the end refuses to replace it with the Part's message.
+// save at the end refuses to replace it with the write message.
 void TstFensterdateien::fifoAlsEinstellungsdatei()
 {
-    TProgramm p;
+    TDateiprogramm p;
     QTemporaryDir temp;
     p.umgebung.insert(QStringLiteral("TMPDIR"), temp.path());
     QCOMPARE(::mkfifo(QFile::encodeName(p.ini()).constData(), 0600), 0);
     TFifoWaechter waechter(QFile::encodeName(p.ini()));
     {
         auto f = p.fenster();
-        QCOMPARE(f->SpinEdit_Kinderzahl->value(), 0);
-        QVERIFY(f->RadioButton_ledig->isChecked());
+        QCOMPARE(f->Vorgabe().Anzeige().Kinderzahl, 0);
+        QVERIFY(element<QRadioButton>(*f, "RadioButton_ledig")->isChecked());
         f->BeendenBestaetigt = true;
         f->close();
     }
@@ -117,7 +119,7 @@ void TstFensterdateien::fifoAlsEinstellungsdatei()
 // picture.
 void TstFensterdateien::ohneTemporaeresVerzeichnis()
 {
-    TProgramm p;
+    TDateiprogramm p;
     p.umgebung.insert(QStringLiteral("TMPDIR"), QStringLiteral("/gibt/es/nicht"));
     QTemporaryDir arbeit;
     const QString vorher = QDir::currentPath();
@@ -127,7 +129,7 @@ void TstFensterdateien::ohneTemporaeresVerzeichnis()
     {
         auto f = p.fenster();
         mitGrafik(*f);
-        f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
+        f->SeiteZeigen(THauptformular::TSeite::Grafik);
         QVERIFY(bericht(*f).contains(KeinGrafikBildText()));
         QVERIFY(!bericht(*f).contains(QStringLiteral("<img")));
         f->BeendenBestaetigt = true;
@@ -143,7 +145,7 @@ void TstFensterdateien::ohneTemporaeresVerzeichnis()
 // under the names a predictable temporary file would have: no target changes.
 void TstFensterdateien::gepflanzteVerknuepfungen()
 {
-    TProgramm p;
+    TDateiprogramm p;
     QTemporaryDir temp, fremd;
     p.umgebung.insert(QStringLiteral("temp"), temp.path());
     const QString opfer = fremd.filePath(QStringLiteral("opfer"));
@@ -165,7 +167,7 @@ void TstFensterdateien::gepflanzteVerknuepfungen()
 // may show another household's chart.
 void TstFensterdateien::bildNichtSchreibbarZeigtKeinAltesBild()
 {
-    TProgramm p;
+    TDateiprogramm p;
     QTemporaryDir temp;
     p.umgebung.insert(QStringLiteral("temp"), temp.path());
     auto f = p.fenster();

@@ -2,9 +2,14 @@
 // settings file, when it reacts to the focus, where it stands, what it is called.
 #include "Anwendung.h"
 #include "ColorButton.h"
+#include "Druckgruppe.h"
+#include "Einstellungsdatei.h"
 #include "Fehleranzeige.h"
 #include "FloatDlg.h"
+#include "IniDatei.h"
 #include "Ortavo_Dialog.h"
+#include "Ortavo_Grafik.h"
+#include "Ortavo_Vorgabe.h"
 #include "Seitenreiter.h"
 #include "SpinEdit.h"
 #include "Startregeln.h"
@@ -22,6 +27,7 @@
 #include "../OhneRootRechte.h"
 
 using namespace Fermalin;
+using namespace Qt::StringLiterals;
 
 class TstFensterverhalten : public QObject
 {
@@ -42,6 +48,11 @@ private slots:
     void vorgabejahrNeuerKinder_data();
     void vorgabejahrNeuerKinder();
     void pruefknopfZweizeiligLinks();
+    void ersteEingabeHatDenFokus_data();
+    void ersteEingabeHatDenFokus();
+    void gespeicherteGroesseImArbeitsbereich();
+    void jederSchluesselDurchDasFenster();
+    void unsinnigeSaetzeWerdenNichtGenommen();
 
 private:
     QStringList m_fehler;
@@ -65,8 +76,8 @@ void TstFensterverhalten::einkommenMitCentBleibt()
                    "Einkommen1=3000000\r\nEinkommen2=3500055\r\n");
     {
         auto f = p.fenster();
-        QCOMPARE(f->Edit_Einkommen2->text(), QStringLiteral("35000,55"));
-        QCOMPARE(f->Edit_Einkommen2->WertLesen(), 35000.55);
+        QCOMPARE(element<TFloatEdit>(*f, "Edit_Einkommen2")->text(), QStringLiteral("35000,55"));
+        QCOMPARE(f->Vorgabe().Anzeige().Einkommen2, 35000.55);
         f->BeendenBestaetigt = true;
     }
     QVERIFY(p.iniLesen().contains("Einkommen2=3500055\r\n"));
@@ -84,7 +95,7 @@ void TstFensterverhalten::unlesbareEinstellungenBleibenErhalten()
         if (!ohne.wirksam())
             QSKIP("Root-Rechte lassen sich hier nicht abgeben");
         auto f = p.fenster();
-        QCOMPARE(f->SpinEdit_Kinderzahl->value(), 0);
+        QCOMPARE(f->Vorgabe().Anzeige().Kinderzahl, 0);
         f->BeendenBestaetigt = true;
     }
     QCOMPARE(m_fehler.size(), 1);
@@ -118,12 +129,13 @@ void TstFensterverhalten::geburtsjahreNurBeimVerlassen()
     QFETCH(int, kinder);
     TProgramm p;
     auto f = p.fenster();
-    f->SpinEdit_Kinderzahl->setValue(1);
-    f->Edit_GebJahre->setText(QStringLiteral("2001 19"));
+    f->Vorgabe().KinderzahlSetzen(1);
+    auto* liste = element<QLineEdit>(*f, "Edit_GebJahre");
+    liste->setText(QStringLiteral("2001 19"));
     QFocusEvent weg(QEvent::FocusOut, static_cast<Qt::FocusReason>(grund));
-    QApplication::sendEvent(f->Edit_GebJahre, &weg);
-    QCOMPARE(f->Edit_GebJahre->text(), text);
-    QCOMPARE(f->SpinEdit_Kinderzahl->value(), kinder);
+    QApplication::sendEvent(liste, &weg);
+    QCOMPARE(f->Vorgabe().Anzeige().GebJahre, text);
+    QCOMPARE(f->Vorgabe().Anzeige().Kinderzahl, kinder);
     f->BeendenBestaetigt = true;
 }
 
@@ -135,17 +147,18 @@ void TstFensterverhalten::druckgruppeBleibtAmGestrecktenOrt()
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     f->resize(f->StartBreite * 13 / 10, f->StartHoehe * 13 / 10);
     QVERIFY(f->Strecker()->Faktor() > 1.1);
-    const QRect gestreckt = f->Panel_Drucken->geometry();
+    const QRect gestreckt = f->Druckgruppe().geometry();
     QVERIFY(gestreckt != QRect(-1, 445, 680, 69));
-    f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
-    QCOMPARE(f->Panel_Drucken->parentWidget(), f->TabSheet_Grafik);
-    QCOMPARE(f->Panel_Drucken->geometry(), gestreckt);
-    f->PageControl->setCurrentWidget(f->TabSheet_Vorgabe);
-    QCOMPARE(f->Panel_Drucken->parentWidget(), f->TabSheet_Vorgabe);
-    QCOMPARE(f->Panel_Drucken->geometry(), gestreckt);
+    f->SeiteZeigen(THauptformular::TSeite::Grafik);
+    QCOMPARE(f->Druckgruppe().parentWidget(), &f->Grafik());
+    QCOMPARE(f->Druckgruppe().geometry(), gestreckt);
+    f->SeiteZeigen(THauptformular::TSeite::Vorgabe);
+    QCOMPARE(f->Druckgruppe().parentWidget(), &f->Vorgabe());
+    QCOMPARE(f->Druckgruppe().geometry(), gestreckt);
     // it never covers the result fields above it
-    const QRect ergebnis = f->Edit_e->geometry().translated(
-        f->Edit_e->parentWidget()->mapTo(f->TabSheet_Vorgabe, QPoint(0, 0)));
+    const QWidget* e = element(*f, "Edit_e");
+    const QRect ergebnis =
+        e->geometry().translated(e->parentWidget()->mapTo(&f->Vorgabe(), QPoint(0, 0)));
     QVERIFY(!gestreckt.intersects(ergebnis));
     f->BeendenBestaetigt = true;
 }
@@ -193,15 +206,22 @@ void TstFensterverhalten::maximiertBehaeltSeitenverhaeltnis()
     auto f = p.fenster();
     f->showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    const QSize bereich = f->screen()->availableSize();
+    // The work area holds the window's frame too: the client's largest size
+    // is the rule's size for what the frame leaves.
+    const QSize rahmen = f->frameGeometry().size() - f->size();
+    const QSize bereich = f->screen()->availableSize() - rahmen;
     const QSize regel = *GroesseAnpassen(bereich, QSize(f->StartBreite, f->StartHoehe),
                                          f->Seitenverhaeltnis, bereich);
     QCOMPARE(f->maximumSize(), regel);
-    // A platform that maximises beyond the hint (the offscreen one does) still
-    // shows the content in the ratio, inside the window.
-    const QRect leiste = f->Panel_Steuerung->geometry();
-    QVERIFY(leiste.bottom() < f->height() && leiste.right() < f->width());
-    QVERIFY(std::abs(leiste.width() - (leiste.bottom() + 1) * f->Seitenverhaeltnis) <= 2);
+    // A platform that maximises beyond the hint (the offscreen one does) gets
+    // no bare strip either: the pages and the button bar reach the edges.
+    const QRect seiten = element(*f, "PageControl")->geometry();
+    const QRect leiste = element(*f, "Panel_Steuerung")->geometry();
+    QCOMPARE(seiten.right(), f->width() - 1);
+    QCOMPARE(leiste.right(), f->width() - 1);
+    QCOMPARE(leiste.bottom(), f->height() - 1);
+    QCOMPARE(seiten.bottom() + 1, leiste.top());
+    QCOMPARE(seiten.topLeft(), QPoint(0, 0));
     f->BeendenBestaetigt = true;
 }
 
@@ -236,13 +256,13 @@ void TstFensterverhalten::widerspruechlicheDatei()
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     f->resize(f->StartBreite * 11 / 10, f->StartHoehe * 11 / 10);
-    QTest::keyClick(f->Edit_Einkommen1, Qt::Key_5);
+    QTest::keyClick(element(*f, "Edit_Einkommen1"), Qt::Key_5);
     QCOMPARE(m_fehler, QStringList());
-    QCOMPARE(f->RadioButton_ledig->isChecked(), ledig);
-    QCOMPARE(f->RadioButton_verheiratet->isChecked(), !ledig);
-    QVERIFY(f->RadioButton_Doppelverdiener->isChecked() ||
-            f->RadioButton_Einzelverdiener->isChecked());
-    QCOMPARE(f->Edit_Einkommen2->WertLesen(), einkommen2);
+    QCOMPARE(element<QRadioButton>(*f, "RadioButton_ledig")->isChecked(), ledig);
+    QCOMPARE(element<QRadioButton>(*f, "RadioButton_verheiratet")->isChecked(), !ledig);
+    QVERIFY(element<QRadioButton>(*f, "RadioButton_Doppelverdiener")->isChecked() ||
+            element<QRadioButton>(*f, "RadioButton_Einzelverdiener")->isChecked());
+    QCOMPARE(f->Vorgabe().Anzeige().Einkommen2, einkommen2);
     f->BeendenBestaetigt = true;
 }
 
@@ -263,8 +283,8 @@ void TstFensterverhalten::vorgabejahrNeuerKinder()
     TProgramm p;
     p.heute = heute;
     auto f = p.fenster();
-    f->SpinEdit_Kinderzahl->setValue(2);
-    QCOMPARE(f->Edit_GebJahre->text(), jahre);
+    f->Vorgabe().KinderzahlSetzen(2);
+    QCOMPARE(f->Vorgabe().Anzeige().GebJahre, jahre);
     f->BeendenBestaetigt = true;
 }
 
@@ -273,7 +293,7 @@ void TstFensterverhalten::pruefknopfZweizeiligLinks()
 {
     TProgramm p;
     auto f = p.fenster();
-    TColorButton* k = f->Button_Pruvex;
+    auto* k = element<TColorButton>(*f, "Button_Pruvex");
     k->show();
     const QImage bild = k->grab().toImage();
     // rows and columns with caption pixels (dark on the light blue face)
@@ -293,6 +313,114 @@ void TstFensterverhalten::pruefknopfZweizeiligLinks()
         bloecke += zeilen[i] - zeilen[i - 1] > 2;
     QCOMPARE(bloecke, 2);
     QVERIFY2(links < 15, qPrintable(QString::number(links)));
+    f->BeendenBestaetigt = true;
+}
+
+void TstFensterverhalten::ersteEingabeHatDenFokus_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("fokus");
+    QTest::newRow("Eingabeseite: der gewählte Familienstand")
+        << QStringList() << QByteArray() << QStringLiteral("RadioButton_ledig");
+    QTest::newRow("Eingabeseite eines Paares")
+        << QStringList() << QByteArray("[Daten]\r\nledig=0\r\nverheirated=1\r\n")
+        << QStringLiteral("RadioButton_verheiratet");
+    QTest::newRow("Angebotsseite mit Kindern: das erste Geburtsjahr")
+        << QStringList{QStringLiteral("back"), QStringLiteral("k")}
+        << QByteArray("[Daten]\r\nKinder=2\r\n") << QStringLiteral("FloatEdit_Kind1");
+    QTest::newRow("Angebotsseite ohne Kinder: die Kapitalanlage")
+        << QStringList{QStringLiteral("back"), QStringLiteral("k")} << QByteArray()
+        << QStringLiteral("RadioButton_konservativ1");
+}
+
+// The adviser's first keystrokes go to the page, not to "Einstellungen...".
+void TstFensterverhalten::ersteEingabeHatDenFokus()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, fokus);
+    TProgramm p;
+    p.args = args;
+    p.iniSchreiben(ini);
+    auto f = p.fenster();
+    f->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), fokus);
+    f->BeendenBestaetigt = true;
+}
+
+// A size the program stored itself, larger than the design size, opens the
+// window inside the work area, not at the design place running off the screen.
+void TstFensterverhalten::gespeicherteGroesseImArbeitsbereich()
+{
+    TProgramm p;
+    p.iniSchreiben("[Daten]\r\nBreite=1000\r\nHoehe=867\r\n");
+    auto f = p.fenster();
+    const QRect bereich = f->screen()->availableGeometry();
+    QVERIFY(f->width() > f->StartBreite);
+    QVERIFY2(bereich.contains(QRect(f->pos(), f->size())),
+             qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                            .arg(f->x())
+                            .arg(f->y())
+                            .arg(f->width())
+                            .arg(f->height())
+                            .arg(bereich.width())
+                            .arg(bereich.height())));
+    f->BeendenBestaetigt = true;
+}
+
+// Every key but the window's size goes into the pages and comes back out of
+// them unchanged: a key the window did not apply or not gather would return
+// at its default.
+void TstFensterverhalten::jederSchluesselDurchDasFenster()
+{
+    // every key but the window's size at a value other than its default
+    const QByteArray datei =
+        "[Daten]\r\nMaximized=0\r\nBreite=686\r\nHoehe=595\r\nledig=0\r\nverheirated=1\r\n"
+        "doppel=1\r\neinzel=0\r\nKinder=3\r\nEinkommen1=3500055\r\nEinkommen2=2000000\r\n"
+        "minimal=0\r\nindivBeitrag=40\r\ntarMindBtr=0\r\nEinkommenNR1=123450\r\n"
+        "EinkommenNR2=9900\r\nDeltazvE=-25025\r\nSoli=550\r\nBundesland=4\r\n"
+        "[Angebot]\r\nKind_GJ1=2001\r\nKind_1P1=1\r\nKind_2P1=0\r\nKind_GJ2=2005\r\n"
+        "Kind_1P2=0\r\nKind_2P2=1\r\nKind_GJ3=2008\r\nKind_1P3=1\r\nKind_2P3=0\r\n"
+        "Verteilung=17\r\nkonservativ1=0\r\nwachstum1=1\r\nrisiko1=0\r\nkonservativ2=0\r\n"
+        "wachstum2=0\r\nrisiko2=1\r\n"
+        "[Sonstige Daten]\r\nFirmenlogo=1\r\nFirmenlogoDateipfad=/home/berater/Logo f\xFCr "
+        "Kunden.bmp\r\n"
+        "[Startfenster]\r\nStartfenster-anzeigen=0\r\n";
+    const TEinstellungen e = EinstellungenLesen(TIniDatei::ausBytes(datei), 0, 0);
+    const TEinstellungen vorgaben;
+    for (const TEinstellungsschluessel& s : Einstellungstabelle())
+        if (QLatin1String(s.Name) != QLatin1String("Maximized") &&
+            QLatin1String(s.Name) != QLatin1String("Breite") &&
+            QLatin1String(s.Name) != QLatin1String("Hoehe"))
+            QVERIFY2(!TIniDatei::ausBytes(datei)
+                          .lesenText(*s.Abschnitt,
+                                     QLatin1String(s.Name) + (s.JeKind ? u"1"_s : QString()),
+                                     QString())
+                          .isEmpty(),
+                     s.Name);
+    QVERIFY(!(e == vorgaben));
+    TProgramm p;
+    p.iniSchreiben(datei);
+    p.fenster()->BeendenBestaetigt = true;
+    QCOMPARE(EinstellungenLesen(TIniDatei::ausBytes(p.iniLesen()), 0, 0), e);
+    QCOMPARE(p.iniLesen(), datei);
+}
+
+// A rate no field could have given is not taken: 2147483647 as the solidarity
+// surcharge would multiply the saving.
+void TstFensterverhalten::unsinnigeSaetzeWerdenNichtGenommen()
+{
+    TProgramm p;
+    p.iniSchreiben("[Daten]\r\nEinkommen1=3000000\r\nSoli=2147483647\r\nBundesland=99\r\n"
+                   "EinkommenNR1=2147483647\r\n");
+    auto f = p.fenster();
+    QCOMPARE(f->Vorgabe().Anzeige().Details.Soli, 0.0);
+    QCOMPARE(f->Vorgabe().Anzeige().Details.Bundesland, -1);
+    QCOMPARE(f->Vorgabe().Anzeige().Details.EinkommenNR1, 0.0);
+    QCOMPARE(f->Daten().Steuerersparnis, 195.0);
     f->BeendenBestaetigt = true;
 }
 

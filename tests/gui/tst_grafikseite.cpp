@@ -1,10 +1,14 @@
 #include "ColorMsg.h"
+#include "Druckgruppe.h"
 #include "Fehleranzeige.h"
 #include "FloatDlg.h"
 #include "Ortavo_Dialog.h"
+#include "Ortavo_Grafik.h"
+#include "Ortavo_Vorgabe.h"
 #include "Schieberegler.h"
 #include "Seitenreiter.h"
 #include "SpinEdit.h"
+#include "TestProgramm.h"
 #include "Torte.h"
 #include "TortenDiagramm.h"
 
@@ -27,7 +31,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Program directory and temporary directory of their own per test.
-struct TProgramm
+struct TGrafikprogramm
 {
     QTemporaryDir dir;
     QTemporaryDir temp;
@@ -70,7 +74,7 @@ TBmpKopf bmpKopf(const QString& pfad)
 
 double wert(const THauptformular& f, const QString& beschriftung)
 {
-    for (const TTortenStueck& s : f.Chart1->Stuecke())
+    for (const TTortenStueck& s : f.Grafik().Anzeige().Stuecke)
         if (s.Beschriftung == beschriftung)
             return s.Wert;
     return -1;
@@ -79,20 +83,34 @@ double wert(const THauptformular& f, const QString& beschriftung)
 QStringList beschriftungen(const THauptformular& f)
 {
     QStringList t;
-    for (const TTortenStueck& s : f.Chart1->Stuecke())
+    for (const TTortenStueck& s : f.Grafik().Anzeige().Stuecke)
         t << s.Beschriftung;
     return t;
 }
 
 void paarMitZweiKindern(THauptformular& f)
 {
-    f.RadioButton_verheiratet->setChecked(true);
-    f.RadioButton_Doppelverdiener->setChecked(true);
-    f.Edit_Einkommen1->WertSetzen(35000);
-    f.Edit_Einkommen2->WertSetzen(20000);
-    f.SpinEdit_Kinderzahl->setValue(2);
-    f.FloatEdit_Kind[0]->WertSetzen(2001);
-    f.FloatEdit_Kind[1]->WertSetzen(2008);
+    element<QRadioButton>(f, "RadioButton_verheiratet")->setChecked(true);
+    element<QRadioButton>(f, "RadioButton_Doppelverdiener")->setChecked(true);
+    f.Vorgabe().EinkommenSetzen(35000, 20000);
+    f.Vorgabe().KinderzahlSetzen(2);
+    element<TFloatEdit>(f, "FloatEdit_Kind1")->WertSetzen(2001);
+    element<TFloatEdit>(f, "FloatEdit_Kind2")->WertSetzen(2008);
+}
+
+TSchieberegler* schieber(const THauptformular& f, const char* name)
+{
+    return element<TSchieberegler>(f, name);
+}
+
+void zurGrafik(THauptformular& f)
+{
+    f.SeiteZeigen(THauptformular::TSeite::Grafik);
+}
+
+TTortenDiagramm* chart(const THauptformular& f)
+{
+    return element<TTortenDiagramm>(f, "Chart1");
 }
 
 } // namespace
@@ -137,21 +155,21 @@ void TstGrafikseite::cleanup()
 
 void TstGrafikseite::seiteBetretenZeichnet()
 {
-    TProgramm p;
+    TGrafikprogramm p;
     auto f = p.fenster();
     paarMitZweiKindern(*f);
-    f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
+    zurGrafik(*f);
 
-    QCOMPARE(f->SpinEdit_Kinderzahl2->value(), 2);
-    QCOMPARE(f->TrackBar_gesB2->value(), f->TrackBar_gesB1->value());
-    QCOMPARE(f->TrackBar_gesB2->SelEnd(), f->TrackBar_gesB1->SelEnd());
-    const QList<TTortenStueck> s = f->Chart1->Stuecke();
+    QCOMPARE(f->Grafik().Anzeige().Kinderzahl, 2);
+    QCOMPARE(schieber(*f, "TrackBar_gesB2")->value(), schieber(*f, "TrackBar_gesB1")->value());
+    QCOMPARE(schieber(*f, "TrackBar_gesB2")->SelEnd(), schieber(*f, "TrackBar_gesB1")->SelEnd());
+    const QList<TTortenStueck> s = f->Grafik().Anzeige().Stuecke;
     QCOMPARE(beschriftungen(*f).mid(0, 2), (QStringList{u"Grundzulagen:"_s, u"Kinderzulagen:"_s}));
     QCOMPARE(s[0].Wert, 308.0);
-    QCOMPARE(s[1].Wert, f->Daten.Kinderzulage1 + f->Daten.Kinderzulage2);
+    QCOMPARE(s[1].Wert, f->Daten().Kinderzulage1 + f->Daten().Kinderzulage2);
     QVERIFY(s[1].Wert >= 2 * 185.0);
     QCOMPARE(beschriftungen(*f).last(), u"nicht ausgeschöpft:"_s);
-    QCOMPARE(s.last().Wert, 4200 - f->Daten.Gesamtbeitrag);
+    QCOMPARE(s.last().Wert, 4200 - f->Daten().Gesamtbeitrag);
 
     const TBmpKopf k = bmpKopf(p.grafik());
     QCOMPARE(k.breite, 539u);
@@ -168,34 +186,37 @@ void TstGrafikseite::seiteBetretenZeichnet()
 // Written by every computation, also while the input page is shown.
 void TstGrafikseite::ergebnisfelderAufJederSeite()
 {
-    TProgramm p;
+    TGrafikprogramm p;
     auto f = p.fenster();
-    QCOMPARE(f->PageControl->currentWidget(), f->TabSheet_Vorgabe);
-    f->Edit_Einkommen1->WertSetzen(30000);
-    QCOMPARE(f->Edit_Grafik_Spar->text().trimmed(), u"1.200,00 \u20AC"_s);
-    QCOMPARE(f->Edit_Grafik_Quote->text().trimmed(), f->Edit_q->text().trimmed());
-    QCOMPARE(f->Edit_Grafik_gesFoerderung->text().trimmed(), u"349,00 \u20AC"_s); // 154 + 195
-    f->CheckBox_tarMindBtr->setChecked(false);
-    f->TrackBar_gesB1->setValue(0);
-    QVERIFY(f->Edit_Grafik_Spar->text().isEmpty());
-    QVERIFY(f->Edit_Grafik_Quote->text().isEmpty());
+    QCOMPARE(f->Anzeige().Seite, THauptformular::TSeite::Vorgabe);
+    element<TFloatEdit>(*f, "Edit_Einkommen1")->WertSetzen(30000);
+    QCOMPARE(f->Grafik().Anzeige().Gesamtbeitrag.trimmed(), u"1.200,00 \u20AC"_s);
+    QCOMPARE(f->Grafik().Anzeige().Foerderquote.trimmed(),
+             f->Vorgabe().Anzeige().Foerderquote.trimmed());
+    QCOMPARE(f->Grafik().Anzeige().Gesamtfoerderung.trimmed(), u"349,00 \u20AC"_s); // 154 + 195
+    f->Vorgabe().TarMindBtrSetzen(false);
+    schieber(*f, "TrackBar_gesB1")->setValue(0);
+    QVERIFY(f->Grafik().Anzeige().Gesamtbeitrag.isEmpty());
+    QVERIFY(f->Grafik().Anzeige().Foerderquote.isEmpty());
 }
 
 void TstGrafikseite::gekuerzt()
 {
-    TProgramm p;
+    TGrafikprogramm p;
     auto f = p.fenster();
     paarMitZweiKindern(*f);
-    f->CheckBox_minBeitrag->setChecked(false);
-    f->CheckBox_tarMindBtr->setChecked(false);
-    f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
-    f->TrackBar_gesB2->setValue(10);
-    QCOMPARE(f->TrackBar_gesB1->value(), 10);
-    QVERIFY(f->Daten.Grundzulage1 < f->Daten.VolleGrundzulage1);
+    f->Vorgabe().MinBeitragSetzen(false);
+    f->Vorgabe().TarMindBtrSetzen(false);
+    zurGrafik(*f);
+    schieber(*f, "TrackBar_gesB2")->setValue(10);
+    QCOMPARE(schieber(*f, "TrackBar_gesB1")->value(), 10);
+    QVERIFY(f->Daten().Grundzulage1 < f->Daten().VolleGrundzulage1);
     QCOMPARE(beschriftungen(*f).mid(0, 2),
              (QStringList{u"Grundzulagen\r(gekürzt!):"_s, u"Kinderzulagen\r(gekürzt!):"_s}));
-    QCOMPARE(f->Chart1->Stuecke()[0].Wert, f->Daten.Grundzulage1 + f->Daten.Grundzulage2);
-    QCOMPARE(f->Chart1->Stuecke()[1].Wert, f->Daten.Kinderzulage1 + f->Daten.Kinderzulage2);
+    QCOMPARE(f->Grafik().Anzeige().Stuecke[0].Wert,
+             f->Daten().Grundzulage1 + f->Daten().Grundzulage2);
+    QCOMPARE(f->Grafik().Anzeige().Stuecke[1].Wert,
+             f->Daten().Kinderzulage1 + f->Daten().Kinderzulage2);
 }
 
 void TstGrafikseite::schieberRastetEin_data()
@@ -209,45 +230,45 @@ void TstGrafikseite::schieberRastetEin_data()
 void TstGrafikseite::schieberRastetEin()
 {
     QFETCH(bool, tarifMindestbeitrag);
-    TProgramm p;
+    TGrafikprogramm p;
     auto f = p.fenster();
-    f->Edit_Einkommen1->WertSetzen(40000);
-    f->CheckBox_minBeitrag->setChecked(false);
-    const int tarif = f->Daten.PositionTarMindBtr;
+    element<TFloatEdit>(*f, "Edit_Einkommen1")->WertSetzen(40000);
+    f->Vorgabe().MinBeitragSetzen(false);
+    const int tarif = f->Daten().PositionTarMindBtr;
     QVERIFY(tarif > 1);
-    f->CheckBox_tarMindBtr->setChecked(tarifMindestbeitrag);
-    f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
-    f->TrackBar_gesB2->setValue(1);
+    f->Vorgabe().TarMindBtrSetzen(tarifMindestbeitrag);
+    zurGrafik(*f);
+    schieber(*f, "TrackBar_gesB2")->setValue(1);
     const int erwartet = tarifMindestbeitrag ? tarif : 1;
-    QCOMPARE(f->TrackBar_gesB2->value(), erwartet);
-    QCOMPARE(f->TrackBar_gesB1->value(), erwartet);
-    QCOMPARE(f->Daten.BeitragsPosition, erwartet);
+    QCOMPARE(schieber(*f, "TrackBar_gesB2")->value(), erwartet);
+    QCOMPARE(schieber(*f, "TrackBar_gesB1")->value(), erwartet);
+    QCOMPARE(f->Daten().BeitragsPosition, erwartet);
     if (tarifMindestbeitrag)
-        QCOMPARE(f->Daten.Eigenbeitrag, 120.0);
-    QCOMPARE(wert(*f, u"Eigenbeitrag:"_s), f->Daten.Eigenbeitrag);
+        QCOMPARE(f->Daten().Eigenbeitrag, 120.0);
+    QCOMPARE(wert(*f, u"Eigenbeitrag:"_s), f->Daten().Eigenbeitrag);
 }
 
 // Each slider fires once per move, however the other one answers.
 void TstGrafikseite::gespiegelteSchieberOhneSchleife()
 {
-    TProgramm p;
+    TGrafikprogramm p;
     auto f = p.fenster();
-    f->Edit_Einkommen1->WertSetzen(30000); // minimum mode: both at 29
-    f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
-    QCOMPARE(f->TrackBar_gesB2->value(), 29);
-    QSignalSpy b1(f->TrackBar_gesB1, &QSlider::valueChanged);
-    QSignalSpy b2(f->TrackBar_gesB2, &QSlider::valueChanged);
-    f->TrackBar_gesB2->setValue(35);
-    QCOMPARE(f->TrackBar_gesB1->value(), 35);
-    QVERIFY(!f->CheckBox_minBeitrag->isChecked());
+    element<TFloatEdit>(*f, "Edit_Einkommen1")->WertSetzen(30000); // minimum mode: both at 29
+    zurGrafik(*f);
+    QCOMPARE(schieber(*f, "TrackBar_gesB2")->value(), 29);
+    QSignalSpy b1(schieber(*f, "TrackBar_gesB1"), &QSlider::valueChanged);
+    QSignalSpy b2(schieber(*f, "TrackBar_gesB2"), &QSlider::valueChanged);
+    schieber(*f, "TrackBar_gesB2")->setValue(35);
+    QCOMPARE(schieber(*f, "TrackBar_gesB1")->value(), 35);
+    QVERIFY(!f->Vorgabe().Anzeige().MinBeitrag);
     QCOMPARE(b1.count(), 1);
     QCOMPARE(b2.count(), 1);
-    QCOMPARE(f->Daten.Gesamtbeitrag, wert(*f, u"Grundzulage:"_s) + wert(*f, u"Eigenbeitrag:"_s));
+    QCOMPARE(f->Daten().Gesamtbeitrag, wert(*f, u"Grundzulage:"_s) + wert(*f, u"Eigenbeitrag:"_s));
 
     // back into minimum mode: the input page pulls both to the minimum
-    f->CheckBox_minBeitrag->setChecked(true);
-    QCOMPARE(f->TrackBar_gesB1->value(), 29);
-    QCOMPARE(f->TrackBar_gesB2->value(), 29);
+    f->Vorgabe().MinBeitragSetzen(true);
+    QCOMPARE(schieber(*f, "TrackBar_gesB1")->value(), 29);
+    QCOMPARE(schieber(*f, "TrackBar_gesB2")->value(), 29);
     QCOMPARE(b1.count(), 2);
     QCOMPARE(b2.count(), 2);
     QCOMPARE(wert(*f, u"Eigenbeitrag:"_s), 1200.0 - 154);
@@ -255,53 +276,52 @@ void TstGrafikseite::gespiegelteSchieberOhneSchleife()
 
 void TstGrafikseite::kinderzahlGespiegelt()
 {
-    TProgramm p;
+    TGrafikprogramm p;
     auto f = p.fenster();
-    f->Edit_Einkommen1->WertSetzen(30000);
-    f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
+    element<TFloatEdit>(*f, "Edit_Einkommen1")->WertSetzen(30000);
+    zurGrafik(*f);
     QCOMPARE(beschriftungen(*f), (QStringList{u"Grundzulage:"_s, u"Steuerersparnis:"_s,
                                               u"Eigenbeitrag:"_s, u"nicht ausgeschöpft:"_s}));
-    f->SpinEdit_Kinderzahl2->setValue(1);
-    QCOMPARE(f->SpinEdit_Kinderzahl->value(), 1);
-    QCOMPARE(f->Daten.Kinderzahl, 1);
+    element<TSpinEdit>(*f, "SpinEdit_Kinderzahl2")->setValue(1);
+    QCOMPARE(f->Vorgabe().Anzeige().Kinderzahl, 1);
+    QCOMPARE(f->Daten().Kinderzahl, 1);
     QCOMPARE(beschriftungen(*f).at(1), u"Kinderzulage:"_s);
-    f->SpinEdit_Kinderzahl2->setValue(3);
-    QCOMPARE(f->Daten.Kinderzahl, 3);
+    element<TSpinEdit>(*f, "SpinEdit_Kinderzahl2")->setValue(3);
+    QCOMPARE(f->Daten().Kinderzahl, 3);
     QCOMPARE(beschriftungen(*f).at(1), u"Kinderzulagen:"_s);
 }
 
 void TstGrafikseite::radienAusDerBreite()
 {
-    TProgramm p;
+    TGrafikprogramm p;
     auto f = p.fenster();
-    QCOMPARE(f->ChartStartBreite, 619);
-    QCOMPARE(f->ChartStartHoehe, 329);
-    QCOMPARE(f->Chart1->XRadius(), 176);
-    QCOMPARE(f->Chart1->YRadius(), 154);
-    f->Chart1->resize(600, 100); // the height does not enter
-    QCOMPARE(f->Chart1->XRadius(), 171);
-    QCOMPARE(f->Chart1->YRadius(), 150);
+    QCOMPARE(chart(*f)->size(), QSize(619, 329));
+    QCOMPARE(chart(*f)->XRadius(), 176);
+    QCOMPARE(chart(*f)->YRadius(), 154);
+    chart(*f)->resize(600, 100); // the height does not enter
+    QCOMPARE(chart(*f)->XRadius(), 171);
+    QCOMPARE(chart(*f)->YRadius(), 150);
 }
 
 // The picture keeps 87 % of the start size; the chart and its marks grow.
 void TstGrafikseite::bildBleibtBeimVergroessern()
 {
-    TProgramm p;
+    TGrafikprogramm p;
     auto f = p.fenster();
-    f->Edit_Einkommen1->WertSetzen(30000);
+    element<TFloatEdit>(*f, "Edit_Einkommen1")->WertSetzen(30000);
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
+    zurGrafik(*f);
     QCOMPARE(bmpKopf(p.grafik()).breite, 539u);
 
     f->resize(f->StartBreite * 3 / 2, f->StartHoehe * 3 / 2);
     const double k = f->Strecker()->Faktor();
     QVERIFY(k > 1.1);
-    QVERIFY(f->Chart1->width() > 619 * 1.1);
-    QCOMPARE(f->Chart1->XRadius(), TortenRadien(f->Chart1->width()).width());
-    QCOMPARE(f->Chart1->Schriftfaktor(), std::nearbyint(8 * k) / 8);
+    QVERIFY(chart(*f)->width() > 619 * 1.1);
+    QCOMPARE(chart(*f)->XRadius(), TortenRadien(chart(*f)->width()).width());
+    QCOMPARE(chart(*f)->Schriftfaktor(), std::nearbyint(8 * k) / 8);
     QFile::remove(p.grafik());
-    f->TrackBar_gesB2->setValue(40);
+    schieber(*f, "TrackBar_gesB2")->setValue(40);
     const TBmpKopf kopf = bmpKopf(p.grafik());
     QCOMPARE(kopf.breite, 539u);
     QCOMPARE(kopf.hoehe, 286u);
@@ -313,31 +333,31 @@ void TstGrafikseite::bildBleibtBeimVergroessern()
 // A picture that cannot be written is passed over without a message.
 void TstGrafikseite::bildNichtSchreibbar()
 {
-    TProgramm p;
+    TGrafikprogramm p;
     QVERIFY(QDir().mkpath(p.grafik())); // a directory where the picture should be
     auto f = p.fenster();
-    f->PageControl->setCurrentWidget(f->TabSheet_Grafik);
-    f->TrackBar_gesB2->setValue(30);
-    QCOMPARE(f->TrackBar_gesB1->value(), 30);
+    zurGrafik(*f);
+    schieber(*f, "TrackBar_gesB2")->setValue(30);
+    QCOMPARE(schieber(*f, "TrackBar_gesB1")->value(), 30);
     QVERIFY(QFileInfo(p.grafik()).isDir());
     QCOMPARE(QDir(p.temp.path()).entryList(QDir::Files), QStringList());
     QVERIFY(m_fehler.isEmpty());
-    QCOMPARE(wert(*f, u"Eigenbeitrag:"_s), f->Daten.Eigenbeitrag);
+    QCOMPARE(wert(*f, u"Eigenbeitrag:"_s), f->Daten().Eigenbeitrag);
 }
 
 // Typing on the input page moves the chart's slider too; the hidden chart is not
 // drawn for it, and the report that shows the chart still gets its picture.
 void TstGrafikseite::verborgeneGrafikKostetKeinenTastendruck()
 {
-    TProgramm p;
+    TGrafikprogramm p;
     auto f = p.fenster();
     QFile::remove(p.grafik());
-    const int vorher = f->TrackBar_gesB2->value();
-    f->Edit_Einkommen1->WertSetzen(45000);
-    QVERIFY(f->TrackBar_gesB2->value() != vorher);
+    const int vorher = schieber(*f, "TrackBar_gesB2")->value();
+    element<TFloatEdit>(*f, "Edit_Einkommen1")->WertSetzen(45000);
+    QVERIFY(schieber(*f, "TrackBar_gesB2")->value() != vorher);
     QVERIFY(!QFile::exists(p.grafik()));
 
-    f->CheckBox_MitGrafik->setChecked(true);
+    element<QCheckBox>(*f, "CheckBox_MitGrafik")->setChecked(true);
     QVERIFY(QFile::exists(p.grafik()));
     QCOMPARE(bmpKopf(p.grafik()).breite, 539u);
     f->BeendenBestaetigt = true;

@@ -192,14 +192,14 @@ void TstHilfe::hilfeknopfJeSeite()
     auto fenster = std::make_unique<THauptformular>(u);
     fenster->BeendenBestaetigt = true;
     fenster->show();
-    QVERIFY(fenster->Button_Hilfe->isVisible());
-    fenster->PageControl->setCurrentIndex(seite);
+    QVERIFY(fenster->Anzeige().HilfeSichtbar);
+    fenster->SeiteZeigen(static_cast<THauptformular::TSeite>(seite));
     // no help file anywhere: the click does nothing
-    fenster->Button_Hilfe->click();
+    fenster->Button_HilfeClick();
     QVERIFY(!HtmlHilfeFenster());
     // added while the program runs: the next click finds it
     QVERIFY(QFile::copy(gebauteHilfe(), dir.filePath(QStringLiteral("fermalin.chm"))));
-    fenster->Button_Hilfe->click();
+    fenster->Button_HilfeClick();
     QVERIFY(HtmlHilfeFenster());
     QTEST(HtmlHilfeFenster()->Browser->source().toString(), "thema");
     // the main window's end closes the help window

@@ -5,6 +5,8 @@
 #include "FloatDlg.h"
 #include "Hilfefenster.h"
 #include "Ortavo_Dialog.h"
+#include "Ortavo_Vorgabe.h"
+#include "TestProgramm.h"
 #include "Seitenreiter.h"
 
 #include <QApplication>
@@ -109,14 +111,14 @@ void TstInstalliert::nichtsLandetInDerInstallation()
         TOhneRootRechte ohne;
         auto f = std::make_unique<THauptformular>(u);
         f->show();
-        f->Edit_Einkommen1->WertSetzen(30000);
-        f->CheckBox_minBeitrag->setChecked(false);
-        f->Button_Hilfe->click();
+        f->Vorgabe().EinkommenSetzen(30000, 0);
+        f->Vorgabe().MinBeitragSetzen(false);
+        QTest::mouseClick(element(*f, "Button_Hilfe"), Qt::LeftButton);
         QVERIFY(HtmlHilfeFenster());
         QCOMPARE(HtmlHilfeFenster()->Browser->Datei().pfad(), hilfe);
-        f->PageControl->setCurrentWidget(f->TabSheet_Angebot);
+        f->SeiteZeigen(THauptformular::TSeite::Angebot);
         QCoreApplication::processEvents();
-        QTest::mouseClick(f->Button_Angebot1, Qt::LeftButton);
+        QTest::mouseClick(element(*f, "Button_Angebot1"), Qt::LeftButton);
         QVERIFY(!f->isVisible());
     } // its end saves the settings
     Schreibschutz(usr, false);
@@ -128,8 +130,8 @@ void TstInstalliert::nichtsLandetInDerInstallation()
     // the next start finds them again and removes the last hand-off
     auto g = std::make_unique<THauptformular>(u);
     g->show();
-    QCOMPARE(g->Edit_Einkommen1->WertLesen(), 30000.0);
-    QVERIFY(!g->CheckBox_minBeitrag->isChecked());
+    QCOMPARE(g->Vorgabe().Anzeige().Einkommen1, 30000.0);
+    QVERIFY(!g->Vorgabe().Anzeige().MinBeitrag);
     QVERIFY(!QFile::exists(daten + QStringLiteral("/fermalin.dat")));
     g->BeendenBestaetigt = true;
 }

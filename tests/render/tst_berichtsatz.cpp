@@ -1,7 +1,10 @@
 #include "Bericht.h"
 #include "Berichtsatz.h"
 #include "HTML_Ausgabe.h"
+#include "Haushaltsrechnung.h"
 #include "Zulagen.h"
+
+#include "../Testhaushalt.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -118,23 +121,12 @@ TAufnahme seiteAufnehmen(const TBerichtSeiten& s, int i)
 // The couple with children, the supplement and a customer name: two pages.
 QString zweiseitig(const QString& logo = QString(), bool protokoll = true)
 {
-    TZulagenDaten d;
-    d.Verheiratet = true;
-    d.Doppelverdiener = true;
-    d.Einkommen1 = 42000;
-    d.Einkommen2 = 28000;
-    d.Kinderzahl = 2;
-    d.KindGebJahr = {2005, 2009};
-    BerechneHaushalt(d);
-    BerichtAufteilen(d, 0);
-    TBerichtOptionen o;
-    o.Beratungsprotokoll = protokoll;
-    o.Kundenname = QStringLiteral("Müller & <Söhne>");
-    o.Firmenlogo = !logo.isEmpty();
-    o.LogoDatei = logo;
-    QStringList z;
-    BerichtSchreiben(z, d, o);
-    return BerichtText(z);
+    TEingaben e = Testhaushalt<TEingaben>(true, true, 42000, 28000, {{2005, 1}, {2009, 1}});
+    e.Druck.Beratungsprotokoll = protokoll;
+    e.Druck.Kundenname = QStringLiteral("Müller & <Söhne>");
+    e.Druck.Firmenlogo = !logo.isEmpty();
+    e.Druck.LogoDatei = logo;
+    return BerichtText(BerichtZeilen(e, HaushaltRechnen(e)));
 }
 
 // Everything the document holds, drawn once without pages.
@@ -326,17 +318,10 @@ private slots:
         QFETCH(QList<int>, kinder);
         QFETCH(bool, grafik);
         QTemporaryDir dir;
-        TZulagenDaten d;
-        d.Verheiratet = verheiratet;
-        d.Doppelverdiener = verheiratet;
-        d.Einkommen1 = einkommen1;
-        d.Einkommen2 = einkommen2;
-        d.Kinderzahl = static_cast<int>(kinder.size());
-        for (qsizetype k = 0; k < kinder.size(); ++k)
-            d.KindGebJahr[k] = kinder.at(k);
-        BerechneHaushalt(d);
-        BerichtAufteilen(d, 0);
-        TBerichtOptionen o;
+        TEingaben e = Testhaushalt<TEingaben>(verheiratet, verheiratet, einkommen1, einkommen2,
+                                              KinderVonPerson1(kinder));
+        const TZulagenDaten d = HaushaltRechnen(e);
+        TBerichtOptionen& o = e.Druck;
         o.Beratungsprotokoll = true;
         o.MitGrafik = grafik;
         o.GrafikDatei = bildSchreiben(dir, QStringLiteral("G_Ortavo.Bmp"), QSize(539, 286));
@@ -349,9 +334,7 @@ private slots:
         int zweiseitig = 0;
         for (qsizetype n = 1; n <= namen.size(); ++n) {
             o.Kundenname = namen.mid(0, n).join(QLatin1Char(' '));
-            QStringList z;
-            BerichtSchreiben(z, d, o);
-            const TBerichtSeiten s(BerichtText(z));
+            const TBerichtSeiten s(BerichtText(BerichtZeilen(e, d)));
             const TSeitenGeometrie& g = s.Geometrie();
             const QRectF inhalt(g.Inhalt.left() * 0.96, g.Inhalt.top() * 0.96,
                                 g.Inhalt.width() * 0.96, g.Inhalt.height() * 0.96);
