@@ -1,6 +1,7 @@
 #include "Stapel.h"
 
 #include "StapelLesen.h"
+#include "StapelParallel.h"
 #include "StapelStrom.h"
 
 #include "EkSteuer.h"
@@ -120,6 +121,8 @@ bool LeereZeile(QByteArrayView zeile)
 
 int StapelLaufen(const TZeilenFunktion& funktion, TZeilenLeser& ein, TStapelAusgabe& aus)
 {
+    if (const int faeden = StapelFaeden(); faeden > 1)
+        return StapelParallelLaufen(funktion, ein, aus, faeden);
     bool irgendeinFehler = false;
     qint64 nummer = 0;
     // Before the reader waits for the writer, the answers so far go out.
@@ -133,10 +136,7 @@ int StapelLaufen(const TZeilenFunktion& funktion, TZeilenLeser& ein, TStapelAusg
             return 2;
         ++nummer;
         if (ergebnis == TZeilenLeser::TErgebnis::ZuLang) {
-            aus.write(fehlerObjekt(QStringLiteral("Zeile %1: die Zeile ist länger als 16 MiB "
-                                                  "(%2 Bytes).")
-                                       .arg(nummer)
-                                       .arg(TZeilenLeser::Hoechstlaenge)));
+            aus.write(ZuLangeZeileObjekt(nummer));
             aus.write("\n", 1);
             irgendeinFehler = true;
             continue;
