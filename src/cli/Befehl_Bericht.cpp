@@ -39,6 +39,16 @@ QString OhnePdfKeinBildText()
                           "Bild der Grafik nur und enthält es nicht.");
 }
 
+// Once per run: lines are read on several threads, and Qt fills its record of
+// the program's path at the first call without a lock.
+const QString& LogoDatei()
+{
+    static const QString datei = ProgrammOrteErmitteln(QCoreApplication::applicationFilePath(),
+                                                       QProcessEnvironment::systemEnvironment())
+                                     .LogoDatei;
+    return datei;
+}
+
 // Reads and computes one line; the message of a refused line in fehler.
 // pdf: the line becomes a PDF, which alone can carry the chart's picture.
 std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer, bool pdf,
@@ -74,9 +84,7 @@ std::optional<TBerichtEingabe> BerichtLesen(QByteArrayView zeile, qint64 nummer,
         fehler = l.fehler();
         return std::nullopt;
     }
-    o.LogoDatei = ProgrammOrteErmitteln(QCoreApplication::applicationFilePath(),
-                                        QProcessEnvironment::systemEnvironment())
-                      .LogoDatei;
+    o.LogoDatei = LogoDatei();
     return e;
 }
 
