@@ -6,12 +6,17 @@
 #include <QString>
 
 #include <algorithm>
+#include <cerrno>
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace Fermalin {
 
@@ -87,6 +92,12 @@ public:
 
     ~TParallelLauf()
     {
+        beenden();
+        ::close(m_gemeldet);
+    }
+
+    void beenden()
+    {
         {
             const std::lock_guard<std::mutex> sperre(m_mutex);
             m_ende = true;
@@ -95,6 +106,7 @@ public:
         m_arbeit.notify_all();
         for (std::thread& t : m_faeden)
             t.join();
+        m_faeden.clear();
     }
 
     void aufnehmen(QByteArrayView zeile, qint64 nummer, bool zuLang)
@@ -146,6 +158,33 @@ public:
         return !m_aus.fehlerhaft();
     }
 
+    // Before the reader waits for input: the answers so far go out as soon as
+    // they are computed, unless more input comes first, which the reader then
+    // takes without waiting.
+    void vorDemWarten(int eingabe)
+    {
+        if (!abgeben())
+            return;
+        for (;;) {
+            while (!m_imFlug.empty() && vordersterSchreiben(false))
+                if (m_aus.fehlerhaft())
+                    return;
+            if (m_imFlug.empty()) {
+                m_aus.leeren();
+                return;
+            }
+            pollfd bereit[2] = {{eingabe, POLLIN, 0}, {m_gemeldet, POLLIN, 0}};
+            if (::poll(bereit, 2, -1) < 0 && errno != EINTR)
+                return;
+            if (bereit[1].revents & POLLIN) {
+                eventfd_t n;
+                eventfd_read(m_gemeldet, &n);
+            }
+            if (bereit[0].revents)
+                return;
+        }
+    }
+
     bool irgendeinFehler() const { return m_irgendeinFehler; }
 
 private:
@@ -167,6 +206,7 @@ private:
                 b->fertig = true;
             }
             m_fertig.notify_one();
+            eventfd_write(m_gemeldet, 1);
         }
     }
 
@@ -221,6 +261,8 @@ private:
     std::deque<std::unique_ptr<TBlock>> m_imFlug;
     size_t m_eingabeImFlug = 0;
     bool m_ende = false;
+    // counts finished blocks, for a reader that waits on its input at the same time
+    const int m_gemeldet = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
 
     std::vector<std::thread> m_faeden; // last: started once everything else is there
 };
@@ -248,10 +290,7 @@ int StapelParallelLaufen(const TZeilenFunktion& funktion, TZeilenLeser& ein, TSt
 {
     TParallelLauf lauf(funktion, faeden, aus);
     // Before the reader waits for the writer, the answers so far go out.
-    const std::function<void()> vorDemWarten = [&lauf, &aus] {
-        if (lauf.alleSchreiben())
-            aus.leeren();
-    };
+    const std::function<void()> vorDemWarten = [&lauf, &ein] { lauf.vorDemWarten(ein.fd()); };
     qint64 nummer = 0;
     QByteArrayView zeile;
     for (;;) {

@@ -35,6 +35,7 @@ public:
     TErgebnis naechste(QByteArrayView& zeile, const std::function<void()>& vorDemWarten = {});
 
     int fehlernummer() const { return m_fehlernummer; }
+    int fd() const { return m_fd; }
 
 private:
     bool nachlesen(const std::function<void()>& vorDemWarten);

@@ -150,6 +150,19 @@ void TstStapelParallel::antwortVorDemWarten()
         status = StapelParallelLaufen(Probezeile, leser, ausgabe, 4);
         ausgabe.abschliessen();
     });
+    // the input ends however the test ends, so that the loop returns
+    struct TEnde
+    {
+        int fd;
+        std::thread& t;
+        ~TEnde()
+        {
+            if (t.joinable()) {
+                ::close(fd);
+                t.join();
+            }
+        }
+    } ende{hin[1], lauf};
     for (int runde = 1; runde <= 3; ++runde) {
         const QByteArray zeile = runde == 2 ? "x\n" : "ab\n";
         QCOMPARE(::write(hin[1], zeile.constData(), size_t(zeile.size())), zeile.size());
