@@ -2,6 +2,8 @@
 // couples, children, slider positions, numbers in every JSON spelling, and
 // refused lines of every sort. bench/vergleich.sh feeds them to two builds of
 // fermalin-cli and compares the answers byte for byte.
+#include "Zufall.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,24 +13,7 @@
 
 namespace {
 
-class TZufall
-{
-public:
-    explicit TZufall(std::uint64_t s) : m_s(s ? s : 1) {}
-    std::uint64_t naechste()
-    {
-        m_s ^= m_s << 13;
-        m_s ^= m_s >> 7;
-        m_s ^= m_s << 17;
-        return m_s;
-    }
-    int bis(int n) { return static_cast<int>(naechste() % static_cast<std::uint64_t>(n)); }
-    bool je(int n) { return bis(n) == 0; }
-    double bruch() { return static_cast<double>(naechste() >> 11) * 0x1p-53; }
-
-private:
-    std::uint64_t m_s;
-};
+using FermalinBench::TZufall;
 
 std::string zahl(double x)
 {
