@@ -379,8 +379,10 @@ QString KeinGrafikBildText()
                           "Verzeichnis für temporäre Dateien anlegen.");
 }
 
-void BerichtSchreiben(QStringList& z, const TZulagenDaten& d, const TBerichtOptionen& o)
+void BerichtSchreiben(QStringList& z, const TZulagenDaten& d, const TBerichtOptionen& o,
+                      const TVergleich* vergleich)
 {
+    static_cast<void>(vergleich);
     SeitenkopfSchreiben(z, o.Firmenlogo, o.LogoDatei);
     z << QStringLiteral("<h1>Staatliche Förderung Ihrer Privat-Rente</h1>")
       << QStringLiteral("<h2>gemäß Altersvermögensgesetz (AVmG)</h2>");
