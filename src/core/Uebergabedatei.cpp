@@ -53,6 +53,12 @@ QStringList UebergabeZeilen(const TZulagenDaten& d, int person, TKlassik klassik
     z << QStringLiteral("EB_Typ=") + QString::number(ebTyp);
     if (ebTyp == 1)
         z << QStringLiteral("Eigenbeitrag=") + cent(zweite ? d.Eigenbeitrag2 : d.Eigenbeitrag1);
+    // The year and rule set of the case. Every file before them was one of 2010,
+    // so a 2010 file stays as it always was and a file without them means 2010.
+    if (d.Steuerjahr() != ErstesBeitragsjahr)
+        z << QStringLiteral("Beitragsjahr=") + QString::number(d.Steuerjahr())
+          << QStringLiteral("Foerderrecht=") +
+                 QLatin1String(FoerderrechtText(AngewandtesFoerderrecht(d)));
     return z;
 }
 
