@@ -94,6 +94,7 @@ private:
     }
     void kommazahl(double wert);
     void zeichenkette(const QString& wert);
+    void textMitSurrogaten(const QString& wert);
     void abschneiden();
 
     TZiel m_eigenes{};
