@@ -10,7 +10,6 @@
 #include "Zuschlaege.h"
 
 #include <cmath>
-#include <optional>
 
 namespace Fermalin {
 
@@ -70,6 +69,35 @@ void rechnungSchreiben(TJsonSchreiber& o, const TRechnung& r)
         o.textListe("Hinweise", r.Hinweise);
 }
 
+// The answer with both rule sets side by side: the other one at the
+// contributions of the chosen one (the report's split), or at the given ones.
+QByteArray mitVergleich(TLeser& l, const TEingaben& e, const TRechnung& r, bool& fehler)
+{
+    const TFoerderrecht eigenes = AngewandtesFoerderrecht(r.Daten);
+    const TFoerderrecht anderes =
+        eigenes == TFoerderrecht::Neu ? TFoerderrecht::Bisher : TFoerderrecht::Neu;
+    const TRechnung andere =
+        Rechnen(VergleichsEingaben(e, r.Daten, r.Berichtsaufteilung, anderes), 0);
+    if (!andere.Ablehnung.isEmpty()) {
+        l.melde(andere.Ablehnung);
+        return fehlerObjekt(l.fehler());
+    }
+    QByteArray aus;
+    aus.reserve(4800);
+    TJsonSchreiber o(aus);
+    rechnungSchreiben(o, r);
+    TJsonSchreiber vergleich = o.objekt("Vergleich");
+    for (const TFoerderrecht seite : {TFoerderrecht::Bisher, TFoerderrecht::Neu}) {
+        TJsonSchreiber s = vergleich.objekt(FoerderrechtText(seite));
+        rechnungSchreiben(s, seite == eigenes ? r : andere);
+        s.schliessen();
+    }
+    vergleich.schliessen();
+    o.schliessen();
+    fehler = false;
+    return aus;
+}
+
 } // namespace
 
 QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
@@ -86,34 +114,13 @@ QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
         l.melde(r.Ablehnung);
         return fehlerObjekt(l.fehler());
     }
-    // The other rule set at the contributions of the chosen one (the report's
-    // split), or at the given ones.
-    const TFoerderrecht eigenes = AngewandtesFoerderrecht(r.Daten);
-    // only when asked for: a record of it costs more than reading the line
-    std::optional<TRechnung> andere;
-    if (h.Vergleich) {
-        const TFoerderrecht anderes =
-            eigenes == TFoerderrecht::Neu ? TFoerderrecht::Bisher : TFoerderrecht::Neu;
-        andere = Rechnen(VergleichsEingaben(e, r.Daten, r.Berichtsaufteilung, anderes), 0);
-        if (!andere->Ablehnung.isEmpty()) {
-            l.melde(andere->Ablehnung);
-            return fehlerObjekt(l.fehler());
-        }
-    }
+    if (h.Vergleich)
+        return mitVergleich(l, e, r, fehler);
 
     QByteArray aus;
-    aus.reserve(h.Vergleich ? 4800 : 1600);
+    aus.reserve(1600);
     TJsonSchreiber o(aus);
     rechnungSchreiben(o, r);
-    if (h.Vergleich) {
-        TJsonSchreiber vergleich = o.objekt("Vergleich");
-        for (const TFoerderrecht seite : {TFoerderrecht::Bisher, TFoerderrecht::Neu}) {
-            TJsonSchreiber s = vergleich.objekt(FoerderrechtText(seite));
-            rechnungSchreiben(s, seite == eigenes ? r : *andere);
-            s.schliessen();
-        }
-        vergleich.schliessen();
-    }
     o.schliessen();
     fehler = false;
     return aus;

@@ -92,7 +92,14 @@ bool TLeser::auswerten(const TRohZeile& roh)
         melde(QStringLiteral("unbekannter Schlüssel \"%1\"; erlaubt sind %2.")
                   .arg(roh.Unbekannt, namen.join(QStringLiteral(", "))));
     }
-    for (const TSchluessel& s : tabelle)
+    // only "steuer" has keys a line must name
+    static const unsigned mitPflicht = [&tabelle] {
+        unsigned befehle = 0;
+        for (const TSchluessel& s : tabelle)
+            befehle |= s.Pflicht ? s.Befehle : 0;
+        return befehle;
+    }();
+    for (const TSchluessel& s : (m_befehl & mitPflicht) ? tabelle : tabelle.first(0))
         if ((s.Befehle & m_befehl) && s.Pflicht &&
             roh.Werte[static_cast<size_t>(s.Nr)].Typ == TRohWert::TTyp::Fehlt)
             melde(QStringLiteral("\"%1\" fehlt.").arg(QLatin1String(s.Name)));
