@@ -75,7 +75,7 @@ void TstStartfenster::initTestCase()
 
 void TstStartfenster::startfenster_Fenster()
 {
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     QCOMPARE(f.windowTitle(), QStringLiteral("Fermalin"));
     QCOMPARE(f.size(), QSize(690, 317));
     QCOMPARE(f.minimumSize(), QSize(690, 317));
@@ -131,7 +131,7 @@ void TstStartfenster::startfenster_Texte()
     QFETCH(int, pixel);
     QFETCH(bool, fett);
 
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     auto* label = f.findChild<QLabel*>(name);
     QVERIFY(label);
     QString ist = Klartext(label);
@@ -163,7 +163,7 @@ void TstStartfenster::startfenster_Lage()
     QFETCH(QString, name);
     QFETCH(QRect, lage);
 
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     auto* w = f.findChild<QWidget*>(name);
     QVERIFY(w);
     QCOMPARE(w->pos(), lage.topLeft());
@@ -173,7 +173,7 @@ void TstStartfenster::startfenster_Lage()
 
 void TstStartfenster::startfenster_QuadrateNebenErsterZeile()
 {
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     const QLabel* label = f.JvHTLabelRR2;
 
     // lay the text out as the label does (no document margin, no wrapping)
@@ -216,7 +216,7 @@ void TstStartfenster::startfenster_QuadrateNebenErsterZeile()
 
 void TstStartfenster::startfenster_NichtsAbgeschnitten()
 {
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     const QRect innen = f.rect();
@@ -239,7 +239,7 @@ void TstStartfenster::startfenster_NichtsAbgeschnitten()
 
 void TstStartfenster::startfenster_LabelKlickSchaltet()
 {
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QSignalSpy spy(f.CheckBox_HinweisWeg, &QCheckBox::toggled);
@@ -281,7 +281,7 @@ void TstStartfenster::startfenster_Schliessen()
     QFETCH(QString, wie);
     QFETCH(bool, ankreuzen);
 
-    QPointer<TForm_Startfenster> f = new TForm_Startfenster;
+    QPointer<TForm_Startfenster> f = new TForm_Startfenster(2026);
     ModalBeantworten(
         [wie, ankreuzen](QWidget* w) {
             auto* fenster = qobject_cast<TForm_Startfenster*>(w);
