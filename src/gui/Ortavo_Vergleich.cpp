@@ -35,6 +35,10 @@ QLineEdit* tabellenfeld(QWidget* eltern, int x, int y, int breite)
     return f;
 }
 
+// the table's columns: old rules, new rules, difference
+constexpr int Spalte[] = {282, 402, 522};
+constexpr int Breite[] = {110, 110, 122};
+
 QString betrag(double wert)
 {
     return FormatN(wert, 2) + Euro;
@@ -94,52 +98,57 @@ TSeiteVergleich::TSeiteVergleich(TSeitendienste& dienste, QWidget* parent)
         });
 }
 
+// Rows and lines of the page: everything stays above the print group, which the
+// frame places at the page's y = 445.
+constexpr int ZeileOben = 46;
+constexpr int Zeilenabstand = 22;
+
 void TSeiteVergleich::Anlegen()
 {
     QGroupBox* g =
         benannt(gruppe(this, QStringLiteral("Eigenbeitrag für den Vergleich (Jahresbeträge)"), 10,
-                       8, 658, 78, true),
+                       6, 658, 74, true),
                 "GroupBox_Eigenbeitraege");
     CheckBox_Vorgabe = benannt(
         platziere(new QCheckBox(QStringLiteral("selbst vorgeben, was der Haushalt aufbringen kann "
                                                "(sonst: der Eigenbeitrag der ersten Seite)"),
                                 g),
-                  12, 22),
+                  12, 20),
         "CheckBox_Vorgabe");
     const auto vertrag = [g](const char* name, int x) {
-        TFloatEdit* e = benannt(platziere(new TFloatEdit(g), x, 46, 90, 24), name);
+        TFloatEdit* e = benannt(platziere(new TFloatEdit(g), x, 44, 90, 24), name);
         e->setMaxWert(99999);
         e->setMaxLength(9);
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         e->setEnabled(false);
-        beschriftung(g, QStringLiteral("€"), x + 96, 50);
         return e;
     };
-    beschriftung(g, QStringLiteral("Vertrag der 1. Person"), 12, 50);
+    beschriftung(g, QStringLiteral("Vertrag der 1. Person"), 12, 48);
     Edit_Vergleich1 = vertrag("Edit_Vergleich1", 150);
-    Label_Vergleich2 = benannt(beschriftung(g, QStringLiteral("Vertrag der 2. Person"), 300, 50),
+    beschriftung(g, QStringLiteral("€ im Jahr"), 246, 48);
+    Label_Vergleich2 = benannt(beschriftung(g, QStringLiteral("Vertrag der 2. Person"), 340, 48),
                                "Label_Vergleich2");
-    Edit_Vergleich2 = vertrag("Edit_Vergleich2", 438);
+    Edit_Vergleich2 = vertrag("Edit_Vergleich2", 478);
+    Label_Euro2 = beschriftung(g, QStringLiteral("€ im Jahr"), 574, 48);
     regulaereSchrift(g);
 
-    g = benannt(gruppe(this,
-                       QStringLiteral("Förderung nach bisherigem und neuem Recht (Jahresbeträge)"),
-                       10, 94, 658, 262, true),
-                "GroupBox_Vergleich");
-    constexpr int spalte[] = {282, 402, 522};
-    constexpr int breite[] = {110, 110, 122};
+    GroupBox_Vergleich = benannt(
+        gruppe(this, QStringLiteral("Förderung nach bisherigem und neuem Recht (Jahresbeträge)"),
+               10, 86, 658, 0, true),
+        "GroupBox_Vergleich");
+    g = GroupBox_Vergleich;
     // The column headings choose the rules of the results, the chart, the
     // report and the hand-off.
-    beschriftung(g, QStringLiteral("Ergebnis, Bericht und Angebot nach:"), 12, 24);
-    RadioButton_bisher =
-        benannt(platziere(new QRadioButton(QStringLiteral("bisherigem Recht"), g), spalte[0], 22),
-                "RadioButton_bisher");
+    beschriftung(g, QStringLiteral("Ergebnis, Bericht und Angebot nach:"), 12, 22);
+    RadioButton_bisher = benannt(
+        platziere(new QRadioButton(QStringLiteral("bisherigem Recht"), g), Spalte[0] - 14, 20),
+        "RadioButton_bisher");
     RadioButton_neu =
-        benannt(platziere(new QRadioButton(QStringLiteral("neuem Recht"), g), spalte[1], 22),
+        benannt(platziere(new QRadioButton(QStringLiteral("neuem Recht"), g), Spalte[1] + 6, 20),
                 "RadioButton_neu");
     RadioButton_neu->setChecked(true);
-    QLabel* unterschied = beschriftung(g, QStringLiteral("Unterschied"), 0, 24);
-    unterschied->move(spalte[2] + (breite[2] - unterschied->width()) / 2, 24);
+    QLabel* unterschied = beschriftung(g, QStringLiteral("Unterschied"), 0, 22);
+    unterschied->move(Spalte[2] + (Breite[2] - unterschied->width()) / 2, 22);
 
     struct TZeile
     {
@@ -157,9 +166,8 @@ void TSeiteVergleich::Anlegen()
         {&Zeile_Foerderung, "Förderung (Zulagen und Steuerersparnis)", "Foerderung"},
         {&Zeile_Foerderquote, "Förderquote", "Foerderquote"},
     };
-    int y = 50;
     for (const TZeile& z : zeilen) {
-        QLabel* l = beschriftung(g, QString::fromUtf8(z.text), 12, y + 3);
+        QLabel* l = beschriftung(g, QString::fromUtf8(z.text), 12, 0);
         if (z.felder == &Zeile_Zulagen2)
             Label_Zeile2 = benannt(l, "Label_Zeile2");
         for (size_t i = 0; i < 3; ++i) {
@@ -167,25 +175,49 @@ void TSeiteVergleich::Anlegen()
                                     (i == 0   ? "_bisher"
                                      : i == 1 ? "_neu"
                                               : "_Unterschied");
-            (*z.felder)[i] = tabellenfeld(g, spalte[i], y, breite[i]);
+            (*z.felder)[i] = tabellenfeld(g, Spalte[i], 0, Breite[i]);
             (*z.felder)[i]->setObjectName(QLatin1String(name));
         }
-        y += 24;
+        m_zeilen.push_back({l, *z.felder});
     }
-    Label_Ergebnis = benannt(beschriftung(g, QString(), 12, 246, true), "Label_Ergebnis");
+    Label_Ergebnis = benannt(beschriftung(g, QString(), 12, 0, true), "Label_Ergebnis");
     regulaereSchrift(g);
 
     Label_Warnung = benannt(new QLabel(Warnung, this), "Label_Warnung");
-    Label_Warnung->setFont(ProgrammSchrift(13, true));
+    Label_Warnung->setFont(ProgrammSchrift(12, true));
     Label_Warnung->setWordWrap(true);
     QPalette p = Label_Warnung->palette();
     p.setColor(QPalette::WindowText, QColor(150, 0, 0));
     Label_Warnung->setPalette(p);
-    Label_Warnung->setGeometry(16, 362, 648, 52);
     Label_Hinweise = benannt(new QLabel(this), "Label_Hinweise");
     Label_Hinweise->setFont(ProgrammSchrift(11));
     Label_Hinweise->setWordWrap(true);
-    Label_Hinweise->setGeometry(16, 414, 648, 28);
+    Zeilenlage(true);
+}
+
+void TSeiteVergleich::Zeilenlage(bool person2)
+{
+    // a single person's page has no gap where the second person's row would be
+    int y = ZeileOben;
+    for (const TTabellenzeile& z : m_zeilen) {
+        const bool sichtbar = person2 || z.Beschriftung != Label_Zeile2;
+        z.Beschriftung->setVisible(sichtbar);
+        for (QLineEdit* f : z.Felder)
+            f->setVisible(sichtbar);
+        if (!sichtbar)
+            continue;
+        z.Beschriftung->move(12, y + 3);
+        for (QLineEdit* f : z.Felder)
+            f->move(f->x(), y);
+        y += Zeilenabstand;
+    }
+    Label_Ergebnis->move(12, y + 4);
+    GroupBox_Vergleich->resize(GroupBox_Vergleich->width(), y + 28);
+    const int unten = GroupBox_Vergleich->geometry().bottom() + 6;
+    // as high as their wrapped lines, whatever the font
+    Label_Warnung->setGeometry(16, unten, 648, Label_Warnung->heightForWidth(648));
+    const int hinweise = Label_Warnung->geometry().bottom() + 4;
+    Label_Hinweise->setGeometry(16, hinweise, 648, Label_Hinweise->heightForWidth(648));
 }
 
 void TSeiteVergleich::VorgabeClick()
@@ -219,9 +251,8 @@ void TSeiteVergleich::Zeigen()
     const TZulagenDaten& d = m_dienste.Daten();
     Label_Vergleich2->setVisible(e.Verheiratet);
     Edit_Vergleich2->setVisible(e.Verheiratet);
-    Label_Zeile2->setVisible(e.Verheiratet);
-    for (QLineEdit* f : Zeile_Zulagen2)
-        f->setVisible(e.Verheiratet);
+    Label_Euro2->setVisible(e.Verheiratet);
+    Zeilenlage(e.Verheiratet);
     const TAufteilung a = Aufteilen(e, d, false);
     if (!CheckBox_Vorgabe->isChecked()) {
         Edit_Vergleich1->WertSetzen(runden(2, a.Eigenbeitrag1));
@@ -229,6 +260,8 @@ void TSeiteVergleich::Zeigen()
     }
     const std::optional<TVergleich> v = VergleichRechnen(e, d, a);
     Label_Hinweise->setText(HinweiseFuer(d).join(QLatin1Char(' ')));
+    Label_Hinweise->resize(Label_Hinweise->width(),
+                           Label_Hinweise->heightForWidth(Label_Hinweise->width()));
     if (!v) {
         for (const auto* z :
              {&Zeile_Zulagen1, &Zeile_Zulagen2, &Zeile_Zulagen, &Zeile_Eigenbeitrag,

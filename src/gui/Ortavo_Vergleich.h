@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -67,7 +68,16 @@ public:
 
 private:
     void Anlegen();
+    // The rows top to bottom, the second person's only for a couple; the lines
+    // below follow the table's end.
+    void Zeilenlage(bool person2);
     void VorgabeClick();
+
+    struct TTabellenzeile
+    {
+        QLabel* Beschriftung;
+        std::array<QLineEdit*, 3> Felder;
+    };
 
     TSeitendienste& m_dienste;
 
@@ -77,6 +87,8 @@ private:
     TFloatEdit* Edit_Vergleich1;
     TFloatEdit* Edit_Vergleich2;
     QLabel* Label_Vergleich2;
+    QLabel* Label_Euro2;
+    QGroupBox* GroupBox_Vergleich;
     QLabel* Label_Zeile2;
     // the rows' fields: old rules, new rules, difference
     std::array<QLineEdit*, 3> Zeile_Zulagen1{}, Zeile_Zulagen2{}, Zeile_Zulagen{},
@@ -85,6 +97,7 @@ private:
     QLabel* Label_Ergebnis;
     QLabel* Label_Warnung;
     QLabel* Label_Hinweise;
+    std::vector<TTabellenzeile> m_zeilen;
 };
 
 } // namespace Fermalin

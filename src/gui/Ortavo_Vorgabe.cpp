@@ -5,6 +5,7 @@
 #include "Beitragsjahrwahl.h"
 #include "ColorButton.h"
 #include "FloatDlg.h"
+#include "Haushaltsrechnung.h"
 #include "MathUnit.h"
 #include "Schieberegler.h"
 #include "Schrift.h"
@@ -51,7 +52,9 @@ void TSeiteVorgabe::Anlegen()
         ComboBox_Beitragsjahr->addItem(QString::number(jahr), jahr);
     ComboBox_Beitragsjahr->setMaxVisibleItems(ComboBox_Beitragsjahr->count());
     ComboBox_Beitragsjahr->installEventFilter(this);
-    Label_Foerderrecht = benannt(beschriftung(this, QString(), 412, 19), "Label_Foerderrecht");
+    Label_Foerderrecht = benannt(beschriftung(this, QString(), 412, 12), "Label_Foerderrecht");
+    // the year's values not yet enacted; the sentences themselves in the tip
+    Label_Hinweise = benannt(beschriftung(this, QString(), 412, 30, false, 11), "Label_Hinweise");
 
     GroupBox_Anspruchsberechtigung =
         gruppe(this, QStringLiteral("Personendaten"), 10, 56, 658, 174, true);
@@ -371,6 +374,14 @@ void TSeiteVorgabe::ErgebnisZeigen(const TZulagenDaten& d)
         Label_Foerderrecht->setText(recht);
         Label_Foerderrecht->adjustSize();
     }
+    const QString hinweise = HinweiseFuer(d).join(QLatin1Char('\n'));
+    if (Label_Hinweise->toolTip() != hinweise) {
+        Label_Hinweise->setText(hinweise.isEmpty()
+                                    ? QString()
+                                    : QStringLiteral("Hinweis: nicht verkündete Werte ersetzt"));
+        Label_Hinweise->setToolTip(hinweise);
+        Label_Hinweise->adjustSize();
+    }
     const bool frei = !d.EigenbeitraegeVorgegeben();
     for (QWidget* w :
          {static_cast<QWidget*>(TrackBar_gesB1), static_cast<QWidget*>(CheckBox_minBeitrag),
@@ -445,6 +456,7 @@ TSeiteVorgabe::TAnzeige TSeiteVorgabe::Anzeige() const
     for (int i = 0; i < ComboBox_Beitragsjahr->count(); ++i)
         a.Jahre << ComboBox_Beitragsjahr->itemData(i).toInt();
     a.Foerderrecht = Label_Foerderrecht->text();
+    a.Hinweise = Label_Hinweise->toolTip();
     a.Berufseinsteiger1 = CheckBox_Berufseinsteiger1->isChecked();
     a.Berufseinsteiger2 = CheckBox_Berufseinsteiger2->isChecked();
     a.Berufseinsteiger1Sichtbar = !CheckBox_Berufseinsteiger1->isHidden();

@@ -60,6 +60,7 @@ public:
         int Beitragsjahr = 0;
         QList<int> Jahre;     // the choice, top to bottom
         QString Foerderrecht; // the rule set named beside the year; empty: none named
+        QString Hinweise;     // the notices of values not enacted, one a line
         bool Berufseinsteiger1 = false, Berufseinsteiger2 = false;
         bool Berufseinsteiger1Sichtbar = false, Berufseinsteiger2Sichtbar = false;
         bool BeitragAktiv = false; // slider and contribution boxes take input
@@ -126,6 +127,7 @@ private:
     TColorButton* Button_Pruvex;
     QComboBox* ComboBox_Beitragsjahr;
     QLabel* Label_Foerderrecht;
+    QLabel* Label_Hinweise;
     QGroupBox* GroupBox_Anspruchsberechtigung;
     QRadioButton* RadioButton_ledig;
     QRadioButton* RadioButton_verheiratet;
