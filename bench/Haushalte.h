@@ -1,29 +1,13 @@
 // Reproducible, varied households for the benchmarks.
 #pragma once
 
+#include "Zufall.h"
 #include "ZulagenDaten.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace FermalinBench {
-
-class TZufall
-{
-public:
-    explicit TZufall(std::uint64_t s) : m_s(s) {}
-    std::uint64_t naechste()
-    {
-        m_s ^= m_s << 13;
-        m_s ^= m_s >> 7;
-        m_s ^= m_s << 17;
-        return m_s;
-    }
-    int bis(int n) { return static_cast<int>(naechste() % static_cast<std::uint64_t>(n)); }
-
-private:
-    std::uint64_t m_s;
-};
 
 inline Fermalin::TZulagenDaten haushalt(TZufall& z)
 {

@@ -5,6 +5,8 @@
 #include "MathUnit.h"
 #include "Zahlformat.h"
 
+#include <QStringBuilder>
+
 #include <algorithm>
 
 namespace Fermalin {
@@ -13,6 +15,8 @@ namespace {
 
 using P = TFoerderParameter;
 
+// The sentences with amounts are built in one piece (QStringBuilder's %):
+// QString::arg searched every sentence of every line anew for its placeholders.
 QString euro(double betrag)
 {
     return FormatN(betrag, 0);
@@ -39,16 +43,14 @@ TAufteilung fuerLedige(double e, double t1)
     if (e >= t1) {
         a.Eigenbeitrag1 = e;
         a.Eigenbeitrag = e;
-        a.Info =
-            QStringLiteral("Bei der Berechnung für eine einzelne Person wird der in den beiden "
-                           "vorangehenden Dialogbildern für %1 gewählte Eigenbeitrag "
-                           "übernommen.")
-                .arg(FormatD(P::Steuerjahr));
+        a.Info = u"Bei der Berechnung für eine einzelne Person wird der in den beiden "
+                 u"vorangehenden Dialogbildern für " %
+                 FormatD(P::Steuerjahr) % u" gewählte Eigenbeitrag übernommen.";
     } else {
         a.Eigenbeitrag1 = t1;
-        a.Info = QStringLiteral("Der gewählte Eigenbeitrag (%1 Euro) liegt unter dem tariflichen "
-                                "Mindesteigenbeitrag; er wurde daher entsprechend erhöht.")
-                     .arg(euro(e));
+        a.Info = u"Der gewählte Eigenbeitrag (" % euro(e) %
+                 u" Euro) liegt unter dem tariflichen Mindesteigenbeitrag; er wurde daher "
+                 u"entsprechend erhöht.";
         a.Eigenbeitrag = a.Eigenbeitrag1;
     }
     return a;
@@ -80,38 +82,31 @@ TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
             a.Info = QStringLiteral("Gemäß Vorgabe wurde für beide Verträge der jeweilige "
                                     "Mindesteigenbeitrag gewählt.");
         else if (e2 == m2)
-            a.Info = QStringLiteral("Gemäß Vorgabe sollte für beide Verträge der jeweilige "
-                                    "Mindesteigenbeitrag gewählt werden; bei dem ersten Vertrag "
-                                    "musste er (%1 Euro) auf den tariflichen Mindesteigenbeitrag "
-                                    "erhöht werden.")
-                         .arg(euro(m1));
+            a.Info = u"Gemäß Vorgabe sollte für beide Verträge der jeweilige Mindesteigenbeitrag "
+                     u"gewählt werden; bei dem ersten Vertrag musste er (" %
+                     euro(m1) % u" Euro) auf den tariflichen Mindesteigenbeitrag erhöht werden.";
         else if (e1 == m1)
-            a.Info = QStringLiteral("Gemäß Vorgabe sollte für beide Verträge der jeweilige "
-                                    "Mindesteigenbeitrag gewählt werden; bei dem zweiten Vertrag "
-                                    "musste er (%1 Euro) auf den tariflichen Mindesteigenbeitrag "
-                                    "erhöht werden.")
-                         .arg(euro(m2));
+            a.Info = u"Gemäß Vorgabe sollte für beide Verträge der jeweilige Mindesteigenbeitrag "
+                     u"gewählt werden; bei dem zweiten Vertrag musste er (" %
+                     euro(m2) % u" Euro) auf den tariflichen Mindesteigenbeitrag erhöht werden.";
         else if (m1 == m2)
-            a.Info = QStringLiteral("Die gemäß Vorgabe gewünschten Mindesteigenbeiträge (je %1 "
-                                    "Euro) mussten jeweils auf den tariflichen Mindesteigenbeitrag "
-                                    "erhöht werden.")
-                         .arg(euro(m1));
+            a.Info =
+                u"Die gemäß Vorgabe gewünschten Mindesteigenbeiträge (je " % euro(m1) %
+                u" Euro) mussten jeweils auf den tariflichen Mindesteigenbeitrag erhöht werden.";
         else
-            a.Info = QStringLiteral("Die gemäß Vorgabe gewünschten Mindesteigenbeiträge (%1 bzw. "
-                                    "%2 Euro) mussten jeweils auf den tariflichen "
-                                    "Mindesteigenbeitrag erhöht werden.")
-                         .arg(euro(m1), euro(m2));
+            a.Info =
+                u"Die gemäß Vorgabe gewünschten Mindesteigenbeiträge (" % euro(m1) % u" bzw. " %
+                euro(m2) %
+                u" Euro) mussten jeweils auf den tariflichen Mindesteigenbeitrag erhöht werden.";
         return a;
     }
 
     if (e <= 2 * t1) {
         e1 = t1;
         e2 = t1;
-        a.Info =
-            QStringLiteral("Der gewählte, gesamte Eigenbeitrag (%1 Euro) ist so klein, dass für "
-                           "beide Verträge der tarifliche Mindesteigenbeitrag gewählt werden "
-                           "musste.")
-                .arg(euro(e));
+        a.Info = u"Der gewählte, gesamte Eigenbeitrag (" % euro(e) %
+                 u" Euro) ist so klein, dass für beide Verträge der tarifliche "
+                 u"Mindesteigenbeitrag gewählt werden musste.";
         a.Eigenbeitrag = e1 + e2;
         return a;
     }
@@ -121,18 +116,17 @@ TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
         e1 = runden(2, m1 * e / (m1 + m2));
         e2 = e - e1;
         if (e1 >= t1 && e2 >= t1) {
-            a.Info = QStringLiteral("Der gewählte, gesamte Eigenbeitrag (%1 Euro) ist kleiner als "
-                                    "der gesamte Mindesteigenbeitrag (%2 Euro); er wurde so "
-                                    "aufgeteilt, dass bei beiden Verträgen die Zulagen gleichmäßig "
-                                    "gekürzt werden.")
-                         .arg(euro(e), euro(m1 + m2));
+            a.Info = u"Der gewählte, gesamte Eigenbeitrag (" % euro(e) %
+                     u" Euro) ist kleiner als der gesamte Mindesteigenbeitrag (" % euro(m1 + m2) %
+                     u" Euro); er wurde so aufgeteilt, dass bei beiden Verträgen die Zulagen "
+                     u"gleichmäßig gekürzt werden.";
         } else {
             e1 = std::max(e1, t1);
             e2 = std::max(e2, t1);
-            a.Info = QStringLiteral("Der gewählte, gesamte Eigenbeitrag (%1 Euro) ist kleiner als "
-                                    "der gesamte Mindesteigenbeitrag (%2 Euro); er wurde unter "
-                                    "Beachtung der tariflichen Mindesteigenbeiträge aufgeteilt.")
-                         .arg(euro(e), euro(m1 + m2));
+            a.Info = u"Der gewählte, gesamte Eigenbeitrag (" % euro(e) %
+                     u" Euro) ist kleiner als der gesamte Mindesteigenbeitrag (" % euro(m1 + m2) %
+                     u" Euro); er wurde unter Beachtung der tariflichen Mindesteigenbeiträge "
+                     u"aufgeteilt.";
             a.Eigenbeitrag = e1 + e2;
         }
         return a;
@@ -142,9 +136,8 @@ TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
         e1 = h1;
         e2 = h2;
         a.Eigenbeitrag = h1 + h2;
-        a.Info = QStringLiteral("Der Höchsteigenbeitrag für beide Verträge (je %1 Euro abzüglich "
-                                "der Zulagen) wurde voll ausgeschöpft.")
-                     .arg(euro(P::Hoechstbetrag));
+        a.Info = u"Der Höchsteigenbeitrag für beide Verträge (je " % euro(P::Hoechstbetrag) %
+                 u" Euro abzüglich der Zulagen) wurde voll ausgeschöpft.";
         return a;
     }
 
@@ -159,11 +152,9 @@ TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
                                     "Vertrag musste der tarifliche Mindestbeitrag eingesetzt "
                                     "werden.");
         } else {
-            a.Info = QStringLiteral("Aufgrund des Einkommens der ersten Person sind dort Mindest- "
-                                    "und Höchsteigenbeitrag gleich. Der Rest des gewählten "
-                                    "Gesamteigenbeitrags (%1 Euro) wird dem zweiten Vertrag "
-                                    "zugeschlagen.")
-                         .arg(euro(e));
+            a.Info = u"Aufgrund des Einkommens der ersten Person sind dort Mindest- und "
+                     u"Höchsteigenbeitrag gleich. Der Rest des gewählten Gesamteigenbeitrags (" %
+                     euro(e) % u" Euro) wird dem zweiten Vertrag zugeschlagen.";
         }
         a.Eigenbeitrag = e1 + e2;
         return a;
@@ -178,22 +169,18 @@ TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
                                     "und Höchsteigenbeitrag gleich. Für den ersten Vertrag musste "
                                     "der tarifliche Mindestbeitrag eingesetzt werden.");
         } else {
-            a.Info = QStringLiteral("Aufgrund des Einkommens der zweiten Person sind dort Mindest- "
-                                    "und Höchsteigenbeitrag gleich. Der Rest des gewählten "
-                                    "Gesamteigenbeitrags (%1 Euro) wird dem ersten Vertrag "
-                                    "zugeschlagen.")
-                         .arg(euro(e));
+            a.Info = u"Aufgrund des Einkommens der zweiten Person sind dort Mindest- und "
+                     u"Höchsteigenbeitrag gleich. Der Rest des gewählten Gesamteigenbeitrags (" %
+                     euro(e) % u" Euro) wird dem ersten Vertrag zugeschlagen.";
         }
         a.Eigenbeitrag = e1 + e2;
         return a;
     }
 
     a.Schieberegler = true;
-    a.Info =
-        QStringLiteral("Der gewählte Gesamteigenbeitrag (%1 Euro) liegt zwischen der Summe der "
-                       "Mindest- und Höchsteigenbeiträge. Mit dem Schieberegler können Sie "
-                       "die Aufteilung des Eigenbeitrags einstellen.")
-            .arg(euro(e));
+    a.Info = u"Der gewählte Gesamteigenbeitrag (" % euro(e) %
+             u" Euro) liegt zwischen der Summe der Mindest- und Höchsteigenbeiträge. Mit dem "
+             u"Schieberegler können Sie die Aufteilung des Eigenbeitrags einstellen.";
 
     const int n = v.PositionMax;
     const int pos = v.Position;
@@ -254,20 +241,19 @@ TAufteilung fuerEinzelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
                                     "Mindesteigenbeitrag gewählt. Für den zweiten wurde der "
                                     "tarifliche Mindesteigenbeitrag eingesetzt.");
         else
-            a.Info = QStringLiteral("Gemäß Vorgabe sollte für den ersten Vertrag der "
-                                    "Mindesteigenbeitrag (%1 Euro) gewählt werden; dieser musste "
-                                    "auf den tariflichen Mindesteigenbeitrag erhöht werden.")
-                         .arg(euro(m));
+            a.Info = u"Gemäß Vorgabe sollte für den ersten Vertrag der Mindesteigenbeitrag (" %
+                     euro(m) %
+                     u" Euro) gewählt werden; dieser musste auf den tariflichen "
+                     u"Mindesteigenbeitrag erhöht werden.";
         return a;
     }
 
     if (e <= t1 + t2) {
         e1 = t1;
         e2 = t2;
-        a.Info = QStringLiteral("Der gewählte Gesamteigenbeitrag (%1 Euro) ist so klein, dass für "
-                                "beide Verträge der tarifliche Mindesteigenbeitrag gewählt werden "
-                                "musste.")
-                     .arg(euro(e));
+        a.Info = u"Der gewählte Gesamteigenbeitrag (" % euro(e) %
+                 u" Euro) ist so klein, dass für beide Verträge der tarifliche Mindesteigenbeitrag "
+                 u"gewählt werden musste.";
         a.Eigenbeitrag = e1 + e2;
         return a;
     }
@@ -275,10 +261,9 @@ TAufteilung fuerEinzelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
     if (e - t2 <= m) {
         e2 = t2;
         e1 = e - t2;
-        a.Info = QStringLiteral("Der Mindesteigenbeitrag für den ersten Vertrag (%1 Euro) wurde "
-                                "unterschritten; dadurch werden die Zulagen für beide Verträge "
-                                "gekürzt.")
-                     .arg(euro(m));
+        a.Info =
+            u"Der Mindesteigenbeitrag für den ersten Vertrag (" % euro(m) %
+            u" Euro) wurde unterschritten; dadurch werden die Zulagen für beide Verträge gekürzt.";
         return a;
     }
 
@@ -291,10 +276,9 @@ TAufteilung fuerEinzelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
     }
 
     a.Schieberegler = true;
-    a.Info = QStringLiteral("Der gewählte Gesamteigenbeitrag (%1 Euro) liegt zwischen Mindest- und "
-                            "Höchsteigenbeitrag. Mit dem Schieberegler können Sie die Aufteilung "
-                            "des Eigenbeitrags einstellen.")
-                 .arg(euro(e));
+    a.Info = u"Der gewählte Gesamteigenbeitrag (" % euro(e) %
+             u" Euro) liegt zwischen Mindest- und Höchsteigenbeitrag. Mit dem Schieberegler können "
+             u"Sie die Aufteilung des Eigenbeitrags einstellen.";
 
     // Above the maximum nothing earns more, so only D is distributed.
     const double dd = std::min(e, h);

@@ -79,6 +79,7 @@ private:
         m_ziel->Stelle = p;
     }
     void kommazahl(double wert);
+    void textMitSurrogaten(const QString& wert);
     void abschneiden();
 
     TZiel m_eigenes{};

@@ -61,6 +61,15 @@ std::optional<double> TLeser::wahlfreieZahl(TSchluesselNr nr) const
     return zahl(nr);
 }
 
+const QString& TLeser::text(TSchluesselNr nr) const
+{
+    static const QString leer;
+    for (const auto& [n, t] : m_texte)
+        if (n == nr)
+            return t;
+    return leer;
+}
+
 std::span<const int> TLeser::liste(TSchluesselNr nr) const
 {
     const TWert& w = wert(nr);
@@ -101,9 +110,10 @@ void TLeser::pruefen(const TSchluessel& s, const TRohZeile& roh)
     if (r.Typ == T::Fehlt)
         return;
     w.Vorhanden = true;
-    const QLatin1String name(s.Name);
+    // the name only for a message: QLatin1String counts its characters at once
+    const auto name = [&s] { return QLatin1String(s.Name); };
     const auto bereichMelden = [&] {
-        melde(QStringLiteral("\"%1\" muss %2 sein.").arg(name, Bereich(s)));
+        melde(QStringLiteral("\"%1\" muss %2 sein.").arg(name(), Bereich(s)));
     };
     bool gut = false;
     switch (s.Art) {
@@ -112,7 +122,7 @@ void TLeser::pruefen(const TSchluessel& s, const TRohZeile& roh)
         if (gut)
             w.Zahl = r.Wahr ? 1 : 0;
         else
-            melde(QStringLiteral("\"%1\" muss true oder false sein.").arg(name));
+            melde(QStringLiteral("\"%1\" muss true oder false sein.").arg(name()));
         break;
     case TSchluesselArt::Ganz:
         gut = GanzeZahl(r, s.Min, s.Max);
@@ -130,7 +140,7 @@ void TLeser::pruefen(const TSchluessel& s, const TRohZeile& roh)
         break;
     case TSchluesselArt::ZahlAusMenge:
         if (r.Typ != T::Zahl || !std::isfinite(r.Zahl)) {
-            melde(QStringLiteral("\"%1\" muss eine Zahl sein.").arg(name));
+            melde(QStringLiteral("\"%1\" muss eine Zahl sein.").arg(name()));
             break;
         }
         gut = std::find(s.Zahlen.begin(), s.Zahlen.end(), r.Zahl) != s.Zahlen.end();
@@ -141,15 +151,15 @@ void TLeser::pruefen(const TSchluessel& s, const TRohZeile& roh)
         break;
     case TSchluesselArt::Text:
         if (r.Typ != T::Text) {
-            melde(QStringLiteral("\"%1\" muss eine Zeichenkette sein.").arg(name));
+            melde(QStringLiteral("\"%1\" muss eine Zeichenkette sein.").arg(name()));
             break;
         }
         gut = Zeichenzahl(r.Text) <= s.Max;
         if (gut)
-            w.Text = r.Text;
+            m_texte.emplace_back(s.Nr, r.Text);
         else
             melde(QStringLiteral("\"%1\" darf höchstens %2 Zeichen lang sein.")
-                      .arg(name)
+                      .arg(name())
                       .arg(static_cast<qint64>(s.Max)));
         break;
     case TSchluesselArt::Auswahl:

@@ -15,6 +15,8 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <utility>
+#include <vector>
 
 namespace Fermalin {
 
@@ -41,19 +43,20 @@ public:
     double zahl(TSchluesselNr nr) const { return wert(nr).Zahl; }
     // A key without a default: nothing when the line does not give it.
     std::optional<double> wahlfreieZahl(TSchluesselNr nr) const;
-    const QString& text(TSchluesselNr nr) const { return wert(nr).Text; }
+    const QString& text(TSchluesselNr nr) const;
     // Auswahl: the index of the chosen text.
     int auswahl(TSchluesselNr nr) const { return ganz(nr); }
     std::span<const int> liste(TSchluesselNr nr) const;
 
 private:
+    // Small and without a QString: a reader per line set all of them to zero
+    // and destroyed them again, which cost more than some of the computation.
     struct TWert
     {
-        bool Vorhanden = false;
         double Zahl = 0; // also a bool, a whole number, an index
-        QString Text;
-        std::array<int, MaxKinder> Liste{};
-        int Anzahl = 0;
+        int Anzahl = 0;  // the entries of Liste that are set
+        bool Vorhanden = false;
+        std::array<int, MaxKinder> Liste;
     };
     const TWert& wert(TSchluesselNr nr) const { return m_werte[static_cast<size_t>(nr)]; }
     bool auswerten(const TRohZeile& roh);
@@ -63,6 +66,7 @@ private:
     qint64 m_zeile;
     QString m_fehler;
     std::array<TWert, SchluesselAnzahl> m_werte;
+    std::vector<std::pair<TSchluesselNr, QString>> m_texte; // of the Text keys given
 };
 
 // {"Fehler": text}, compact, without line end.

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 namespace Fermalin {
 
@@ -256,38 +258,71 @@ const TSchluessel& Schluessel(TSchluesselNr nr)
     return Tabelle[static_cast<size_t>(nr)];
 }
 
+namespace {
+
+// A small open-addressed table: the fast reader looks up every key of every line.
+constexpr size_t Faecher = 128;
+
+constexpr size_t Streuwert(std::string_view n)
+{
+    return (n.size() * 31 + static_cast<unsigned char>(n.front()) * 7 +
+            static_cast<unsigned char>(n.back()) * 3) %
+           Faecher;
+}
+
+struct TFach
+{
+    std::array<std::int8_t, Faecher> nr{};
+    std::array<std::string_view, SchluesselAnzahl> namen{};
+    constexpr TFach()
+    {
+        nr.fill(-1);
+        for (const TSchluessel& s : Tabelle) {
+            namen[static_cast<size_t>(s.Nr)] = s.Name;
+            size_t i = Streuwert(s.Name);
+            while (nr[i] >= 0)
+                i = (i + 1) % Faecher;
+            nr[i] = static_cast<std::int8_t>(s.Nr);
+        }
+    }
+};
+constexpr TFach Fach;
+
+// Equal texts of n bytes, compared eight or four at a time, the last piece
+// overlapping the one before: no call for a few letters.
+bool GleicheBytes(const char* a, const char* b, size_t n)
+{
+    const auto stueck = [](const char* p, auto breite) {
+        decltype(breite) w;
+        std::memcpy(&w, p, sizeof w);
+        return w;
+    };
+    if (n >= 8) {
+        for (size_t i = 0; i + 8 < n; i += 8)
+            if (stueck(a + i, std::uint64_t{}) != stueck(b + i, std::uint64_t{}))
+                return false;
+        return stueck(a + n - 8, std::uint64_t{}) == stueck(b + n - 8, std::uint64_t{});
+    }
+    if (n >= 4)
+        return stueck(a, std::uint32_t{}) == stueck(b, std::uint32_t{}) &&
+               stueck(a + n - 4, std::uint32_t{}) == stueck(b + n - 4, std::uint32_t{});
+    for (size_t i = 0; i < n; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
 const TSchluessel* SchluesselFuer(std::string_view name)
 {
-    // A small open-addressed table: the fast reader looks up every key of every line.
-    constexpr size_t Groesse = 128;
-    struct TFach
-    {
-        std::array<std::int8_t, Groesse> nr;
-        std::array<std::string_view, SchluesselAnzahl> namen;
-        static size_t streuwert(std::string_view n)
-        {
-            return (n.size() * 31 + static_cast<unsigned char>(n.front()) * 7 +
-                    static_cast<unsigned char>(n.back()) * 3) %
-                   Groesse;
-        }
-        TFach()
-        {
-            nr.fill(-1);
-            for (const TSchluessel& s : Tabelle) {
-                namen[static_cast<size_t>(s.Nr)] = s.Name;
-                size_t i = streuwert(s.Name);
-                while (nr[i] >= 0)
-                    i = (i + 1) % Groesse;
-                nr[i] = static_cast<std::int8_t>(s.Nr);
-            }
-        }
-    };
-    static const TFach fach;
     if (name.empty())
         return nullptr;
-    for (size_t i = TFach::streuwert(name); fach.nr[i] >= 0; i = (i + 1) % Groesse) {
-        const size_t nr = static_cast<size_t>(fach.nr[i]);
-        if (name == fach.namen[nr])
+    for (size_t i = Streuwert(name); Fach.nr[i] >= 0; i = (i + 1) % Faecher) {
+        const auto nr = static_cast<size_t>(Fach.nr[i]);
+        const std::string_view kandidat = Fach.namen[nr];
+        if (kandidat.size() == name.size() &&
+            GleicheBytes(kandidat.data(), name.data(), name.size()))
             return &Tabelle[nr];
     }
     return nullptr;

@@ -137,9 +137,8 @@ TZeilenLeser::TErgebnis TZeilenLeser::ueberspringen(QByteArrayView& zeile,
     }
 }
 
-TStapelAusgabe::TStapelAusgabe(int fd) : m_fd(fd)
+TStapelAusgabe::TStapelAusgabe(int fd) : m_fd(fd), m_puffer(static_cast<size_t>(AusgabeBlock))
 {
-    m_puffer.reserve(AusgabeBlock + 64 * 1024);
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
@@ -152,16 +151,29 @@ qint64 TStapelAusgabe::writeData(const char* daten, qint64 laenge)
 {
     if (fehlerhaft() || m_geschlossen)
         return -1;
-    m_puffer.append(daten, laenge);
-    if (m_puffer.size() >= AusgabeBlock && !leeren())
+    const auto platz = static_cast<qsizetype>(m_puffer.size());
+    if (m_belegt + laenge > platz && !leeren())
         return -1;
+    if (laenge >= platz) {
+        // larger than the buffer (a long answer, the help): straight out
+        if (!schreiben(daten, laenge))
+            return -1;
+    } else {
+        std::memcpy(m_puffer.data() + m_belegt, daten, static_cast<size_t>(laenge));
+        m_belegt += laenge;
+    }
     return laenge;
 }
 
 bool TStapelAusgabe::leeren()
 {
-    const char* p = m_puffer.constData();
-    qsizetype rest = m_puffer.size();
+    const qsizetype belegt = m_belegt;
+    m_belegt = 0;
+    return schreiben(m_puffer.data(), belegt);
+}
+
+bool TStapelAusgabe::schreiben(const char* p, qsizetype rest)
+{
     while (rest > 0 && !fehlerhaft() && !m_geschlossen) {
         const ssize_t n = ::write(m_fd, p, static_cast<size_t>(rest));
         if (n < 0 && errno == EINTR)
@@ -179,7 +191,6 @@ bool TStapelAusgabe::leeren()
             rest -= n;
         }
     }
-    m_puffer.clear();
     return !fehlerhaft();
 }
 

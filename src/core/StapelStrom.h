@@ -74,8 +74,13 @@ protected:
     qint64 writeData(const char* daten, qint64 laenge) override;
 
 private:
+    bool schreiben(const char* daten, qsizetype laenge);
+
     int m_fd;
-    QByteArray m_puffer;
+    // allocated once: a buffer that is freed and grown again at every block costs
+    // more than the answers' computation
+    std::vector<char> m_puffer;
+    qsizetype m_belegt = 0;
     int m_fehlernummer = 0;
     bool m_geschlossen = false;
 };

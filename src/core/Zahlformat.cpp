@@ -1,21 +1,22 @@
 #include "Zahlformat.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace Fermalin {
 
-QString FormatN(double wert, int nachkomma)
-{
-    nachkomma = std::clamp(nachkomma, 0, 18);
-    if (!std::isfinite(wert))
-        return std::isnan(wert) ? QStringLiteral("NAN")
-                                : (wert > 0 ? QStringLiteral("INF") : QStringLiteral("-INF"));
+namespace {
 
+// The general way: printf's 18 digits as text, rounded as text.
+QString FormatNAllgemein(double wert, int nachkomma)
+{
     // The toolkit takes 18 significant digits of the value and rounds that digit
     // string half away from zero; so 0.125 gives 0,13 and 2.5 gives 3.
     char puffer[64];
@@ -73,9 +74,142 @@ QString FormatN(double wert, int nachkomma)
     return text;
 }
 
+constexpr std::uint64_t Zehner[19] = {1,
+                                      10,
+                                      100,
+                                      1000,
+                                      10000,
+                                      100000,
+                                      1000000,
+                                      10000000,
+                                      100000000,
+                                      1000000000,
+                                      10000000000,
+                                      100000000000,
+                                      1000000000000,
+                                      10000000000000,
+                                      100000000000000,
+                                      1000000000000000,
+                                      10000000000000000,
+                                      100000000000000000,
+                                      1000000000000000000};
+
+struct TFuenfer
+{
+    unsigned __int128 p[24]{};
+    constexpr TFuenfer()
+    {
+        p[0] = 1;
+        for (int i = 1; i < 24; ++i)
+            p[i] = p[i - 1] * 5;
+    }
+};
+constexpr TFuenfer Fuenfer;
+
+// m × 2^e × 10^s rounded to a whole number, halves to even, as printf rounds
+// the exact binary value; m < 2^53, 0 <= s < 24, -128 < e + s.
+unsigned __int128 SkaliertGerundet(std::uint64_t m, int e, int s)
+{
+    const unsigned __int128 v = m * Fuenfer.p[s]; // × 10^s = × 5^s × 2^s
+    const int verschiebung = e + s;
+    if (verschiebung >= 0)
+        return verschiebung < 12 ? v << verschiebung : ~static_cast<unsigned __int128>(0);
+    const int r = -verschiebung;
+    const unsigned __int128 ganz = v >> r;
+    const unsigned __int128 rest = v - (ganz << r);
+    const unsigned __int128 haelfte = static_cast<unsigned __int128>(1) << (r - 1);
+    return ganz + (rest > haelfte || (rest == haelfte && (ganz & 1) != 0) ? 1 : 0);
+}
+
+// The same in whole-number arithmetic, for the values amounts and rates take:
+// the 18 significant digits D of |wert| exactly as printf rounds them, then the
+// cut after nachkomma decimals, halves up. Nothing outside that range.
+std::optional<QString> FormatNGanzzahlig(double wert, int nachkomma)
+{
+    const double betrag = std::fabs(wert);
+    std::uint64_t gerundet = 0; // |wert| × 10^nachkomma as the text rounds it
+    if (betrag != 0) {
+        if (!(betrag >= 1e-5 && betrag < 1e15))
+            return std::nullopt;
+        const auto bits = std::bit_cast<std::uint64_t>(betrag);
+        const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
+        const int e = static_cast<int>(bits >> 52) - 1075; // betrag = m × 2^e
+        // k digits before the decimal point: the guess from the binary exponent
+        // is right or one short, and rounding to 18 digits may carry into one more
+        int k = static_cast<int>(std::floor((e + 52) * 0.30102999566398120)) + 1;
+        std::uint64_t d = 0;
+        for (int versuch = 0;; ++versuch) {
+            if (versuch == 4 || k < -5 || k > 16)
+                return std::nullopt;
+            const unsigned __int128 v = SkaliertGerundet(m, e, 18 - k);
+            if (v < Zehner[17]) {
+                --k;
+            } else if (v >= Zehner[18]) {
+                ++k;
+            } else {
+                d = static_cast<std::uint64_t>(v);
+                break;
+            }
+        }
+        // the digits of D cut off; the first of them decides
+        const int abschnitt = 18 - k - nachkomma;
+        if (abschnitt < 0)
+            return std::nullopt;
+        if (abschnitt == 0)
+            gerundet = d;
+        else if (abschnitt <= 18)
+            gerundet =
+                d / Zehner[abschnitt - 1] / 10 + (d / Zehner[abschnitt - 1] % 10 >= 5 ? 1 : 0);
+    }
+    char16_t text[40];
+    char16_t* const ende = text + std::size(text);
+    char16_t* p = ende;
+    std::uint64_t rest = gerundet;
+    for (int i = 0; i < nachkomma; ++i) {
+        *--p = static_cast<char16_t>(u'0' + rest % 10);
+        rest /= 10;
+    }
+    if (nachkomma > 0)
+        *--p = u',';
+    for (int i = 0; i == 0 || rest != 0; ++i) {
+        if (i > 0 && i % 3 == 0)
+            *--p = u'.';
+        *--p = static_cast<char16_t>(u'0' + rest % 10);
+        rest /= 10;
+    }
+    if (wert < 0 && gerundet != 0)
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar*>(p), ende - p);
+}
+
+} // namespace
+
+QString FormatN(double wert, int nachkomma)
+{
+    nachkomma = std::clamp(nachkomma, 0, 18);
+    if (!std::isfinite(wert))
+        return std::isnan(wert) ? QStringLiteral("NAN")
+                                : (wert > 0 ? QStringLiteral("INF") : QStringLiteral("-INF"));
+    if (nachkomma <= 4)
+        if (std::optional<QString> text = FormatNGanzzahlig(wert, nachkomma))
+            return *std::move(text);
+    return FormatNAllgemein(wert, nachkomma);
+}
+
 QString FormatD(int wert)
 {
-    return QString::number(wert);
+    // QString::number's digits, without its general conversion
+    char16_t text[12];
+    char16_t* const ende = text + std::size(text);
+    char16_t* p = ende;
+    auto rest = wert < 0 ? 0U - static_cast<unsigned>(wert) : static_cast<unsigned>(wert);
+    do {
+        *--p = static_cast<char16_t>(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (wert < 0)
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar*>(p), ende - p);
 }
 
 QString FormatG(double wert)

@@ -220,7 +220,16 @@ QString TDruckvorschau::Drucken(QPrinter& drucker, TDruckAuswahl auswahl, int vo
     const TDruckbereich bereich = Druckbereich(auswahl, von, bis, seiten.Seitenzahl());
     if (!bereich.Fehler.isEmpty() || bereich.Seiten.isEmpty())
         return bereich.Fehler;
-    if (!SeitenAusgeben(seiten, drucker, DruckReihenfolge(bereich.Seiten, kopien, sortiert)))
+    const QList<int> folge = DruckReihenfolge(bereich.Seiten, kopien, sortiert);
+    // Printing into a file is a save like "Als PDF speichern...": written whole
+    // or not at all, never a broken file reported as printed.
+    if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) {
+        QString fehler;
+        if (!PdfSchreiben(seiten, drucker.outputFileName(), &fehler, folge, drucker.pageLayout()))
+            return fehler;
+        return QString();
+    }
+    if (!SeitenAusgeben(seiten, drucker, folge))
         return QStringLiteral("Der Druck konnte nicht ausgeführt werden.");
     return QString();
 }

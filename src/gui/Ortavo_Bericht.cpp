@@ -78,7 +78,11 @@ TDruckvorschau* THauptformular::DruckvorschauAnzeigen()
     vorschau->setParent(this, Qt::Window | Qt::WindowStaysOnTopHint);
     const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
     const QSize flaeche = bildschirm ? bildschirm->size() : QSize(1024, 768);
-    vorschau->setGeometry(VorschauGeometrie(flaeche));
+    // The place is the frame's (move), the size the page's: setGeometry would
+    // put the title bar above the screen's edge, out of the adviser's reach.
+    const QRect platz = VorschauGeometrie(flaeche);
+    vorschau->resize(platz.size());
+    vorschau->move(platz.topLeft());
     vorschau->show();
     vorschau->raise();
     vorschau->activateWindow();

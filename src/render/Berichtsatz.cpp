@@ -499,7 +499,8 @@ bool SeitenAusgeben(const TBerichtSeiten& seiten, QPagedPaintDevice& geraet,
     return p.end();
 }
 
-bool PdfSchreiben(const TBerichtSeiten& seiten, const QString& datei, QString* fehler)
+bool PdfSchreiben(const TBerichtSeiten& seiten, const QString& datei, QString* fehler,
+                  const QList<int>& folge, const QPageLayout& papier)
 {
     const auto melden = [&](const QString& grund) {
         if (fehler)
@@ -514,14 +515,14 @@ bool PdfSchreiben(const TBerichtSeiten& seiten, const QString& datei, QString* f
         QBuffer puffer(&inhalt);
         puffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&puffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setPageLayout(QPageLayout(papier.pageSize(), papier.orientation(), QMarginsF()));
         pdf.setResolution(600);
         pdf.setTitle(ToolName + QStringLiteral(" Ausdruck"));
         pdf.setCreator(ToolName + QLatin1Char(' ') + ToolVersion);
-        QList<int> alle;
-        for (int i = 1; i <= seiten.Seitenzahl(); ++i)
-            alle << i;
+        QList<int> alle = folge;
+        if (alle.isEmpty())
+            for (int i = 1; i <= seiten.Seitenzahl(); ++i)
+                alle << i;
         if (alle.isEmpty())
             return melden(QStringLiteral("der Bericht hat keine Seiten"));
         if (!SeitenAusgeben(seiten, pdf, alle))

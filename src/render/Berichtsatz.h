@@ -7,6 +7,8 @@
 #include "HTML_Ausgabe.h"
 
 #include <QImage>
+#include <QList>
+#include <QPageLayout>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -88,11 +90,15 @@ private:
 bool SeitenAusgeben(const TBerichtSeiten& seiten, QPagedPaintDevice& geraet,
                     const QList<int>& folge);
 
-// Writes every page as PDF. The file is replaced only once the whole document
-// is written; a link to an ordinary file replaces that file, anything else that
-// is not an ordinary file is refused. False with a German message (and the
-// previous file untouched) when it cannot.
-bool PdfSchreiben(const TBerichtSeiten& seiten, const QString& datei, QString* fehler = nullptr);
+// Writes the pages of folge (1-based, in order; empty: every page once) as PDF
+// on paper of the given layout. The file is replaced only once the whole
+// document is written; a link to an ordinary file replaces that file, anything
+// else that is not an ordinary file is refused. False with a German message
+// (and the previous file untouched) when it cannot.
+bool PdfSchreiben(const TBerichtSeiten& seiten, const QString& datei, QString* fehler = nullptr,
+                  const QList<int>& folge = {},
+                  const QPageLayout& papier = QPageLayout(QPageSize(QPageSize::A4),
+                                                          QPageLayout::Portrait, QMarginsF()));
 
 // The file names of the pictures a report document names: the chart picture
 // (img src) and the company logo of its ToolInfo.

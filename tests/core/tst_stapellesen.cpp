@@ -6,9 +6,13 @@
 
 #include <QTest>
 
+#include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <limits>
+#include <random>
+#include <string>
 
 using namespace Fermalin;
 
@@ -156,6 +160,15 @@ void TstStapelLesen::jederSchluesselHatSeineZeile()
         QVERIFY2(!namen.contains(QLatin1String(s.Name)), s.Name);
         namen.insert(QLatin1String(s.Name));
         QCOMPARE(SchluesselFuer(s.Name), &s);
+        // one letter changed anywhere, one letter more or less: no key
+        const std::string name = s.Name;
+        for (size_t i = 0; i < name.size(); ++i) {
+            std::string anders = name;
+            anders[i] = anders[i] == 'x' ? 'y' : 'x';
+            QCOMPARE(SchluesselFuer(anders), nullptr);
+        }
+        QCOMPARE(SchluesselFuer(name + name.back()), nullptr);
+        QCOMPARE(SchluesselFuer(std::string_view(name).substr(0, name.size() - 1)), nullptr);
         QVERIFY2(s.Befehle != 0, s.Name);
         QVERIFY2(hilfe.contains(QLatin1String(s.Name)), s.Name);
         if (s.Art == TSchluesselArt::Ganz || s.Art == TSchluesselArt::Zahl)
@@ -182,6 +195,23 @@ void TstStapelLesen::schreiberSchreibtKompaktesJson_data()
     // a lone surrogate half goes out as Qt's UTF-8 gives it
     QTest::newRow("ein einzelnes Surrogat") << QString(QChar(0xD800)) + QLatin1Char('"')
                                             << '"' + QString(QChar(0xD800)).toUtf8() + "\\\"\"";
+    const QString satz = QStringLiteral("Der gewählte Gesamteigenbeitrag (1.824 Euro) liegt "
+                                        "zwischen der Summe der Mindest- und Höchstbeiträge.");
+    QTest::newRow("ein Satz mit Umlauten über viele Achterblöcke")
+        << satz << '"' + satz.toUtf8() + '"';
+    QTest::newRow("ein Emoji erst nach einem langen Satz")
+        << satz + QStringLiteral("\"😀") << '"' + satz.toUtf8() + "\\\"\xF0\x9F\x98\x80\"";
+    // every escape takes six bytes: far more than the room first taken
+    QTest::newRow("Tausende Steuerzeichen")
+        << QString(3000, QChar(1)) + QStringLiteral("ä")
+        << '"' + QByteArray("\\u0001").repeated(3000) + "\xC3\xA4\"";
+    for (int i = 0; i < 9; ++i) {
+        QString acht = QStringLiteral("abcdefgh");
+        acht.insert(i, QLatin1Char('\\'));
+        QByteArray json = "\"abcdefgh\"";
+        json.insert(i + 1, "\\\\");
+        QTest::addRow("ein Backslash an Stelle %d eines Achterblocks", i) << acht << json;
+    }
 }
 
 void TstStapelLesen::schreiberSchreibtKompaktesJson()
@@ -225,7 +255,26 @@ void TstStapelLesen::zahlenInKuerzesterForm()
                             0.055,   -99999, 99999.5};
     for (int i = -200000; i <= 200000; i += 7)
         zahlen << i;
+    // cents, halves, shares, twelfths, powers of ten and doubles of every size,
+    // with their neighbours: where the short form is found in whole numbers and
+    // where std::to_chars has to find it
+    std::mt19937_64 zufall(4711);
+    const auto bis = [&zufall](std::uint64_t n) { return static_cast<double>(zufall() % n); };
+    for (int i = 0; i < 30000; ++i) {
+        const double z[] = {bis(10000000000) / 100, (bis(100000000) + 0.5) / 1000,
+                            bis(1000000) / std::pow(10.0, bis(14)), bis(100000000) / 12,
+                            std::pow(10.0, bis(40) - 20) * (1 + bis(9)),
+                            std::ldexp(static_cast<double>(zufall() >> 11), int(bis(100)) - 90),
+                            std::bit_cast<double>(zufall()),
+                            // every binade the short way covers, powers of two among them
+                            std::bit_cast<double>((zufall() % 76 + 1001) << 52 |
+                                                  (i % 3 == 0 ? 0 : zufall() >> 12))};
+        for (const double w : z)
+            zahlen << w << -std::nextafter(w, 0.0) << std::nextafter(w, HUGE_VAL);
+    }
     for (const double z : zahlen) {
+        if (!std::isfinite(z))
+            continue;
         QByteArray aus;
         TJsonSchreiber o(aus);
         o.zahl("z", z);

@@ -149,7 +149,9 @@ private slots:
         QCOMPARE(!w.isNull(), vorschau);
         if (w) {
             const QSize bildschirm = f->screen()->size();
-            QCOMPARE(w->geometry(), VorschauGeometrie(bildschirm));
+            // the frame at the place, so that the title bar is on the screen
+            QCOMPARE(w->frameGeometry().topLeft(), VorschauGeometrie(bildschirm).topLeft());
+            QCOMPARE(w->size(), VorschauGeometrie(bildschirm).size());
             QVERIFY(w->isVisible());
             QCOMPARE(w->Seitenzahl(), 1);
             w->Button_Abbruch->click();
@@ -305,6 +307,69 @@ private slots:
         QCOMPARE(alt.readAll(), QByteArray("%PDF-1.4 der Bericht von gestern"));
         QCOMPARE(QDir(p.dir.path()).entryList({QStringLiteral("Fermalin.pdf*")}, QDir::Files),
                  QStringList{QStringLiteral("Fermalin.pdf")});
+        f->BeendenBestaetigt = true;
+    }
+
+    // "Drucken..." into a file through the print dialog: a failed write is
+    // reported with its reason, never as printed, and an earlier file stays.
+    void druckInDateiMisslingtOhneSchaden_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("begrenzt");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("Die Datei wird über die Größengrenze hinaus nicht halb geschrieben")
+            << QStringLiteral("Fermalin.pdf") << true << QStringLiteral("die Datei wird zu groß");
+        QTest::newRow("Ein fehlender Ordner wird gemeldet")
+            << QStringLiteral("fehlt/Fermalin.pdf") << false << QString();
+        QTest::newRow("Ein Ordner unter dem Namen wird nicht ersetzt")
+            << QStringLiteral("ordner") << false << QString();
+    }
+
+    void druckInDateiMisslingtOhneSchaden()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, begrenzt);
+        QFETCH(QString, grund);
+        TProgramm p;
+        auto f = p.fenster();
+        TDruckvorschau w(f->BerichtHtml());
+        const QString datei = p.dir.filePath(name);
+        QVERIFY(QDir(p.dir.path()).mkdir(QStringLiteral("ordner")));
+        if (begrenzt) {
+            QFile alt(datei);
+            QVERIFY(alt.open(QIODevice::WriteOnly));
+            alt.write("%PDF-1.4 der Bericht von gestern");
+        }
+        const QStringList vorher =
+            QDir(p.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(datei);
+
+        rlimit grenze{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &grenze), 0);
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit eng = grenze;
+        if (begrenzt) {
+            eng.rlim_cur = 4096;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
+        }
+        const QString meldung = w.Drucken(drucker, TDruckAuswahl::Alle, 1, 1);
+        setrlimit(RLIMIT_FSIZE, &grenze);
+        std::signal(SIGXFSZ, signal);
+
+        const QString anfang =
+            QStringLiteral("Die PDF-Datei \"%1\" kann nicht geschrieben werden: ")
+                .arg(QFileInfo(datei).fileName());
+        QVERIFY2(meldung.startsWith(anfang), qPrintable(meldung));
+        if (!grund.isEmpty())
+            QCOMPARE(meldung, anfang + grund + QLatin1Char('.'));
+        QCOMPARE(QDir(p.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), vorher);
+        if (begrenzt) {
+            QFile alt(datei);
+            QVERIFY(alt.open(QIODevice::ReadOnly));
+            QCOMPARE(alt.readAll(), QByteArray("%PDF-1.4 der Bericht von gestern"));
+        }
         f->BeendenBestaetigt = true;
     }
 
