@@ -119,6 +119,11 @@ void TstStartfenster::startfenster_Texte_data()
                           "Steuerersparnis möglich\n\nAnschaulicher: Verbesserte grafische "
                           "Darstellung der Talven-Förderung")
         << 15 << false;
+    QTest::newRow("the years the program computes and the one it opens on")
+        << QStringLiteral("JvHTLabelRR3")
+        << QStringLiteral("Aktueller: Das Recht der Beitragsjahre 2010 bis 2027, eingestellt ist "
+                          "2026")
+        << 15 << false;
     QTest::newRow("the check box's label")
         << QStringLiteral("Label15") << QStringLiteral("Diesen Hinweis nicht mehr anzeigen") << 13
         << false;
@@ -154,6 +159,7 @@ void TstStartfenster::startfenster_Lage_data()
     QTest::newRow("paragraphs") << QStringLiteral("JvHTLabelRR2") << QRect(45, 119, 0, 0);
     QTest::newRow("first square") << QStringLiteral("Shape1") << QRect(29, 125, 7, 7);
     QTest::newRow("second square") << QStringLiteral("Shape2") << QRect(29, 161, 7, 7);
+    QTest::newRow("third square") << QStringLiteral("Shape3") << QRect(29, 197, 7, 7);
     QTest::newRow("check box") << QStringLiteral("CheckBox_HinweisWeg") << QRect(27, 264, 0, 0);
     QTest::newRow("button") << QStringLiteral("ColorButton_Abbruch") << QRect(288, 259, 118, 27);
 }
