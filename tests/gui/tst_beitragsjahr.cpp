@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -77,6 +78,8 @@ private slots:
     void vergleichBeiderRechte_data();
     void vergleichBeiderRechte();
     void gewaehltesRechtGiltAufAllenSeiten();
+    void vergleichsseiteUeberDerDruckgruppe_data();
+    void vergleichsseiteUeberDerDruckgruppe();
 };
 
 void TstBeitragsjahr::eingabeseiteJeJahr_data()
@@ -370,6 +373,55 @@ void TstBeitragsjahr::gewaehltesRechtGiltAufAllenSeiten()
         QCOMPARE(f->Daten().GewaehrteZulagen(), 775.0);
         f->BeendenBestaetigt = true;
     }
+}
+
+void TstBeitragsjahr::vergleichsseiteUeberDerDruckgruppe_data()
+{
+    QTest::addColumn<bool>("verheiratet");
+    QTest::newRow("ledig: die Zeile der 2. Person fehlt ohne Lücke") << false;
+    QTest::newRow("verheiratet: alle acht Zeilen") << true;
+}
+
+// Every text of the comparison page is shown whole, above the print group that
+// the page shares with the input page.
+void TstBeitragsjahr::vergleichsseiteUeberDerDruckgruppe()
+{
+    QFETCH(bool, verheiratet);
+    TProgramm p;
+    p.heute = QDate(2027, 1, 4);
+    auto f = p.fenster();
+    if (verheiratet)
+        element<QRadioButton>(*f, "RadioButton_verheiratet")->click();
+    f->Vorgabe().EinkommenSetzen(30000, 20000);
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    f->SeiteZeigen(S::Vergleich);
+    QWidget* seite = element(*f, "TabSheet_Vergleich");
+    QWidget* druck = element(*f, "Panel_Drucken");
+    QCOMPARE(druck->parentWidget(), seite);
+    int unten = 0;
+    for (QWidget* w : seite->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w == druck || w->isHidden())
+            continue;
+        QVERIFY2(w->geometry().bottom() < druck->y(), qPrintable(w->objectName()));
+        QVERIFY2(seite->rect().contains(w->geometry()), qPrintable(w->objectName()));
+        unten = std::max(unten, w->geometry().bottom());
+    }
+    for (QLabel* l : seite->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(seite))
+            continue;
+        const int hoehe = l->wordWrap() ? l->heightForWidth(l->width()) : l->sizeHint().height();
+        QVERIFY2(l->height() >= hoehe, qPrintable(l->text()));
+        if (!l->wordWrap())
+            QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(l->text()));
+        QVERIFY2(l->parentWidget()->rect().contains(l->geometry()), qPrintable(l->text()));
+    }
+    // the rows follow one another: the second person's only for a couple
+    const int zeile1 = element(*f, "Edit_Zulagen1_neu")->y();
+    const int zusammen = element(*f, "Edit_Zulagen_neu")->y();
+    QCOMPARE(zusammen - zeile1, verheiratet ? 44 : 22);
+    QCOMPARE(element(*f, "Edit_Zulagen2_neu")->isVisibleTo(seite), verheiratet);
+    f->BeendenBestaetigt = true;
 }
 
 QTEST_MAIN(TstBeitragsjahr)
