@@ -97,21 +97,22 @@ TEKDialog::TEKDialog(QWidget* parent) : TStreckDialog(parent)
     Label_Soli = new QLabel(this);
     Label_Soli->setFont(ProgrammSchrift(11));
     Label_Soli->setWordWrap(true);
-    Label_Soli->setGeometry(33, 244, 377, 28);
+    Label_Soli->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label_Soli->setGeometry(33, 244, 377, 42);
     CheckBox_KiSt = platziere(
         new QCheckBox(QStringLiteral("Kirchensteuer bei der Steuerersparnis berücksichtigen"),
                       this),
-        14, 276);
-    beschriftung(this, QStringLiteral("Bundesland (Wohnsitz)"), 33, 308);
-    ComboBox_Bundesland = platziere(new QComboBox(this), 190, 304, 220, 24);
+        14, 290);
+    beschriftung(this, QStringLiteral("Bundesland (Wohnsitz)"), 33, 322);
+    ComboBox_Bundesland = platziere(new QComboBox(this), 190, 318, 220, 24);
     ComboBox_Bundesland->addItems(Bundeslaender());
     ComboBox_Bundesland->setMaxVisibleItems(16);
     ComboBox_Bundesland->setCurrentIndex(-1);
     ComboBox_Bundesland->setEnabled(false);
-    Label_KiStSatz = beschriftung(this, QString(), 190, 332, false, 11);
+    Label_KiStSatz = beschriftung(this, QString(), 190, 346, false, 11);
 
-    Button_OK = knopf(this, QStringLiteral("OK"), 250, 356, 75, 25);
-    Button_Abbruch = knopf(this, QStringLiteral("Abbrechen"), 335, 356, 75, 25);
+    Button_OK = knopf(this, QStringLiteral("OK"), 250, 370, 75, 25);
+    Button_Abbruch = knopf(this, QStringLiteral("Abbrechen"), 335, 370, 75, 25);
     Button_OK->setDefault(true);
     connect(Button_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button_Abbruch, &QPushButton::clicked, this, &QDialog::reject);
@@ -193,13 +194,13 @@ QString TEKDialog::SoliText(int jahr)
     // up to 2020 the saving carries the flat rate; from 2021 the surcharge is
     // due only above the Freigrenze (§ 3 Abs. 3 SolZG)
     if (!r.ErsparnisNachFreigrenze)
-        return QStringLiteral("Beitragsjahr %1: %2 der Einkommensteuer, die Ersparnis also um %2 "
-                              "der Steuerersparnis höher.")
+        return QStringLiteral("Beitragsjahr %1: %2 der Einkommensteuer; die Ersparnis steigt um "
+                              "%2.")
             .arg(jahr)
             .arg(satz);
-    return QStringLiteral("Beitragsjahr %1: Solidaritätszuschlag erst bei einer Einkommensteuer "
-                          "über %2 Euro (zusammen veranlagt %3 Euro); darunter erspart der "
-                          "Haken nichts.")
+    return QStringLiteral(
+               "Beitragsjahr %1: Zuschlag erst über %2 Euro Einkommensteuer (zusammen veranlagt "
+               "%3 Euro); darunter erspart der Haken nichts.")
         .arg(jahr)
         .arg(FormatN(r.FreigrenzeEinzel, 0), FormatN(r.FreigrenzeZusammen, 0));
 }

@@ -188,16 +188,17 @@ void TstEKDialog::texteFolgenDemBeitragsjahr_data()
     QTest::addColumn<QString>("soli");
     QTest::newRow("2010: Einkommen 2009, der Zuschlag als fester Satz")
         << 2010 << u"Bruttoeinkommen 2009 in Euro:"_s
-        << u"Beitragsjahr 2010: 5,5 % der Einkommensteuer, die Ersparnis also um 5,5 % der "
-           "Steuerersparnis höher."_s;
+        << u"Beitragsjahr 2010: 5,5 % der Einkommensteuer; die Ersparnis steigt um 5,5 %."_s;
     QTest::newRow("2021: die erste Freigrenze nach dem Rückführungsgesetz")
         << 2021 << u"Bruttoeinkommen 2020 in Euro:"_s
-        << u"Beitragsjahr 2021: Solidaritätszuschlag erst bei einer Einkommensteuer über "
-           "16.956 Euro (zusammen veranlagt 33.912 Euro); darunter erspart der Haken nichts."_s;
+        << u"Beitragsjahr 2021: Zuschlag erst über 16.956 Euro Einkommensteuer (zusammen veranlagt "
+           u"33.912 "
+           "Euro); darunter erspart der Haken nichts."_s;
     QTest::newRow("2026: Einkommen 2025, Freigrenze 20 350 Euro")
         << 2026 << u"Bruttoeinkommen 2025 in Euro:"_s
-        << u"Beitragsjahr 2026: Solidaritätszuschlag erst bei einer Einkommensteuer über "
-           "20.350 Euro (zusammen veranlagt 40.700 Euro); darunter erspart der Haken nichts."_s;
+        << u"Beitragsjahr 2026: Zuschlag erst über 20.350 Euro Einkommensteuer (zusammen veranlagt "
+           u"40.700 "
+           "Euro); darunter erspart der Haken nichts."_s;
 }
 
 // The dialog opened in another contribution year names that year's incomes and
@@ -223,6 +224,9 @@ void TstEKDialog::texteFolgenDemBeitragsjahr()
             for (QWidget* w :
                  {static_cast<QWidget*>(d.Label_Soli), static_cast<QWidget*>(d.Label_KiStSatz)})
                 QVERIFY(d.rect().contains(w->geometry()));
+            // the rule's lines whole, above the church-tax box
+            QVERIFY(d.Label_Soli->height() >= d.Label_Soli->heightForWidth(d.Label_Soli->width()));
+            QVERIFY(d.Label_Soli->geometry().bottom() < d.CheckBox_KiSt->y());
         },
         false);
 }
