@@ -2,6 +2,7 @@
 
 #include "EkSteuer.h"
 #include "Zulagen.h"
+#include "Zuschlaege.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -212,6 +213,8 @@ THaushaltEingabe HaushaltLesen(const TLeser& l)
     using N = TSchluesselNr;
     THaushaltEingabe h;
     TZulagenDaten& d = h.Daten;
+    d.Beitragsjahr = BeitragsjahrVon(l);
+    d.Foerderrecht = FoerderrechtVon(l);
     d.Verheiratet = l.wahr(N::Verheiratet);
     d.Doppelverdiener = l.wahr(N::Doppelverdiener);
     d.Einkommen1 = l.ganz(N::Einkommen1);
@@ -223,14 +226,19 @@ THaushaltEingabe HaushaltLesen(const TLeser& l)
     std::copy(jahre.begin(), jahre.end(), d.KindGebJahr.begin());
     const std::span<const int> personen = l.liste(N::KindPerson);
     std::copy(personen.begin(), personen.end(), d.KindPerson.begin());
+    d.Berufseinsteiger1 = l.wahr(N::Berufseinsteiger1);
+    d.Berufseinsteiger2 = l.wahr(N::Berufseinsteiger2);
     d.MinBeitrag = l.wahr(N::MinBeitrag);
     d.TarMindBtr = l.wahr(N::TarMindBtr);
     d.BeitragsPosition = l.ganz(N::BeitragsPosition);
+    d.EigenbeitragVorgabe1 = l.wahlfreieZahl(N::Eigenbeitrag1).value_or(-1);
+    d.EigenbeitragVorgabe2 = l.wahlfreieZahl(N::Eigenbeitrag2).value_or(-1);
     d.DeltazvE = l.zahl(N::DeltazvE);
     d.Soli = l.zahl(N::Soli);
     d.Bundesland = l.ganz(N::Bundesland);
-    d.KiStSatz = KiStSatzFuer(d.Bundesland);
+    d.KiStSatz = KiStSatzFuer(d.Steuerjahr(), d.Bundesland);
     h.Verteilung = l.ganz(N::Verteilung);
+    h.Vergleich = l.wahr(N::Vergleich);
     return h;
 }
 
