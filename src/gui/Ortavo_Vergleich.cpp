@@ -284,10 +284,11 @@ void TSeiteVergleich::Zeigen()
     const double qn = prozent(n.Foerderquote);
     Zeile_Foerderquote[0]->setText(FormatN(qb, 0) + QStringLiteral(" %"));
     Zeile_Foerderquote[1]->setText(FormatN(qn, 0) + QStringLiteral(" %"));
-    Zeile_Foerderquote[2]->setText((qn > qb   ? QStringLiteral("+")
-                                    : qn < qb ? QStringLiteral("-")
-                                              : QString()) +
-                                   FormatN(std::fabs(qn - qb), 0) + QStringLiteral(" %-Punkte"));
+    // the difference of the rates themselves, as the report gives it, not of the
+    // two rounded figures beside it
+    const long punkte = std::lround(100 * (n.Foerderquote - b.Foerderquote));
+    Zeile_Foerderquote[2]->setText((punkte > 0 ? QStringLiteral("+") : QString()) +
+                                   QString::number(punkte) + QStringLiteral(" %-Punkte"));
     const double mehr = runden(2, x.Foerderung);
     Label_Ergebnis->setText(
         mehr > 0 ? QStringLiteral("Das neue Recht fördert diesen Haushalt um %1 Euro im Jahr mehr.")

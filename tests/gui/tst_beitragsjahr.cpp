@@ -270,15 +270,19 @@ void TstBeitragsjahr::vergleichBeiderRechte_data()
     QTest::addColumn<double>("bisher");
     QTest::addColumn<double>("neu");
     QTest::addColumn<QString>("ergebnis");
+    QTest::addColumn<QString>("punkte");
     QTest::newRow("12 000 Euro, zwei Kinder, 120 Euro: das bisherige Recht zahlt 475 Euro mehr")
         << false << 12000.0 << QList<int>{2015, 2018} << 120.0 << 775.0 << 300.0
-        << u"Das bisherige Recht fördert diesen Haushalt um 475,00 Euro im Jahr mehr."_s;
+        << u"Das bisherige Recht fördert diesen Haushalt um 475,00 Euro im Jahr mehr."_s
+        << u"-15 %-Punkte"_s; // 86,6 % against 71,4 %
     QTest::newRow("20 000 Euro, drei Kinder, 300 Euro: bisher 1 075, neu 1 050 Euro")
         << false << 20000.0 << QList<int>{2010, 2012, 2015} << 300.0 << 1075.0 << 1050.0
-        << u"Das bisherige Recht fördert diesen Haushalt um 25,00 Euro im Jahr mehr."_s;
+        << u"Das bisherige Recht fördert diesen Haushalt um 25,00 Euro im Jahr mehr."_s
+        << u"0 %-Punkte"_s;
     // 4 % of 60 000 is capped at 2 100; 1 800 of the 1 925 due cut the 175 €
     QTest::newRow("60 000 Euro ledig, 1 800 Euro: das neue Recht zahlt 540 Euro Grundzulage")
-        << false << 60000.0 << QList<int>{} << 1800.0 << 163.64 << 540.0 << QString();
+        << false << 60000.0 << QList<int>{} << 1800.0 << 163.64 << 540.0 << QString()
+        << u"0 %-Punkte"_s;
 }
 
 // Both rule sets side by side at the contribution typed; the figures are the
@@ -292,6 +296,7 @@ void TstBeitragsjahr::vergleichBeiderRechte()
     QFETCH(double, bisher);
     QFETCH(double, neu);
     QFETCH(QString, ergebnis);
+    QFETCH(QString, punkte);
     TProgramm p;
     p.heute = QDate(2027, 1, 4);
     auto f = p.fenster();
@@ -312,6 +317,9 @@ void TstBeitragsjahr::vergleichBeiderRechte()
     QCOMPARE(a.Person2Sichtbar, verheiratet);
     if (!ergebnis.isEmpty())
         QCOMPARE(a.Ergebnis, ergebnis);
+    // the rates' difference as the report's comparison gives it
+    QCOMPARE(a.Foerderquote[2], punkte);
+    QVERIFY(f->BerichtHtml().contains(QString(punkte).replace(u' ', u"&#160;"_s)));
     QVERIFY(a.Warnung.contains(u"§ 52 Abs. 50a Satz 6 und 8 EStG"_s));
     QVERIFY(a.Warnung.contains(u"nicht rückgängig"_s));
     QVERIFY(a.Hinweise.contains(u"2027"_s));
