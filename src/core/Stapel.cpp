@@ -10,6 +10,7 @@
 #include "Zuschlaege.h"
 
 #include <cmath>
+#include <optional>
 
 namespace Fermalin {
 
@@ -88,13 +89,14 @@ QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
     // The other rule set at the contributions of the chosen one (the report's
     // split), or at the given ones.
     const TFoerderrecht eigenes = AngewandtesFoerderrecht(r.Daten);
-    TRechnung andere;
+    // only when asked for: a record of it costs more than reading the line
+    std::optional<TRechnung> andere;
     if (h.Vergleich) {
         const TFoerderrecht anderes =
             eigenes == TFoerderrecht::Neu ? TFoerderrecht::Bisher : TFoerderrecht::Neu;
         andere = Rechnen(VergleichsEingaben(e, r.Daten, r.Berichtsaufteilung, anderes), 0);
-        if (!andere.Ablehnung.isEmpty()) {
-            l.melde(andere.Ablehnung);
+        if (!andere->Ablehnung.isEmpty()) {
+            l.melde(andere->Ablehnung);
             return fehlerObjekt(l.fehler());
         }
     }
@@ -107,7 +109,7 @@ QByteArray BerechneZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
         TJsonSchreiber vergleich = o.objekt("Vergleich");
         for (const TFoerderrecht seite : {TFoerderrecht::Bisher, TFoerderrecht::Neu}) {
             TJsonSchreiber s = vergleich.objekt(FoerderrechtText(seite));
-            rechnungSchreiben(s, seite == eigenes ? r : andere);
+            rechnungSchreiben(s, seite == eigenes ? r : *andere);
             s.schliessen();
         }
         vergleich.schliessen();

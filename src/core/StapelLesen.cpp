@@ -96,9 +96,16 @@ bool TLeser::auswerten(const TRohZeile& roh)
         if ((s.Befehle & m_befehl) && s.Pflicht &&
             roh.Werte[static_cast<size_t>(s.Nr)].Typ == TRohWert::TTyp::Fehlt)
             melde(QStringLiteral("\"%1\" fehlt.").arg(QLatin1String(s.Name)));
-    for (const TSchluessel& s : tabelle)
-        if (s.Befehle & m_befehl)
+    for (const TSchluessel& s : tabelle) {
+        if (!(s.Befehle & m_befehl))
+            continue;
+        // most keys of a line are missing: their default without the call
+        const auto nr = static_cast<size_t>(s.Nr);
+        if (roh.Werte[nr].Typ == TRohWert::TTyp::Fehlt)
+            m_werte[nr].Zahl = s.Vorgabe;
+        else
             pruefen(s, roh);
+    }
     return !fehlerhaft();
 }
 

@@ -80,8 +80,12 @@ QStringList UebergabeZeilen(const TZulagenDaten& d, int person, TKlassik klassik
         z << zeile(Geburtsjahr[k], d.KindGebJahr[k]);
         z << Kind[k][fuerPerson2 == zweite ? 1 : 0];
     }
+    // given contributions are handed over as they are, whatever the minimum mode
+    // and the slider say
     int ebTyp = 1;
-    if (d.MinBeitrag)
+    if (d.EigenbeitraegeVorgegeben())
+        ebTyp = 1;
+    else if (d.MinBeitrag)
         ebTyp = 2;
     else if (d.BeitragsPosition == d.BeitragsMax && eigenerVertrag)
         ebTyp = 3;

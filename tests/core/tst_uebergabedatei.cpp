@@ -127,6 +127,12 @@ void TstUebergabedatei::zeilen_data()
         << 2 << 0
         << kopf0 + QStringLiteral("Typ=1|Einkommen=2000000|Kinder=0|EB_Typ=2|Beitragsjahr=2027|"
                                   "Foerderrecht=neu");
+    auto vorgegeben = haushalt(false, false, 30000, 0, {}, true, 50, 500, 0);
+    vorgegeben.EigenbeitragVorgabe1 = 500;
+    QTest::newRow("ein gegebener Eigenbeitrag geht als Betrag über, trotz minimalem Beitrag")
+        << jahr(vorgegeben, 2027, TFoerderrecht::Neu) << 1 << 0
+        << kopf0 + QStringLiteral("Typ=1|Einkommen=3000000|Kinder=0|EB_Typ=1|Eigenbeitrag=50000|"
+                                  "Beitragsjahr=2027|Foerderrecht=neu");
     QTest::newRow("2026 gilt nur das bisherige Recht, auch wenn das neue verlangt ist")
         << jahr(ledig, 2026, TFoerderrecht::Neu) << 1 << 0
         << kopf0 + QStringLiteral("Typ=1|Einkommen=3000000|Kinder=0|EB_Typ=1|Eigenbeitrag=123450|"
