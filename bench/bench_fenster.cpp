@@ -1,12 +1,15 @@
 // The main window's responsiveness: time from process start to the shown
 // window, and from one keystroke in the income field to all result fields
 // updated (median and maximum of 200 keystrokes), then the same with "Mit
-// grafischer Darstellung" ticked: fields, report document and chart picture.
+// grafischer Darstellung" ticked: fields, report document and chart picture;
+// and from 2027 a keystroke in a contribution of the comparison page, which
+// computes both rule sets.
 #include "FloatDlg.h"
 #include "Ortavo_Dialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -15,6 +18,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 #include <vector>
 
@@ -58,21 +62,22 @@ int main(int argc, char** argv)
     auto* mitGrafik = f->findChild<QCheckBox*>(QStringLiteral("CheckBox_MitGrafik"));
     if (!einkommen || !mitGrafik)
         return 3;
-    const auto tippen = [f, einkommen](const char* wie) {
-        einkommen->setFocus();
-        einkommen->setText(QStringLiteral("3000"));
-        einkommen->setCursorPosition(4);
+    const auto tippen = [f](QLineEdit* feld, const char* wie, const QString& anfang,
+                            const std::function<bool()>& gesehen) {
+        feld->setFocus();
+        feld->setText(anfang);
+        feld->setCursorPosition(static_cast<int>(anfang.size()));
         std::vector<double> zeiten;
         for (int i = 0; i < 200; ++i) {
             const bool loeschen = i % 2 == 1;
             QElapsedTimer t;
             t.start();
             if (loeschen)
-                QTest::keyClick(einkommen, Qt::Key_Backspace);
+                QTest::keyClick(feld, Qt::Key_Backspace);
             else
-                QTest::keyClick(einkommen, static_cast<char>('0' + (i / 2) % 10));
+                QTest::keyClick(feld, static_cast<char>('0' + (i / 2) % 10));
             zeiten.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-            if (!loeschen && f->Daten().Einkommen1 < 30000)
+            if (!loeschen && !gesehen())
                 return false; // the computation did not see the keystroke
         }
         std::sort(zeiten.begin(), zeiten.end());
@@ -81,10 +86,25 @@ int main(int argc, char** argv)
                     wie, zeiten[zeiten.size() / 2], zeiten[zeiten.size() * 9 / 10], zeiten.back());
         return true;
     };
-    if (!tippen("Ergebnisfelder"))
+    const auto einkommenGesehen = [f] { return f->Daten().Einkommen1 >= 30000; };
+    if (!tippen(einkommen, "Ergebnisfelder", QStringLiteral("3000"), einkommenGesehen))
         return 2;
     mitGrafik->setChecked(true);
-    if (!tippen("Ergebnisfelder, Bericht und Grafikbild"))
+    if (!tippen(einkommen, "Ergebnisfelder, Bericht und Grafikbild", QStringLiteral("3000"),
+                einkommenGesehen))
+        return 2;
+    mitGrafik->setChecked(false);
+
+    auto* jahr = f->findChild<QComboBox*>(QStringLiteral("ComboBox_Beitragsjahr"));
+    auto* vorgabe = f->findChild<QCheckBox*>(QStringLiteral("CheckBox_Vorgabe"));
+    auto* beitrag = f->findChild<QLineEdit*>(QStringLiteral("Edit_Vergleich1"));
+    if (!jahr || !vorgabe || !beitrag)
+        return 3;
+    jahr->setCurrentIndex(jahr->findData(2027));
+    f->SeiteZeigen(THauptformular::TSeite::Vergleich);
+    vorgabe->setChecked(true);
+    if (!tippen(beitrag, "Vergleich bisher / neu (2027)", QStringLiteral("12"),
+                [f] { return f->EingabenLesen().EigenbeitragVorgabe1 >= 120; }))
         return 2;
     f->BeendenBestaetigt = true;
     delete f;

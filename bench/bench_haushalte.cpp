@@ -10,10 +10,11 @@ int main(int argc, char** argv)
     FermalinBench::TZufall z(4711);
     for (long i = 0; i < n; ++i) {
         const Fermalin::TZulagenDaten d = FermalinBench::haushalt(z);
-        std::printf("{\"Verheiratet\":%s,\"Doppelverdiener\":%s,\"Einkommen1\":%.0f,"
-                    "\"Einkommen2\":%.0f,\"KindGebJahr\":[",
-                    d.Verheiratet ? "true" : "false", d.Doppelverdiener ? "true" : "false",
-                    d.Einkommen1, d.Einkommen2);
+        // the year the birth years were drawn for, not today's
+        std::printf("{\"Beitragsjahr\":%d,\"Verheiratet\":%s,\"Doppelverdiener\":%s,"
+                    "\"Einkommen1\":%.0f,\"Einkommen2\":%.0f,\"KindGebJahr\":[",
+                    d.Beitragsjahr, d.Verheiratet ? "true" : "false",
+                    d.Doppelverdiener ? "true" : "false", d.Einkommen1, d.Einkommen2);
         for (int k = 0; k < d.Kinderzahl; ++k)
             std::printf("%s%d", k ? "," : "", d.KindGebJahr[static_cast<std::size_t>(k)]);
         std::printf("],\"KindPerson\":[");

@@ -6,14 +6,20 @@ namespace Fermalin {
 
 TVergleich BerechneVergleich(const TZulagenDaten& d)
 {
-    TVergleich v;
-    v.Bisher = d;
-    v.Bisher.Foerderrecht = TFoerderrecht::Bisher;
-    BerechneHaushalt(v.Bisher);
-    v.Neu = d;
-    v.Neu.Foerderrecht = TFoerderrecht::Neu;
-    BerechneHaushalt(v.Neu);
+    TZulagenDaten bisher = d;
+    bisher.Foerderrecht = TFoerderrecht::Bisher;
+    BerechneHaushalt(bisher);
+    TZulagenDaten neu = d;
+    neu.Foerderrecht = TFoerderrecht::Neu;
+    BerechneHaushalt(neu);
+    return VergleichAus(bisher, neu);
+}
 
+TVergleich VergleichAus(const TZulagenDaten& bisher, const TZulagenDaten& neu)
+{
+    TVergleich v;
+    v.Bisher = bisher;
+    v.Neu = neu;
     const TZulagenDaten& a = v.Bisher;
     const TZulagenDaten& n = v.Neu;
     TVergleichsDifferenz& x = v.Differenz;

@@ -44,6 +44,10 @@ inline double Foerderung(const TZulagenDaten& d)
     return d.GewaehrteZulagen() + d.Steuerersparnis;
 }
 
+// The comparison of two computed records of the same household, one under each
+// rule set.
+TVergleich VergleichAus(const TZulagenDaten& bisher, const TZulagenDaten& neu);
+
 // Computes d's household as BerechneHaushalt does, once under each rule set,
 // whatever d.Foerderrecht says. Without given contributions each side pays what
 // its own rules make of the inputs (the minimum mode's 1800 euros under the new

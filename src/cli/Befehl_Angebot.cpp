@@ -111,9 +111,13 @@ QString AngebotHilfe()
                "Die Aufteilung des Eigenbeitrags ist die der Angebotsseite mit \"Verteilung\".\n"
                "Ausgabe je Zeile: {\"Datei\": TEXT}; TEXT sind die Zeilen der Datei, jede mit CR "
                "LF\n"
-               "abgeschlossen (die Datei selbst ist TEXT in Windows-1252). \"--person 2\" wird "
-               "für\n"
-               "eine ledige Person abgelehnt wie eine fehlerhafte Zeile.\n")
+               "abgeschlossen (die Datei selbst ist TEXT in Windows-1252). Nach dem Beitragsjahr "
+               "2010\n"
+               "enden die Daten mit \"Beitragsjahr=\" und \"Foerderrecht=\" (\"bisher\" oder "
+               "\"neu\"); eine\n"
+               "Datei ohne sie ist eine für 2010. \"--person 2\" wird für eine ledige Person "
+               "abgelehnt\n"
+               "wie eine fehlerhafte Zeile.\n")
         .arg(SchluesselHilfe(StapelBefehl::Angebot, StapelBefehl::Berechne));
 }
 

@@ -4,6 +4,7 @@
 #include "FoerderParameter.h"
 #include "MathUnit.h"
 #include "Zahlformat.h"
+#include "ZulagenRecht.h"
 
 #include <QStringBuilder>
 
@@ -36,7 +37,7 @@ double aufRaster(double e1, double schritt)
     return runden(0, e1 / g) * g;
 }
 
-TAufteilung fuerLedige(double e, double t1)
+TAufteilung fuerLedige(const TZulagenDaten& d, double e, double t1)
 {
     TAufteilung a;
     a.Eigenbeitrag2 = 0;
@@ -45,7 +46,7 @@ TAufteilung fuerLedige(double e, double t1)
         a.Eigenbeitrag = e;
         a.Info = u"Bei der Berechnung für eine einzelne Person wird der in den beiden "
                  u"vorangehenden Dialogbildern für " %
-                 FormatD(P::Steuerjahr) % u" gewählte Eigenbeitrag übernommen.";
+                 FormatD(d.Steuerjahr()) % u" gewählte Eigenbeitrag übernommen.";
     } else {
         a.Eigenbeitrag1 = t1;
         a.Info = u"Der gewählte Eigenbeitrag (" % euro(e) %
@@ -56,18 +57,18 @@ TAufteilung fuerLedige(double e, double t1)
     return a;
 }
 
-TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TAufteilungsVorgabe& v, double e,
-                                double t1)
+TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TZulagenJahr& r,
+                                const TAufteilungsVorgabe& v, double e, double t1)
 {
     // Each spouse is entitled on their own: own minimum and maximum per contract.
     const double m1 =
-        std::max(P::Sockelbetrag, std::min(P::Hoechstbetrag, P::Mindestquote * d.Einkommen1) -
-                                      d.VolleKinderzulage1 - d.VolleGrundzulage1);
+        std::max(r.Sockelbetrag, std::min(r.Hoechstbetrag, r.Mindestquote * d.Einkommen1) -
+                                     d.VolleKinderzulage1 - d.VolleGrundzulage1);
     const double m2 =
-        std::max(P::Sockelbetrag, std::min(P::Hoechstbetrag, P::Mindestquote * d.Einkommen2) -
-                                      d.VolleKinderzulage2 - d.VolleGrundzulage2);
-    const double h1 = P::Hoechstbetrag - d.VolleKinderzulage1 - d.VolleGrundzulage1;
-    const double h2 = P::Hoechstbetrag - d.VolleKinderzulage2 - d.VolleGrundzulage2;
+        std::max(r.Sockelbetrag, std::min(r.Hoechstbetrag, r.Mindestquote * d.Einkommen2) -
+                                     d.VolleKinderzulage2 - d.VolleGrundzulage2);
+    const double h1 = r.Hoechstbetrag - d.VolleKinderzulage1 - d.VolleGrundzulage1;
+    const double h2 = r.Hoechstbetrag - d.VolleKinderzulage2 - d.VolleGrundzulage2;
 
     TAufteilung a;
     double& e1 = a.Eigenbeitrag1;
@@ -136,7 +137,7 @@ TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
         e1 = h1;
         e2 = h2;
         a.Eigenbeitrag = h1 + h2;
-        a.Info = u"Der Höchsteigenbeitrag für beide Verträge (je " % euro(P::Hoechstbetrag) %
+        a.Info = u"Der Höchsteigenbeitrag für beide Verträge (je " % euro(r.Hoechstbetrag) %
                  u" Euro abzüglich der Zulagen) wurde voll ausgeschöpft.";
         return a;
     }
@@ -212,16 +213,16 @@ TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
     return a;
 }
 
-TAufteilung fuerEinzelverdiener(const TZulagenDaten& d, const TAufteilungsVorgabe& v, double e,
-                                double t1, double t2)
+TAufteilung fuerEinzelverdiener(const TZulagenDaten& d, const TZulagenJahr& r,
+                                const TAufteilungsVorgabe& v, double e, double t1, double t2)
 {
     // Only person 1 is directly entitled; the spouse's allowances hang on person
     // 1's minimum, so one minimum and one maximum cover both contracts.
     const double m =
-        std::max(P::Sockelbetrag, std::min(P::Hoechstbetrag, P::Mindestquote * d.Einkommen1) -
-                                      d.VolleKinderzulage1 - d.VolleKinderzulage2 -
-                                      d.VolleGrundzulage1 - d.VolleGrundzulage2);
-    const double h = P::Hoechstbetrag - d.VolleKinderzulage1 - d.VolleKinderzulage2 -
+        std::max(r.Sockelbetrag, std::min(r.Hoechstbetrag, r.Mindestquote * d.Einkommen1) -
+                                     d.VolleKinderzulage1 - d.VolleKinderzulage2 -
+                                     d.VolleGrundzulage1 - d.VolleGrundzulage2);
+    const double h = r.Hoechstbetrag - d.VolleKinderzulage1 - d.VolleKinderzulage2 -
                      d.VolleGrundzulage1 - d.VolleGrundzulage2;
 
     TAufteilung a;
@@ -233,7 +234,8 @@ TAufteilung fuerEinzelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
         e1 = std::max(t1, m);
         e2 = t2;
         a.Eigenbeitrag = e1 + e2;
-        if (e1 == m && e2 == 0)
+        // the spouse's own minimum by law (none before 2012) is that contract's minimum
+        if (e1 == m && e2 <= r.MindestbeitragMittelbar)
             a.Info = QStringLiteral("Gemäß der Vorgabe wurde für beide Verträge der "
                                     "Mindesteigenbeitrag gewählt.");
         else if (e1 == m)
@@ -329,18 +331,22 @@ TAufteilung EigenbeitragAufteilenBisher(const TZulagenDaten& d, const TAufteilun
     // when the adviser asked for it.
     const bool tarif = v.fuerAngebot || v.TarMindBtr;
     const double t1 = tarif ? P::TarifMindestbeitrag : 0.0;
-    const double t2 = tarif ? P::TarifMindestbeitragMittelbar : 0.0;
+    // From 2012 the indirectly entitled spouse pays an own minimum by law (§ 79
+    // S. 2 Nr. 4 EStG), with the tariffs ignored too.
+    const TZulagenJahr& r = ZulagenRechtBisher(d.Steuerjahr());
+    const double t2 = tarif ? std::max(P::TarifMindestbeitragMittelbar, r.MindestbeitragMittelbar)
+                            : r.MindestbeitragMittelbar;
     const double e = d.Eigenbeitrag;
 
     switch (v.Familienstand) {
     case TFamilienstand::Doppelverdiener:
-        return fuerDoppelverdiener(d, v, e, t1);
+        return fuerDoppelverdiener(d, r, v, e, t1);
     case TFamilienstand::Einzelverdiener:
-        return fuerEinzelverdiener(d, v, e, t1, t2);
+        return fuerEinzelverdiener(d, r, v, e, t1, t2);
     case TFamilienstand::Ledig:
         break;
     }
-    return fuerLedige(e, t1);
+    return fuerLedige(d, e, t1);
 }
 
 TAufteilungsVorgabe AufteilungsVorgabeFuer(const TZulagenDaten& d, int position, bool fuerAngebot,

@@ -1,8 +1,15 @@
 #include "Bericht.h"
 
+#include "BerichtVergleich.h"
 #include "FoerderParameter.h"
 #include "HTML_Ausgabe.h"
+#include "Hinweise.h"
 #include "Zahlformat.h"
+#include "Zulagen.h"
+#include "ZulagenRecht.h"
+#include "Zuschlaege.h"
+
+#include <algorithm>
 
 namespace Fermalin {
 
@@ -52,6 +59,28 @@ QString leerzelle(const QString& klasse)
 }
 const QString fueller = QStringLiteral("<td class=\"tabEB\" width=\"9%\">&#160;</td></tr>");
 
+bool neuesRecht(const TZulagenDaten& d)
+{
+    return AngewandtesFoerderrecht(d) == TFoerderrecht::Neu;
+}
+
+// The least the indirectly entitled spouse's contract takes: the insurer's
+// minimum, raised to the own payment the law asks (60 from 2012, 120 under the
+// new rules).
+double mittelbarMindestbeitrag(const TZulagenDaten& d)
+{
+    const int jahr = d.Steuerjahr();
+    const double gesetz = neuesRecht(d) ? ZulagenRechtNeu(jahr).MindestbeitragMittelbar
+                                        : ZulagenRechtBisher(jahr).MindestbeitragMittelbar;
+    return std::max(P::TarifMindestbeitragMittelbar, gesetz);
+}
+
+// From 2021 the surcharge starts above a Freigrenze, and the saving follows it.
+bool soliNachFreigrenze(const TZulagenDaten& d)
+{
+    return SoliRecht(d.Steuerjahr()).ErsparnisNachFreigrenze;
+}
+
 void hinweis(QStringList& z, const QString& text, const QString& bezeichnung = QString())
 {
     TextzeilenSchreiben(z, bezeichnung, {text}, false);
@@ -72,11 +101,15 @@ void eingabenSchreiben(QStringList& z, const TZulagenDaten& d)
             z, QString(),
             {QStringLiteral("renten&shy;ver&shy;sicherungs&shy;pflichtige Ehe&shy;partner")},
             {d.Doppelverdiener ? QStringLiteral("beide") : QStringLiteral("einer")}, false);
+    if (d.Steuerjahr() >= ErstesBeitragsjahrNeu)
+        WertzeilenSchreiben(
+            z, QString(), {QStringLiteral("Förder&shy;recht der Ver&shy;trä&shy;ge")},
+            {neuesRecht(d) ? QStringLiteral("neues") : QStringLiteral("bisheriges")}, false);
     abstand(z);
 
     const QString kopf = QStringLiteral("renten&shy;ver&shy;sicherungs&shy;pflichtiges "
                                         "Jahres&shy;ein&shy;kommen in %1")
-                             .arg(P::Einkommensjahr);
+                             .arg(d.Einkommensjahr());
     if (d.AnzahlFoerderberechtigte == 2)
         WertzeilenSchreiben(
             z, QString(),
@@ -197,10 +230,13 @@ void beitraegeSchreiben(QStringList& z, const TZulagenDaten& d)
 void darstellungsHinweise(QStringList& z, const TZulagenDaten& d)
 {
     const QString berechnung = QStringLiteral("Berechnung");
-    const bool amMaximum = d.BeitragsPosition == d.BeitragsMax;
+    // given contributions stand for themselves, whatever the minimum mode and the slider say
+    const bool vorgegeben = d.EigenbeitraegeVorgegeben();
+    const bool minBeitrag = d.MinBeitrag && !vorgegeben;
+    const bool amMaximum = d.BeitragsPosition == d.BeitragsMax && !vorgegeben;
     const bool einzel = !d.Doppelverdiener;
     if (d.Verheiratet) {
-        if (d.MinBeitrag) {
+        if (minBeitrag) {
             hinweis(
                 z,
                 d.TarMindBtr
@@ -214,7 +250,8 @@ void darstellungsHinweise(QStringList& z, const TZulagenDaten& d)
                           "die zur Ge&shy;wäh&shy;rung der vol&shy;len För&shy;de&shy;rung "
                           "ge&shy;mäß §§83ff&#160;EStG er&shy;bracht werden müssen."),
                 berechnung);
-            if (einzel)
+            // the new rules know no income-based minimum
+            if (einzel && !neuesRecht(d))
                 hinweis(z, QStringLiteral(
                                "Hinweis: Gemäß §86 Abs.&#160;1 Satz&#160;2 EStG wur&shy;den die "
                                "der zwei&shy;ten Per&shy;son zu&shy;stehen&shy;den "
@@ -241,7 +278,7 @@ void darstellungsHinweise(QStringList& z, const TZulagenDaten& d)
                                    "er&shy;ge&shy;be&shy;nen Zu&shy;la&shy;gen."),
                     berechnung);
         }
-    } else if (d.MinBeitrag) {
+    } else if (minBeitrag) {
         hinweis(z, d.TarMindBtr
                        ? QStringLiteral("Dargestellt ist der minimale Eigen&shy;bei&shy;trag "
                                         "(un&shy;ter Berück&shy;sich&shy;ti&shy;gung des "
@@ -267,6 +304,33 @@ void darstellungsHinweise(QStringList& z, const TZulagenDaten& d)
     abstand(z);
 }
 
+// The surcharge as the notes name it: from 2021 with its Freigrenze.
+QString soliText(const TZulagenDaten& d)
+{
+    if (!soliNachFreigrenze(d))
+        return prozent1(d.Soli);
+    return prozent1(d.Soli) + QStringLiteral(" mit Frei&shy;gren&shy;ze und "
+                                             "Mil&shy;de&shy;rungs&shy;zo&shy;ne");
+}
+
+// Whether the career-starter bonus was counted, and for whom.
+QString bonusText(const TZulagenDaten& d)
+{
+    const bool erste = d.VolleBerufseinsteigerbonus1 > 0;
+    const bool zweite = d.VolleBerufseinsteigerbonus2 > 0;
+    if (!erste && !zweite)
+        return QStringLiteral("Dies wur&shy;de bei der Be&shy;rech&shy;nung nicht "
+                              "be&shy;rück&shy;sich&shy;tigt.");
+    if (!d.Verheiratet)
+        return QStringLiteral("Dies wur&shy;de bei der Be&shy;rech&shy;nung "
+                              "be&shy;rück&shy;sich&shy;tigt.");
+    return QStringLiteral("Dies wur&shy;de bei der Be&shy;rech&shy;nung für %1 "
+                          "be&shy;rück&shy;sich&shy;tigt.")
+        .arg(erste && zweite ? QStringLiteral("beide Personen")
+             : erste         ? QStringLiteral("die erste Person")
+                             : QStringLiteral("die zweite Person"));
+}
+
 void hinweiseSchreiben(QStringList& z, const TZulagenDaten& d)
 {
     z << QStringLiteral("<h2><br>Wichtige Hinweise</h2>") << tabelleAuf;
@@ -275,7 +339,7 @@ void hinweiseSchreiben(QStringList& z, const TZulagenDaten& d)
     // Tariff minimum, whatever "tarifliche Mindestbeiträge beachten" says.
     if (d.Verheiratet && d.AnzahlFoerderberechtigte == 1) {
         if (d.Eigenbeitrag1 < P::TarifMindestbeitrag ||
-            d.Eigenbeitrag2 < P::TarifMindestbeitragMittelbar) {
+            d.Eigenbeitrag2 < mittelbarMindestbeitrag(d)) {
             hinweis(z, QStringLiteral("Mindestens einer der Eigen&shy;bei&shy;träge "
                                       "un&shy;ter&shy;schrei&shy;tet den "
                                       "ta&shy;rif&shy;li&shy;chen Min&shy;dest&shy;eigen&shy;"
@@ -331,14 +395,34 @@ void hinweiseSchreiben(QStringList& z, const TZulagenDaten& d)
                                    "spar&shy;nis wur&shy;de der Soli&shy;dari&shy;täts&shy;zu&shy;"
                                    "schlag (%1) be&shy;rück&shy;sich&shy;tigt, aber kei&shy;ne "
                                    "Kir&shy;chen&shy;steu&shy;er.")
-                        .arg(prozent1(d.Soli)));
+                        .arg(soliText(d)));
         else
             hinweis(z,
                     QStringLiteral("Bei der Berech&shy;nung der Steu&shy;er&shy;er&shy;spar&shy;"
                                    "nis wur&shy;den die Kir&shy;chen&shy;steu&shy;er (hier %1) "
                                    "so&shy;wie der Soli&shy;dari&shy;täts&shy;zu&shy;schlag (%2) "
                                    "be&shy;rück&shy;sich&shy;tigt.")
-                        .arg(prozent1(d.KiStSatz), prozent1(d.Soli)));
+                        .arg(prozent1(d.KiStSatz), soliText(d)));
+        abstand(z);
+    } else if (d.Steuerersparnis > 0 && soliNachFreigrenze(d)) {
+        // the surcharge by the year's rule, the church tax at 8 %
+        // (both computed on the same record, which shows the split's contributions)
+        TZulagenDaten ohne = d;
+        BerechneSteuerersparnis(ohne);
+        TZulagenDaten mit = d;
+        mit.Soli = SoliSatz(d.Steuerjahr());
+        mit.KiStSatz = 0.08;
+        BerechneSteuerersparnis(mit);
+        hinweis(z, QStringLiteral("Eine zusätz&shy;liche Er&shy;spar&shy;nis aus der "
+                                  "Min&shy;de&shy;rung des Soli&shy;dari&shy;täts&shy;zus&shy;"
+                                  "chlags und ggf. der Kir&shy;chen&shy;steu&shy;er wur&shy;de "
+                                  "nicht ein&shy;be&shy;zo&shy;gen. Dies wür&shy;de für %1 bei "
+                                  "8&#160;% KiSt und dem Soli&shy;dari&shy;täts&shy;zu&shy;schlag "
+                                  "mit Frei&shy;gren&shy;ze und Mil&shy;de&shy;rungs&shy;zo&shy;ne "
+                                  "einen zu&shy;sätz&shy;lichen Be&shy;trag von %2 "
+                                  "aus&shy;machen.")
+                       .arg(FormatD(d.Steuerjahr()),
+                            euro0(std::max(0.0, mit.Steuerersparnis - ohne.Steuerersparnis))));
         abstand(z);
     } else if (d.Steuerersparnis > 0) {
         hinweis(z, QStringLiteral("Eine zusätz&shy;liche Er&shy;spar&shy;nis aus der "
@@ -347,7 +431,7 @@ void hinweiseSchreiben(QStringList& z, const TZulagenDaten& d)
                                   "nicht ein&shy;be&shy;zo&shy;gen. Dies wür&shy;de für %1 bei "
                                   "5,5&#160;% Soli + 8&#160;% KiSt einen zu&shy;sätz&shy;lichen "
                                   "Be&shy;trag von %2 aus&shy;machen.")
-                       .arg(FormatD(P::Steuerjahr), euro0(d.Steuerersparnis * 0.135)));
+                       .arg(FormatD(d.Steuerjahr()), euro0(d.Steuerersparnis * 0.135)));
         abstand(z);
     }
 
@@ -359,14 +443,20 @@ void hinweiseSchreiben(QStringList& z, const TZulagenDaten& d)
                    .arg(euro0(a), euro0(d.Steuerersparnis), euro0(a + d.Steuerersparnis)));
     abstand(z);
 
+    // values of the year not enacted, replaced by those in force
+    for (const std::string& h : Hinweise(d)) {
+        hinweis(z, HtmlMaskieren(QString::fromStdString(h)), QStringLiteral("Rechtsstand"));
+        abstand(z);
+    }
+
     hinweis(
         z,
         QStringLiteral("Junge Talven-Sparer (Selbst För&shy;der&shy;be&shy;rech&shy;tig&shy;te, "
                        "die zu Be&shy;ginn des Bei&shy;trags&shy;jah&shy;res das 25. "
                        "Le&shy;bens&shy;jahr noch nicht voll&shy;en&shy;det ha&shy;ben) "
                        "er&shy;hal&shy;ten ein&shy;ma&shy;lig eine um bis zu 200&#160;Euro "
-                       "er&shy;höh&shy;te Grund&shy;zu&shy;lage. Dies wur&shy;de bei der "
-                       "Be&shy;rech&shy;nung nicht be&shy;rück&shy;sich&shy;tigt."),
+                       "er&shy;höh&shy;te Grund&shy;zu&shy;lage. ") +
+            bonusText(d),
         QStringLiteral("Extrazulage"));
     z << QStringLiteral("</table>");
 }
@@ -379,7 +469,8 @@ QString KeinGrafikBildText()
                           "Verzeichnis für temporäre Dateien anlegen.");
 }
 
-void BerichtSchreiben(QStringList& z, const TZulagenDaten& d, const TBerichtOptionen& o)
+void BerichtSchreiben(QStringList& z, const TZulagenDaten& d, const TBerichtOptionen& o,
+                      const TVergleich* vergleich)
 {
     SeitenkopfSchreiben(z, o.Firmenlogo, o.LogoDatei);
     z << QStringLiteral("<h1>Staatliche Förderung Ihrer Privat-Rente</h1>")
@@ -397,6 +488,8 @@ void BerichtSchreiben(QStringList& z, const TZulagenDaten& d, const TBerichtOpti
     eingabenSchreiben(z, d);
     beitraegeSchreiben(z, d);
     hinweiseSchreiben(z, d);
+    if (vergleich)
+        FoerderrechtsvergleichSchreiben(z, *vergleich);
     if (o.MitGrafik) {
         z << QStringLiteral("<h2><br>Grafische Darstellung</h2>") << tabelleAuf;
         TextzeilenSchreiben(z, nbsp,

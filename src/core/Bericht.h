@@ -3,6 +3,7 @@
 // notes. The window and the batch program build it with the same function.
 #pragma once
 
+#include "Vergleich.h"
 #include "ZulagenDaten.h"
 
 #include <QString>
@@ -27,7 +28,9 @@ struct TBerichtOptionen
 QString KeinGrafikBildText();
 
 // Writes the whole document into zeilen (cleared first). d is computed, with the
-// report-mode split's contracts and total (BerichtZeilen of Haushaltsrechnung.h).
-void BerichtSchreiben(QStringList& zeilen, const TZulagenDaten& d, const TBerichtOptionen& o);
+// report-mode split's contracts and total (BerichtZeilen of Haushaltsrechnung.h);
+// vergleich, when given, both rule sets side by side (from 2027).
+void BerichtSchreiben(QStringList& zeilen, const TZulagenDaten& d, const TBerichtOptionen& o,
+                      const TVergleich* vergleich = nullptr);
 
 } // namespace Fermalin

@@ -162,6 +162,13 @@ const QList<TEinstellungsschluessel>& Einstellungstabelle()
         {&Daten, "Soli", A::Zehntausendstel, 0, R::Vorgabe, 0, 0, {0, 0.055}, &E::Soli, false, &I::Soli},
         // the 16 federal states of the detail dialog; -1 no church tax
         {&Daten, "Bundesland", A::Ganz, -1, R::Vorgabe, -1, 15, {}, &E::Bundesland, false, &I::Bundesland},
+        // § 84 S. 2 EStG, per directly entitled person
+        {&Daten, "Berufseinsteiger1", A::Bool, 0, R::Feld, 0, 0, {}, &E::Berufseinsteiger1, false, &I::Berufseinsteiger1},
+        {&Daten, "Berufseinsteiger2", A::Bool, 0, R::Feld, 0, 0, {}, &E::Berufseinsteiger2, false, &I::Berufseinsteiger2},
+        // the contributions the adviser gave for the comparison; -1 (none) for
+        // anything the contribution fields could not hold
+        {&Daten, "Eigenbeitrag1", A::Cent, -1, R::Vorgabe, 0, 999999, {}, &E::Eigenbeitrag1, false, &I::EigenbeitragVorgabe1},
+        {&Daten, "Eigenbeitrag2", A::Cent, -1, R::Vorgabe, 0, 999999, {}, &E::Eigenbeitrag2, false, &I::EigenbeitragVorgabe2},
         // the year field forces a year into its range, which follows today's date
         {&Angebot, "Kind_GJ", A::Ganz, 2000, R::Feld, 0, 0, {}, &K::GebJahr, true, &I::KindGebJahr},
         {&Angebot, "Kind_1P", A::Bool, 0, R::Feld, 0, 0, {}, &K::Person1, true},
@@ -176,6 +183,11 @@ const QList<TEinstellungsschluessel>& Einstellungstabelle()
         {&Angebot, "risiko2", A::Bool, 0, R::Feld, 0, 0, {}, &E::risiko2},
         {&Sonstige, "Firmenlogo", A::Bool, 0, R::Feld, 0, 0, {}, &E::Firmenlogo},
         {&Sonstige, "FirmenlogoDateipfad", A::Text, 0, R::Feld, 0, 0, {}, &E::FirmenlogoDateipfad},
+        // a year the program does not compute counts as not stored (0)
+        {&Sonstige, "Beitragsjahr", A::Ganz, 0, R::Vorgabe, ErstesBeitragsjahr, LetztesBeitragsjahr, {},
+         &E::Beitragsjahr, false, &I::Beitragsjahr},
+        // "bisher" or "neu" as the comparison page chose it; read by the window
+        {&Sonstige, "Foerderrecht", A::Text, 0, R::Feld, 0, 0, {}, &E::Foerderrecht},
         {&Startfenster, "Startfenster-anzeigen", A::Bool, 1, R::Feld, 0, 0, {}, &E::StartfensterAnzeigen},
     };
     // clang-format on

@@ -53,6 +53,8 @@ struct TEinstellungen
     double DeltazvE;
     double Soli;
     int Bundesland;
+    bool Berufseinsteiger1, Berufseinsteiger2;
+    double Eigenbeitrag1, Eigenbeitrag2; // given own contribution of each contract, -1 none
     // [Angebot]
     std::array<TKindEinstellung, MaxKinder> Kind;
     int Verteilung;
@@ -61,6 +63,8 @@ struct TEinstellungen
     // [Sonstige Daten]
     bool Firmenlogo;
     QString FirmenlogoDateipfad;
+    int Beitragsjahr;     // 0: not stored, the year of today's date applies
+    QString Foerderrecht; // "bisher", "neu"; empty: the year's default
     // [Startfenster]
     bool StartfensterAnzeigen;
 

@@ -12,6 +12,11 @@ TJahrBereich GebJahrBereich(const QDate& heute)
     return {jahr - 25, jahr};
 }
 
+TJahrBereich GebJahrBereichFuer(int beitragsjahr)
+{
+    return {beitragsjahr - 25, beitragsjahr};
+}
+
 QList<int> GebJahreLesen(QStringView text, TJahrBereich bereich)
 {
     const auto ziffer = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };

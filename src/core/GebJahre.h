@@ -19,6 +19,10 @@ struct TJahrBereich
 // taken as at least the income year.
 TJahrBereich GebJahrBereich(const QDate& heute);
 
+// Birth years a child may have in a contribution year: the 25 years before it and
+// the year itself (a child of 25 or more at its start brings no allowance).
+TJahrBereich GebJahrBereichFuer(int beitragsjahr);
+
 // Reads at most nine years: any character other than "0".."9" separates them, a
 // number takes at most five digits (a sixth starts the next one), and each is
 // forced into the range.

@@ -1,7 +1,9 @@
 #include "Haushaltsrechnung.h"
 
 #include "EkSteuer.h"
+#include "Hinweise.h"
 #include "Zulagen.h"
+#include "Zuschlaege.h"
 
 namespace Fermalin {
 
@@ -12,6 +14,7 @@ namespace {
 template <class Ziel, class Quelle> void gemeinsameEingaben(Ziel& z, const Quelle& q)
 {
     z.Beitragsjahr = q.Beitragsjahr;
+    z.Foerderrecht = q.Foerderrecht;
     z.Verheiratet = q.Verheiratet;
     z.Doppelverdiener = q.Doppelverdiener;
     z.Einkommen1 = q.Einkommen1;
@@ -30,6 +33,8 @@ template <class Ziel, class Quelle> void gemeinsameEingaben(Ziel& z, const Quell
     z.Berufseinsteiger1 = q.Berufseinsteiger1;
     z.Berufseinsteiger2 = q.Berufseinsteiger2;
     z.EigenbeitragMittelbar = q.EigenbeitragMittelbar;
+    z.EigenbeitragVorgabe1 = q.EigenbeitragVorgabe1;
+    z.EigenbeitragVorgabe2 = q.EigenbeitragVorgabe2;
 }
 
 } // namespace
@@ -46,7 +51,7 @@ TZulagenDaten DatensatzAus(const TEingaben& e)
 {
     TZulagenDaten d;
     gemeinsameEingaben(d, e);
-    d.KiStSatz = KiStSatzFuer(e.Bundesland);
+    d.KiStSatz = KiStSatzFuer(d.Steuerjahr(), e.Bundesland);
     EingabenAngleichen(d);
     return d;
 }
@@ -85,18 +90,63 @@ TZulagenDaten fuerBericht(const TZulagenDaten& d, const TAufteilung& a)
     return b;
 }
 
-QStringList berichtZeilen(const TEingaben& e, const TZulagenDaten& d, const TAufteilung& a)
+QStringList berichtZeilen(const TEingaben& e, const TZulagenDaten& d, const TAufteilung& a,
+                          const std::optional<TVergleich>& vergleich)
 {
     QStringList z;
-    BerichtSchreiben(z, fuerBericht(d, a), e.Druck);
+    BerichtSchreiben(z, fuerBericht(d, a), e.Druck, vergleich ? &*vergleich : nullptr);
     return z;
+}
+
+bool vergleichbar(const TZulagenDaten& d)
+{
+    return d.Beitragsjahr >= ErstesBeitragsjahrNeu && VergleichFehler(d).empty();
 }
 
 } // namespace
 
 QStringList BerichtZeilen(const TEingaben& e, const TZulagenDaten& d)
 {
-    return berichtZeilen(e, d, Aufteilen(e, d, false));
+    const TAufteilung a = Aufteilen(e, d, false);
+    return berichtZeilen(e, d, a, VergleichRechnen(e, d, a));
+}
+
+TEingaben VergleichsEingaben(const TEingaben& e, const TZulagenDaten& d, const TAufteilung& bericht,
+                             TFoerderrecht seite)
+{
+    if (seite == AngewandtesFoerderrecht(d))
+        return e;
+    // The same contracts at the same contributions: the other rule set decides
+    // only what they earn.
+    TEingaben s = e;
+    s.Foerderrecht = seite;
+    s.EigenbeitragVorgabe1 = bericht.Eigenbeitrag1;
+    s.EigenbeitragVorgabe2 = e.Verheiratet ? bericht.Eigenbeitrag2 : -1;
+    return s;
+}
+
+std::optional<TVergleich> VergleichRechnen(const TEingaben& e, const TZulagenDaten& d,
+                                           const TAufteilung& bericht)
+{
+    if (!vergleichbar(d))
+        return std::nullopt;
+    const TFoerderrecht eigenes = AngewandtesFoerderrecht(d);
+    const TFoerderrecht anderes =
+        eigenes == TFoerderrecht::Neu ? TFoerderrecht::Bisher : TFoerderrecht::Neu;
+    QString ablehnung;
+    const TZulagenDaten andere =
+        HaushaltRechnen(VergleichsEingaben(e, d, bericht, anderes), &ablehnung);
+    if (!ablehnung.isEmpty())
+        return std::nullopt;
+    return eigenes == TFoerderrecht::Bisher ? VergleichAus(d, andere) : VergleichAus(andere, d);
+}
+
+QStringList HinweiseFuer(const TZulagenDaten& d)
+{
+    QStringList l;
+    for (const std::string& h : Hinweise(d))
+        l << QString::fromStdString(h);
+    return l;
 }
 
 QStringList Uebergabe(const TEingaben& e, const TZulagenDaten& d, const TAufteilung& angebot,
@@ -117,10 +167,13 @@ TRechnung Rechnen(const TEingaben& e, unsigned teile)
     r.Daten = HaushaltRechnen(e, &r.Ablehnung);
     r.Berichtsaufteilung = Aufteilen(e, r.Daten, false);
     r.Angebotsaufteilung = Aufteilen(e, r.Daten, true);
+    r.Hinweise = HinweiseFuer(r.Daten);
+    if ((teile & (Teil_Vergleich | Teil_Bericht)) && r.Ablehnung.isEmpty())
+        r.Vergleich = VergleichRechnen(e, r.Daten, r.Berichtsaufteilung);
     if (teile & Teil_Torte)
         r.Torte = TortenStuecke(r.Daten);
     if (teile & Teil_Bericht)
-        r.Bericht = berichtZeilen(e, r.Daten, r.Berichtsaufteilung);
+        r.Bericht = berichtZeilen(e, r.Daten, r.Berichtsaufteilung, r.Vergleich);
     if (teile & Teil_Uebergabe)
         for (int person = 1; person <= 2; ++person)
             r.Uebergabe[static_cast<size_t>(person - 1)] =

@@ -57,6 +57,8 @@ QString HilfeThema(THilfeSeite seite)
         return QStringLiteral("dialog3.htm");
     case THilfeSeite::Grafik:
         return QStringLiteral("dialog2.htm");
+    case THilfeSeite::Vergleich:
+        return QStringLiteral("dialog4.htm");
     case THilfeSeite::Vorgabe:
         break;
     }

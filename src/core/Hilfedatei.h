@@ -26,10 +26,11 @@ enum class THilfeSeite
     Vorgabe,
     Grafik,
     Angebot,
+    Vergleich,
 };
 
 // "dialog1.htm" for the input page, "dialog2.htm" for the chart, "dialog3.htm"
-// for the offer page.
+// for the offer page, "dialog4.htm" for the comparison of both rule sets.
 QString HilfeThema(THilfeSeite seite);
 
 // The topic inside the help file: "/avmg/" followed by the topic.

@@ -320,6 +320,23 @@ void TJsonSchreiber::null(std::string_view key)
 void TJsonSchreiber::text(std::string_view key, const QString& wert)
 {
     schluessel(key);
+    zeichenkette(wert);
+}
+
+void TJsonSchreiber::textListe(std::string_view key, const QStringList& werte)
+{
+    schluessel(key);
+    anhaengen("[", 1);
+    for (qsizetype i = 0; i < werte.size(); ++i) {
+        if (i > 0)
+            anhaengen(",", 1);
+        zeichenkette(werte.at(i));
+    }
+    anhaengen("]", 1);
+}
+
+void TJsonSchreiber::zeichenkette(const QString& wert)
+{
     const auto* zeichen = reinterpret_cast<const char16_t*>(wert.constData());
     const qsizetype n = wert.size();
     const qsizetype anfang = m_ziel->Stelle - m_ziel->Bytes->data();

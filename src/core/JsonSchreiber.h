@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <charconv>
 #include <cmath>
@@ -41,6 +42,19 @@ public:
     }
     void wahr(std::string_view key, bool wert);
     void text(std::string_view key, const QString& wert);
+    // a text of printable ASCII without quotes or backslashes, as it stands
+    void ascii(std::string_view key, std::string_view wert)
+    {
+        schluessel(key);
+        const auto n = static_cast<qsizetype>(wert.size());
+        char* p = platz(n + 2);
+        *p++ = '"';
+        std::memcpy(p, wert.data(), wert.size());
+        p += n;
+        *p++ = '"';
+        m_ziel->Stelle = p;
+    }
+    void textListe(std::string_view key, const QStringList& werte);
     void null(std::string_view key);
     TJsonSchreiber objekt(std::string_view key);
     void schliessen();
@@ -79,6 +93,7 @@ private:
         m_ziel->Stelle = p;
     }
     void kommazahl(double wert);
+    void zeichenkette(const QString& wert);
     void textMitSurrogaten(const QString& wert);
     void abschneiden();
 

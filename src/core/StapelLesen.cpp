@@ -2,6 +2,7 @@
 
 #include "EkSteuer.h"
 #include "Zulagen.h"
+#include "Zuschlaege.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -91,13 +92,27 @@ bool TLeser::auswerten(const TRohZeile& roh)
         melde(QStringLiteral("unbekannter Schlüssel \"%1\"; erlaubt sind %2.")
                   .arg(roh.Unbekannt, namen.join(QStringLiteral(", "))));
     }
-    for (const TSchluessel& s : tabelle)
+    // only "steuer" has keys a line must name
+    static const unsigned mitPflicht = [&tabelle] {
+        unsigned befehle = 0;
+        for (const TSchluessel& s : tabelle)
+            befehle |= s.Pflicht ? s.Befehle : 0;
+        return befehle;
+    }();
+    for (const TSchluessel& s : (m_befehl & mitPflicht) ? tabelle : tabelle.first(0))
         if ((s.Befehle & m_befehl) && s.Pflicht &&
             roh.Werte[static_cast<size_t>(s.Nr)].Typ == TRohWert::TTyp::Fehlt)
             melde(QStringLiteral("\"%1\" fehlt.").arg(QLatin1String(s.Name)));
-    for (const TSchluessel& s : tabelle)
-        if (s.Befehle & m_befehl)
+    for (const TSchluessel& s : tabelle) {
+        if (!(s.Befehle & m_befehl))
+            continue;
+        // most keys of a line are missing: their default without the call
+        const auto nr = static_cast<size_t>(s.Nr);
+        if (roh.Werte[nr].Typ == TRohWert::TTyp::Fehlt)
+            m_werte[nr].Zahl = s.Vorgabe;
+        else
             pruefen(s, roh);
+    }
     return !fehlerhaft();
 }
 
@@ -212,6 +227,8 @@ THaushaltEingabe HaushaltLesen(const TLeser& l)
     using N = TSchluesselNr;
     THaushaltEingabe h;
     TZulagenDaten& d = h.Daten;
+    d.Beitragsjahr = BeitragsjahrVon(l);
+    d.Foerderrecht = FoerderrechtVon(l);
     d.Verheiratet = l.wahr(N::Verheiratet);
     d.Doppelverdiener = l.wahr(N::Doppelverdiener);
     d.Einkommen1 = l.ganz(N::Einkommen1);
@@ -223,14 +240,19 @@ THaushaltEingabe HaushaltLesen(const TLeser& l)
     std::copy(jahre.begin(), jahre.end(), d.KindGebJahr.begin());
     const std::span<const int> personen = l.liste(N::KindPerson);
     std::copy(personen.begin(), personen.end(), d.KindPerson.begin());
+    d.Berufseinsteiger1 = l.wahr(N::Berufseinsteiger1);
+    d.Berufseinsteiger2 = l.wahr(N::Berufseinsteiger2);
     d.MinBeitrag = l.wahr(N::MinBeitrag);
     d.TarMindBtr = l.wahr(N::TarMindBtr);
     d.BeitragsPosition = l.ganz(N::BeitragsPosition);
+    d.EigenbeitragVorgabe1 = l.wahlfreieZahl(N::Eigenbeitrag1).value_or(-1);
+    d.EigenbeitragVorgabe2 = l.wahlfreieZahl(N::Eigenbeitrag2).value_or(-1);
     d.DeltazvE = l.zahl(N::DeltazvE);
     d.Soli = l.zahl(N::Soli);
     d.Bundesland = l.ganz(N::Bundesland);
-    d.KiStSatz = KiStSatzFuer(d.Bundesland);
+    d.KiStSatz = KiStSatzFuer(d.Steuerjahr(), d.Bundesland);
     h.Verteilung = l.ganz(N::Verteilung);
+    h.Vergleich = l.wahr(N::Vergleich);
     return h;
 }
 

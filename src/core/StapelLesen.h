@@ -75,7 +75,8 @@ QByteArray fehlerObjekt(const QString& text);
 struct THaushaltEingabe
 {
     TZulagenDaten Daten;
-    int Verteilung = 0; // the offer page's distribution slider
+    int Verteilung = 0;     // the offer page's distribution slider
+    bool Vergleich = false; // both rule sets side by side (from 2027)
 };
 
 // The household keys of a line read by l, as a record (not yet computed).

@@ -1,13 +1,17 @@
 #include "StapelSchluessel.h"
 
+#include "Beitragsjahrwahl.h"
 #include "FoerderParameter.h"
+#include "GebJahre.h"
 #include "StapelJson.h"
+#include "StapelLesen.h"
 #include "ZulagenDaten.h"
 
 #include <QStringList>
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -26,7 +30,122 @@ constexpr double SoliSaetze[] = {0, 0.055};
 // bits, the estimate in doubles; a hundred million euros is far beyond any household.
 constexpr double HoechsterBetrag = 99999999;
 
+// The order of TFoerderrecht.
+constexpr const char* Foerderrechte[] = {"bisher", "neu"};
+
+// Per contract at most 6840 euros a year may be paid in (§ 1 Abs. 1 S. 1 Nr. 5
+// AltZertG as amended from 2027); more than any contract under the old rules
+// can make use of (2100 euros with the allowances, § 10a Abs. 1 EStG). The
+// general help says so.
+constexpr double HoechsterEigenbeitrag = 6840;
+
+// The defaults as --help names them; they follow the date.
+static_assert(LetztesBeitragsjahr == 2027 && ErstesBeitragsjahrNeu == 2027,
+              "the help texts name the years");
+constexpr const char* BeitragsjahrVorgabe = "Jahr des heutigen Datums, höchstens 2027";
+constexpr const char* FoerderrechtVorgabe = "\"neu\" ab 2027, sonst \"bisher\"";
+
+// The messages of the record's checks, for a line whose year and rule set are
+// those of l.
+TZulagenDaten jahrUndRecht(const TLeser& l)
+{
+    TZulagenDaten d;
+    d.Beitragsjahr = BeitragsjahrVon(l);
+    d.Foerderrecht = FoerderrechtVon(l);
+    d.Verheiratet = l.wahr(N::Verheiratet);
+    return d;
+}
+
+QString pruefeFoerderrecht(const TLeser& l)
+{
+    return QString::fromStdString(FoerderrechtFehler(jahrUndRecht(l)));
+}
+
+// A child older than 25 at the start of the year brings no allowance, and one
+// not yet born none this year.
+QString pruefeGeburtsjahre(const TLeser& l)
+{
+    const int jahr = BeitragsjahrVon(l);
+    const TJahrBereich b = GebJahrBereichFuer(jahr);
+    for (const int g : l.liste(N::KindGebJahr))
+        if (g < b.Min || g > b.Max)
+            return QStringLiteral("\"KindGebJahr\" muss Geburtsjahre von %1 bis %2 enthalten "
+                                  "(die 25 Jahre vor dem Beitragsjahr %3 und das Jahr selbst); "
+                                  "%4 liegt außerhalb.")
+                .arg(b.Min)
+                .arg(b.Max)
+                .arg(jahr)
+                .arg(g);
+    return {};
+}
+
+// § 84 S. 2 EStG: the bonus of a directly entitled person only.
+QString pruefeBerufseinsteiger2(const TLeser& l)
+{
+    if (!l.wahr(N::Berufseinsteiger2))
+        return {};
+    if (!l.wahr(N::Verheiratet))
+        return QStringLiteral("\"Berufseinsteiger2\" gibt es nur für Verheiratete: eine "
+                              "einzelne Person hat keine 2. Person.");
+    if (!l.wahr(N::Doppelverdiener))
+        return QStringLiteral("\"Berufseinsteiger2\" gibt es nur für eine unmittelbar "
+                              "förderberechtigte Person; die 2. Person ist hier mittelbar "
+                              "zulageberechtigt (§ 84 S. 2 EStG).");
+    return {};
+}
+
+// An amount paid in: whole cents.
+QString centBetrag(const TLeser& l, N nr)
+{
+    const double betrag = l.zahl(nr) * 100;
+    if (std::abs(betrag - std::round(betrag)) > 1e-6)
+        return QStringLiteral("\"%1\" muss ein Betrag in Euro mit höchstens zwei "
+                              "Nachkommastellen sein.")
+            .arg(QLatin1String(Schluessel(nr).Name));
+    return {};
+}
+
+QString pruefeEigenbeitrag1(const TLeser& l)
+{
+    return centBetrag(l, N::Eigenbeitrag1);
+}
+
+QString pruefeEigenbeitrag2(const TLeser& l)
+{
+    const QString fehler = centBetrag(l, N::Eigenbeitrag2);
+    if (!fehler.isEmpty())
+        return fehler;
+    TZulagenDaten d = jahrUndRecht(l);
+    d.EigenbeitragVorgabe2 = l.zahl(N::Eigenbeitrag2);
+    return QString::fromStdString(FoerderrechtFehler(d));
+}
+
+QString pruefeVergleich(const TLeser& l)
+{
+    if (!l.wahr(N::Vergleich))
+        return {};
+    return QString::fromStdString(VergleichFehler(jahrUndRecht(l)));
+}
+
 constexpr TSchluessel Tabelle[] = {
+    {.Nr = N::Beitragsjahr,
+     .Name = "Beitragsjahr",
+     .Befehle = S::Haushalt,
+     .Art = B::Ganz,
+     .Min = ErstesBeitragsjahr,
+     .Max = LetztesBeitragsjahr,
+     // never read: BeitragsjahrVon puts today's year in place of a missing key
+     .Vorgabe = LetztesBeitragsjahr,
+     .Hilfe = "Beitragsjahr (Einkommen des Vorjahres)",
+     .HilfeVorgabe = BeitragsjahrVorgabe},
+    {.Nr = N::Foerderrecht,
+     .Name = "Foerderrecht",
+     .Befehle = S::Haushalt,
+     .Art = B::Auswahl,
+     .Texte = Foerderrechte,
+     .Pruefen = pruefeFoerderrecht,
+     .Hilfe = "Förderrecht, \"neu\" erst ab 2027",
+     .HilfeVorgabe = FoerderrechtVorgabe},
     {.Nr = N::Verheiratet,
      .Name = "Verheiratet",
      .Befehle = S::Haushalt,
@@ -69,7 +188,8 @@ constexpr TSchluessel Tabelle[] = {
      .MaxAnzahl = MaxKinder,
      .Meldung = "\"KindGebJahr\" muss eine Liste von 0 bis 9 Geburtsjahren (ganze Zahlen von 0 "
                 "bis 9999) sein.",
-     .Hilfe = "Geburtsjahre der Kinder",
+     .Pruefen = pruefeGeburtsjahre,
+     .Hilfe = "Geburtsjahre der Kinder, Beitragsjahr - 25 bis Beitragsjahr",
      .HilfeVorgabe = "[]"},
     {.Nr = N::KindPerson,
      .Name = "KindPerson",
@@ -83,6 +203,17 @@ constexpr TSchluessel Tabelle[] = {
                 "Einträge).",
      .Hilfe = "Person, bei der jedes Kind zählt",
      .HilfeVorgabe = "alle 1"},
+    {.Nr = N::Berufseinsteiger1,
+     .Name = "Berufseinsteiger1",
+     .Befehle = S::Haushalt,
+     .Art = B::Wahr,
+     .Hilfe = "Berufseinsteiger-Bonus der 1. Person (unter 25 zu Beginn des Jahres)"},
+    {.Nr = N::Berufseinsteiger2,
+     .Name = "Berufseinsteiger2",
+     .Befehle = S::Haushalt,
+     .Art = B::Wahr,
+     .Pruefen = pruefeBerufseinsteiger2,
+     .Hilfe = "Berufseinsteiger-Bonus der 2. Person, nur unmittelbar förderberechtigt"},
     {.Nr = N::MinBeitrag,
      .Name = "MinBeitrag",
      .Befehle = S::Haushalt,
@@ -101,6 +232,28 @@ constexpr TSchluessel Tabelle[] = {
      .Art = B::Ganz,
      .Max = TFoerderParameter::BeitragsMax,
      .Hilfe = "Schieberegler Gesamtbeitrag"},
+    {.Nr = N::Eigenbeitrag1,
+     .Name = "Eigenbeitrag1",
+     .Befehle = S::Haushalt,
+     .Art = B::Zahl,
+     .Max = HoechsterEigenbeitrag,
+     .Wahlfrei = true,
+     .Pruefen = pruefeEigenbeitrag1,
+     .Hilfe = "Eigenbeitrag des Vertrags in Euro je Jahr"},
+    {.Nr = N::Eigenbeitrag2,
+     .Name = "Eigenbeitrag2",
+     .Befehle = S::Haushalt,
+     .Art = B::Zahl,
+     .Max = HoechsterEigenbeitrag,
+     .Wahlfrei = true,
+     .Pruefen = pruefeEigenbeitrag2,
+     .Hilfe = "Eigenbeitrag des Vertrags in Euro je Jahr"},
+    {.Nr = N::Vergleich,
+     .Name = "Vergleich",
+     .Befehle = S::Haushalt,
+     .Art = B::Wahr,
+     .Pruefen = pruefeVergleich,
+     .Hilfe = "beide Förderrechte bei denselben Eigenbeiträgen, erst ab 2027"},
     {.Nr = N::DeltazvE,
      .Name = "DeltazvE",
      .Befehle = S::Haushalt,
@@ -256,6 +409,18 @@ std::span<const TSchluessel> StapelSchluessel()
 const TSchluessel& Schluessel(TSchluesselNr nr)
 {
     return Tabelle[static_cast<size_t>(nr)];
+}
+
+int BeitragsjahrVon(const TLeser& l)
+{
+    return l.vorhanden(N::Beitragsjahr) ? l.ganz(N::Beitragsjahr) : HeutigesBeitragsjahr();
+}
+
+TFoerderrecht FoerderrechtVon(const TLeser& l)
+{
+    if (l.vorhanden(N::Foerderrecht))
+        return l.auswahl(N::Foerderrecht) == 1 ? TFoerderrecht::Neu : TFoerderrecht::Bisher;
+    return VorgabeFoerderrecht(BeitragsjahrVon(l));
 }
 
 namespace {

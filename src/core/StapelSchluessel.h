@@ -3,6 +3,8 @@
 // reading of a line, its refusals and the key lines of --help.
 #pragma once
 
+#include "Foerderrecht.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -36,6 +38,8 @@ enum class TSchluesselArt : std::uint8_t
 // its row in StapelSchluessel.cpp.
 enum class TSchluesselNr : std::uint8_t
 {
+    Beitragsjahr,
+    Foerderrecht,
     Verheiratet,
     Doppelverdiener,
     Einkommen1,
@@ -44,9 +48,14 @@ enum class TSchluesselNr : std::uint8_t
     EinkommenNR2,
     KindGebJahr,
     KindPerson,
+    Berufseinsteiger1,
+    Berufseinsteiger2,
     MinBeitrag,
     TarMindBtr,
     BeitragsPosition,
+    Eigenbeitrag1,
+    Eigenbeitrag2,
+    Vergleich,
     DeltazvE,
     Soli,
     Bundesland,
@@ -102,6 +111,11 @@ const TSchluessel* SchluesselFuer(std::string_view name);
 // The range of a row as the refusals and --help name it ("eine ganze Zahl von 0
 // bis 999999", "0 oder 0.055").
 QString Bereich(const TSchluessel& s);
+
+// The contribution year and the rule set of a line read by l: the given ones, or
+// today's law (VorgabeBeitragsjahr, VorgabeFoerderrecht).
+int BeitragsjahrVon(const TLeser& l);
+TFoerderrecht FoerderrechtVon(const TLeser& l);
 
 // The key lines of --help for the keys of befehl that are not keys of ohne;
 // consecutive rows that differ only in the name share a line.

@@ -80,14 +80,26 @@ QStringList UebergabeZeilen(const TZulagenDaten& d, int person, TKlassik klassik
         z << zeile(Geburtsjahr[k], d.KindGebJahr[k]);
         z << Kind[k][fuerPerson2 == zweite ? 1 : 0];
     }
+    // given contributions are handed over as they are, whatever the minimum mode
+    // and the slider say
     int ebTyp = 1;
-    if (d.MinBeitrag)
+    if (d.EigenbeitraegeVorgegeben())
+        ebTyp = 1;
+    else if (d.MinBeitrag)
         ebTyp = 2;
     else if (d.BeitragsPosition == d.BeitragsMax && eigenerVertrag)
         ebTyp = 3;
     z << zeile(u"EB_Typ", ebTyp);
     if (ebTyp == 1)
         z << zeile(u"Eigenbeitrag", cent(zweite ? d.Eigenbeitrag2 : d.Eigenbeitrag1));
+    // The year and rule set of the case. Every file before them was one of 2010,
+    // so a 2010 file stays as it always was and a file without them means 2010.
+    if (d.Steuerjahr() != ErstesBeitragsjahr) {
+        static const QString Rechte[2] = {QStringLiteral("Foerderrecht=bisher"),
+                                          QStringLiteral("Foerderrecht=neu")};
+        z << zeile(u"Beitragsjahr", d.Steuerjahr())
+          << Rechte[AngewandtesFoerderrecht(d) == TFoerderrecht::Neu ? 1 : 0];
+    }
     return z;
 }
 

@@ -22,6 +22,9 @@ enum class TKlassik
 // The lines of the file for person 1 or 2. d holds the household inputs as the
 // pages show them at the moment of the hand-off (birth years and assignment of
 // the children included) and Eigenbeitrag1/2 of the last offer-page split.
+// After 2010 the section ends with the contribution year and the rule set
+// ("Beitragsjahr=", "Foerderrecht=bisher" or "neu"); a file without them is one
+// of 2010.
 QStringList UebergabeZeilen(const TZulagenDaten& d, int person, TKlassik klassik);
 
 // The file's bytes: every line ended by CR LF, in Windows-1252.

@@ -48,9 +48,10 @@ void THauptformular::Button_HilfeClick()
     if (datei.isEmpty())
         return;
     const TSeite seite = Anzeige().Seite;
-    const THilfeSeite thema = seite == TSeite::Angebot  ? THilfeSeite::Angebot
-                              : seite == TSeite::Grafik ? THilfeSeite::Grafik
-                                                        : THilfeSeite::Vorgabe;
+    const THilfeSeite thema = seite == TSeite::Angebot     ? THilfeSeite::Angebot
+                              : seite == TSeite::Grafik    ? THilfeSeite::Grafik
+                              : seite == TSeite::Vergleich ? THilfeSeite::Vergleich
+                                                           : THilfeSeite::Vorgabe;
     HtmlHilfeAnzeigen(datei, HilfeThemenpfad(HilfeThema(thema)), this);
 }
 

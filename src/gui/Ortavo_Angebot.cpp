@@ -276,6 +276,18 @@ void TSeiteAngebot::GebJahreSetzen(const QList<int>& jahre)
         FloatEdit_Kind[static_cast<size_t>(k)]->WertSetzen(jahre.at(k));
 }
 
+void TSeiteAngebot::GebJahrBereichSetzen(TJahrBereich bereich)
+{
+    // the hidden rows too: a child added later starts inside the range
+    for (TFloatEdit* f : FloatEdit_Kind) {
+        f->setMinWert(bereich.Min);
+        f->setMaxWert(bereich.Max);
+        const double jahr = f->WertLesen();
+        if (jahr < bereich.Min || jahr > bereich.Max)
+            f->WertSetzen(jahr);
+    }
+}
+
 void TSeiteAngebot::KinderZuPerson2()
 {
     for (QRadioButton* r : RadioButton_2p)

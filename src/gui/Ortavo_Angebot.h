@@ -54,6 +54,9 @@ public:
     QList<int> GebJahre(int n) const;
     void GebJahreSetzen(const QList<int>& jahre);
     void KinderZuPerson2();
+    // The years a child may have in the contribution year; every year field is
+    // corrected into them.
+    void GebJahrBereichSetzen(TJahrBereich bereich);
 
     void EingabenLesen(TEingaben& e) const;
     TAnzeige Anzeige() const;

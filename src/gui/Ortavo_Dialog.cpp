@@ -3,6 +3,7 @@
 #include "Ortavo_Dialog.h"
 
 #include "Bauteile.h"
+#include "Beitragsjahrwahl.h"
 #include "ColorButton.h"
 #include "ColorMsg.h"
 #include "Druckgruppe.h"
@@ -13,6 +14,7 @@
 #include "IniDatei.h"
 #include "Ortavo_Angebot.h"
 #include "Ortavo_Grafik.h"
+#include "Ortavo_Vergleich.h"
 #include "Ortavo_Vorgabe.h"
 #include "Prozessstart.h"
 #include "Schrift.h"
@@ -63,16 +65,20 @@ THauptformular::THauptformular(const TProgrammUmgebung& umgebung, QWidget* paren
     // The pages first, so that the keyboard's tab order starts with the inputs.
     PageControl = benannt(new TSeitenreiter(this), "PageControl");
     PageControl->setFensterfarbe(hintergrund());
-    const QDate heute = m_umgebung.Heute.isValid() ? m_umgebung.Heute : QDate::currentDate();
-    const TJahrBereich bereich = GebJahrBereich(heute);
-    m_vorgabe = new TSeiteVorgabe(*this, bereich);
+    // today's law, until the settings name a year
+    const int jahr =
+        VorgabeBeitragsjahr(m_umgebung.Heute.isValid() ? m_umgebung.Heute : QDate::currentDate());
+    m_vorgabe = new TSeiteVorgabe(*this, jahr);
+    m_vergleich = new TSeiteVergleich(*this);
     m_grafik = new TSeiteGrafik(*this);
-    m_angebot = new TSeiteAngebot(*this, bereich);
+    m_angebot = new TSeiteAngebot(*this, GebJahrBereichFuer(jahr));
     PageControl->addTab(m_vorgabe, QStringLiteral("Ermittlung der Zulagen und Eigenbeiträge  "));
+    PageControl->addTab(m_vergleich, QStringLiteral("Vergleich bisher / neu  "));
     PageControl->addTab(m_grafik, QStringLiteral("Grafische Darstellung"));
     PageControl->addTab(m_angebot, QStringLiteral("Angebotsberechnung  "));
-    for (QWidget* seite : {static_cast<QWidget*>(m_vorgabe), static_cast<QWidget*>(m_grafik),
-                           static_cast<QWidget*>(m_angebot)}) {
+    PageControl->setTabVisible(PageControl->indexOf(m_vergleich), jahr >= ErstesBeitragsjahrNeu);
+    for (QWidget* seite : {static_cast<QWidget*>(m_vorgabe), static_cast<QWidget*>(m_vergleich),
+                           static_cast<QWidget*>(m_grafik), static_cast<QWidget*>(m_angebot)}) {
         seite->setAutoFillBackground(true);
         seite->setPalette(p);
     }
@@ -127,8 +133,22 @@ void THauptformular::KinderZuPerson2()
     m_angebot->KinderZuPerson2();
 }
 
+void THauptformular::BeitragsjahrGewechselt(int jahr)
+{
+    m_angebot->GebJahrBereichSetzen(GebJahrBereichFuer(jahr));
+    // the year changes on the input page, so the comparison is never the page shown
+    const int vergleich = PageControl->indexOf(m_vergleich);
+    if (jahr >= ErstesBeitragsjahrNeu)
+        PageControl->SeiteZeigen(vergleich);
+    else
+        PageControl->SeiteVerbergen(vergleich);
+}
+
 void THauptformular::Berechnet(const TZulagenDaten& d)
 {
+    // the comparison costs a second computation: only while it is shown
+    if (PageControl->currentWidget() == m_vergleich)
+        m_vergleich->Zeigen();
     m_grafik->ErgebnisZeigen(d);
     m_druck->DruckSteuerungSetzen(d.Eigenbeitrag != 0);
 }
@@ -171,6 +191,7 @@ TEingaben THauptformular::EingabenLesen() const
 {
     TEingaben e;
     m_vorgabe->EingabenLesen(e);
+    m_vergleich->EingabenLesen(e); // after the year and the family status
     m_angebot->EingabenLesen(e);
     m_druck->EingabenLesen(e);
     e.Druck.GrafikDatei = GrafikDatei;
@@ -225,8 +246,7 @@ void THauptformular::FormCreate()
     m_initialisiert = true;
     m_vorgabe->setInitialisiert(true);
     m_vorgabe->Vorgabeaenderung(nullptr);
-    // 15
-    m_vorgabe->EinkommensjahrZeigen(TFoerderParameter::Einkommensjahr);
+    // 15: the income label follows the contribution year on the page itself
     // 16
     const TStartModus modus = StartModusAus(m_umgebung.Argumente);
     Einzelversion = modus.Einzelversion;
@@ -307,10 +327,11 @@ void THauptformular::FormShow()
     if (QWindow* fenster = windowHandle())
         connect(fenster, &QWindow::screenChanged, this, [this] { GroesstmassSetzen(); });
     // The adviser's first keystrokes go to the first input of the page shown.
-    const auto seite = static_cast<TSeite>(PageControl->currentIndex());
-    QWidget* erstes = seite == TSeite::Angebot  ? m_angebot->ErstesFeld()
-                      : seite == TSeite::Grafik ? m_grafik->ErstesFeld()
-                                                : m_vorgabe->ErstesFeld();
+    const TSeite seite = SeiteVon(PageControl->currentWidget());
+    QWidget* erstes = seite == TSeite::Angebot     ? m_angebot->ErstesFeld()
+                      : seite == TSeite::Grafik    ? m_grafik->ErstesFeld()
+                      : seite == TSeite::Vergleich ? m_vergleich->ErstesFeld()
+                                                   : m_vorgabe->ErstesFeld();
     erstes->setFocus(Qt::OtherFocusReason);
 }
 
@@ -405,10 +426,20 @@ QWidget* THauptformular::SeitenWidget(TSeite seite) const
         return m_grafik;
     case TSeite::Angebot:
         return m_angebot;
+    case TSeite::Vergleich:
+        return m_vergleich;
     case TSeite::Vorgabe:
         break;
     }
     return m_vorgabe;
+}
+
+THauptformular::TSeite THauptformular::SeiteVon(const QWidget* seite) const
+{
+    return seite == m_grafik      ? TSeite::Grafik
+           : seite == m_angebot   ? TSeite::Angebot
+           : seite == m_vergleich ? TSeite::Vergleich
+                                  : TSeite::Vorgabe;
 }
 
 void THauptformular::SeiteZeigen(TSeite seite)
@@ -438,12 +469,17 @@ void THauptformular::PageControlChange(int neueSeite)
         Button_Weiter->setEnabled(!Einzelversion);
         const TEingaben e = EingabenLesen();
         m_grafik->Betreten(e.Kinderzahl, e.BeitragsPosition);
-    } else if (seite == m_vorgabe) {
-        m_druck->setParent(m_vorgabe);
+    } else if (seite == m_vorgabe || seite == m_vergleich) {
+        // the comparison prints from its own page: the report holds it
+        m_druck->setParent(seite);
         m_druck->show();
         m_druck->TitelZeigen(true);
         m_druck->DruckSteuerungSetzen(m_daten.Eigenbeitrag != 0);
         Button_Weiter->setEnabled(true);
+        if (seite == m_vergleich) {
+            Rechnen();
+            m_vergleich->Zeigen();
+        }
     } else if (seite == m_angebot) {
         Button_Weiter->setEnabled(false);
         m_angebot->KindZuordnen();
@@ -466,8 +502,9 @@ void THauptformular::Button_WeiterClick()
 THauptformular::TAnzeige THauptformular::Anzeige() const
 {
     TAnzeige a;
-    a.Seite = static_cast<TSeite>(PageControl->currentIndex());
+    a.Seite = SeiteVon(PageControl->currentWidget());
     a.AngebotsseiteSichtbar = PageControl->isTabVisible(PageControl->indexOf(m_angebot));
+    a.VergleichsseiteSichtbar = PageControl->isTabVisible(PageControl->indexOf(m_vergleich));
     a.WeiterAktiv = Button_Weiter->isEnabled();
     a.HilfeSichtbar = !Button_Hilfe->isHidden();
     return a;
@@ -491,8 +528,13 @@ void THauptformular::EinstellungenLaden()
     }
     move(EntwurfsPosition(Entwurfsort, size(),
                           bildschirm ? bildschirm->availableGeometry() : QRect()));
+    // The year first: the children's years are read into its range. A file
+    // without one opens on today's law.
+    m_vorgabe->BeitragsjahrSetzen(e.Beitragsjahr > 0 ? e.Beitragsjahr
+                                                     : VorgabeBeitragsjahr(m_umgebung.Heute));
     // 3: setting a radio button to false clears only that button
     m_vorgabe->FamilienstandSetzen(e.ledig, e.verheiratet, e.doppel, e.einzel);
+    m_vorgabe->BerufseinsteigerSetzen(e.Berufseinsteiger1, e.Berufseinsteiger2);
     // 4 to 6
     m_vorgabe->KinderzahlSetzen(e.Kinder);
     m_vorgabe->EinkommenSetzen(e.Einkommen1, e.Einkommen2);
@@ -514,6 +556,11 @@ void THauptformular::EinstellungenLaden()
     LayoutDaten.setFirmenlogo(e.Firmenlogo);
     LayoutDaten.setFirmenlogoDateipfad(e.FirmenlogoDateipfad);
     StartfensterAnzeigen = e.StartfensterAnzeigen;
+    // the comparison's choices; an unknown rule set leaves the default
+    TFoerderrecht recht;
+    if (FoerderrechtLesen(e.Foerderrecht.toStdString(), recht))
+        m_vergleich->FoerderrechtSetzen(recht);
+    m_vergleich->BeitraegeSetzen(e.Eigenbeitrag1, e.Eigenbeitrag2);
     // 14
     m_vorgabe->GebJahreAnzeigen();
     m_vorgabe->Bereinigen();
@@ -528,6 +575,7 @@ bool THauptformular::EinstellungenSpeichern(QString* fehler)
     EingabenEintragen(EingabenLesen(), e);
     m_vorgabe->EinstellungenSammeln(e);
     m_angebot->EinstellungenSammeln(e);
+    m_vergleich->EinstellungenSammeln(e);
     e.Firmenlogo = LayoutDaten.Firmenlogo();
     e.FirmenlogoDateipfad = LayoutDaten.FirmenlogoDateipfad();
     e.StartfensterAnzeigen = StartfensterAnzeigen;

@@ -31,6 +31,7 @@ class TEKDialog;
 class TSeitenreiter;
 class TSeiteAngebot;
 class TSeiteGrafik;
+class TSeiteVergleich;
 class TSeiteVorgabe;
 class TStrecker;
 class TWebBrowserWrapper;
@@ -56,7 +57,8 @@ public:
     {
         Vorgabe,
         Grafik,
-        Angebot
+        Angebot,
+        Vergleich // from contribution year 2027, after the input page
     };
 
     struct TAnzeige
@@ -65,6 +67,7 @@ public:
         bool AngebotsseiteSichtbar = false;
         bool WeiterAktiv = false;
         bool HilfeSichtbar = false;
+        bool VergleichsseiteSichtbar = false;
     };
 
     explicit THauptformular(const TProgrammUmgebung& umgebung, QWidget* parent = nullptr);
@@ -88,6 +91,7 @@ public:
     TSeiteVorgabe& Vorgabe() const { return *m_vorgabe; }
     TSeiteGrafik& Grafik() const { return *m_grafik; }
     TSeiteAngebot& Angebot() const { return *m_angebot; }
+    TSeiteVergleich& Vergleich() const { return *m_vergleich; }
     TDruckgruppe& Druckgruppe() const { return *m_druck; }
     TEKDialog& EKDialog();
     TStrecker* Strecker() const { return m_strecker.get(); }
@@ -141,12 +145,14 @@ private:
     QList<int> GebJahre(int n) const override;
     void GebJahreSetzen(const QList<int>& jahre) override;
     void KinderZuPerson2() override;
+    void BeitragsjahrGewechselt(int jahr) override;
     void Berechnet(const TZulagenDaten& d) override;
     void BeitragGefolgt(int position) override;
     void BeitragSetzen(int position) override;
     void KinderzahlSetzen(int n) override;
     void Vorgabeaenderung(QObject* sender) override;
     QWidget* SeitenWidget(TSeite seite) const;
+    TSeite SeiteVon(const QWidget* seite) const;
 
     TProgrammUmgebung m_umgebung;
     TProgrammOrte m_orte; // decided once, so a run saves where it loaded
@@ -157,6 +163,7 @@ private:
     TSeiteVorgabe* m_vorgabe;
     TSeiteGrafik* m_grafik;
     TSeiteAngebot* m_angebot;
+    TSeiteVergleich* m_vergleich;
     TDruckgruppe* m_druck;
     QFrame* Panel_Steuerung;
     TColorButton* ColorButton_Einstellungen;

@@ -6,6 +6,8 @@
 #include "FloatDlg.h"
 #include "MathUnit.h"
 #include "Schrift.h"
+#include "Zahlformat.h"
+#include "Zuschlaege.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,8 +62,8 @@ TEKDialog::TEKDialog(QWidget* parent) : TStreckDialog(parent)
     setPalette(p);
     setAutoFillBackground(true);
 
-    const QString bruttoeinkommen =
-        QStringLiteral("Bruttoeinkommen %1 in Euro:").arg(TFoerderParameter::Einkommensjahr);
+    // the year is that of each opening's record
+    const QString bruttoeinkommen = QStringLiteral("Bruttoeinkommen in Euro:");
     Label_Pers1 = beschriftung(this, QStringLiteral("1. Person"), 262, 14);
     Label_Pers2 = beschriftung(this, QStringLiteral("2. Person"), 342, 14);
     beschriftung(this, QStringLiteral("rentenversicherungspflichtiges"), 14, 38);
@@ -91,19 +93,26 @@ TEKDialog::TEKDialog(QWidget* parent) : TStreckDialog(parent)
             QStringLiteral("Solidaritätszuschlag bei der Steuerersparnis berücksichtigen"), this),
         14, 224);
     CheckBox_Soli->setChecked(true);
+    // what the tick means under the year's rule
+    Label_Soli = new QLabel(this);
+    Label_Soli->setFont(ProgrammSchrift(11));
+    Label_Soli->setWordWrap(true);
+    Label_Soli->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label_Soli->setGeometry(33, 244, 377, 42);
     CheckBox_KiSt = platziere(
         new QCheckBox(QStringLiteral("Kirchensteuer bei der Steuerersparnis berücksichtigen"),
                       this),
-        14, 250);
-    beschriftung(this, QStringLiteral("Bundesland (Wohnsitz)"), 33, 282);
-    ComboBox_Bundesland = platziere(new QComboBox(this), 190, 278, 220, 24);
+        14, 290);
+    beschriftung(this, QStringLiteral("Bundesland (Wohnsitz)"), 33, 322);
+    ComboBox_Bundesland = platziere(new QComboBox(this), 190, 318, 220, 24);
     ComboBox_Bundesland->addItems(Bundeslaender());
     ComboBox_Bundesland->setMaxVisibleItems(16);
     ComboBox_Bundesland->setCurrentIndex(-1);
     ComboBox_Bundesland->setEnabled(false);
+    Label_KiStSatz = beschriftung(this, QString(), 190, 346, false, 11);
 
-    Button_OK = knopf(this, QStringLiteral("OK"), 250, 320, 75, 25);
-    Button_Abbruch = knopf(this, QStringLiteral("Abbrechen"), 335, 320, 75, 25);
+    Button_OK = knopf(this, QStringLiteral("OK"), 250, 370, 75, 25);
+    Button_Abbruch = knopf(this, QStringLiteral("Abbrechen"), 335, 370, 75, 25);
     Button_OK->setDefault(true);
     connect(Button_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button_Abbruch, &QPushButton::clicked, this, &QDialog::reject);
@@ -114,6 +123,8 @@ TEKDialog::TEKDialog(QWidget* parent) : TStreckDialog(parent)
     resize(std::max(ok.right(), abbruch.right()) + 1 + 10, ok.bottom() + 1 + 10);
 
     connect(CheckBox_KiSt, &QCheckBox::clicked, this, [this] { CheckBox_KiStClick(); });
+    connect(ComboBox_Bundesland, &QComboBox::currentIndexChanged, this,
+            [this] { KirchensteuersatzZeigen(); });
     connect(CheckBox_zvE_automatisch, &QCheckBox::clicked, this,
             [this] { CheckBox_zvE_automatischClick(); });
     for (TFloatEdit* e : {Edit_EK1, Edit_EK2, Edit_EK1nr, Edit_EK2nr})
@@ -127,6 +138,14 @@ TEKDialog::~TEKDialog() = default;
 void TEKDialog::Vorbereiten(const TZulagenDaten& d, double ek1, double ek2, bool ek2Aktiv)
 {
     m_daten = d;
+    // the incomes are those of the year before the contribution year
+    const QString bruttoeinkommen =
+        QStringLiteral("Bruttoeinkommen %1 in Euro:").arg(d.Einkommensjahr());
+    Label_EK->setText(bruttoeinkommen);
+    Label_EKnr->setText(bruttoeinkommen);
+    Label_EK->adjustSize();
+    Label_EKnr->adjustSize();
+    Label_Soli->setText(SoliText(d.Steuerjahr()));
     // 1
     Label_Pers2->setVisible(d.Verheiratet);
     Edit_EK2->setVisible(d.Verheiratet);
@@ -148,6 +167,7 @@ void TEKDialog::Vorbereiten(const TZulagenDaten& d, double ek1, double ek2, bool
     ComboBox_Bundesland->setEnabled(d.Bundesland >= 0);
     ComboBox_Bundesland->setCurrentIndex(d.Bundesland < ComboBox_Bundesland->count() ? d.Bundesland
                                                                                      : -1);
+    KirchensteuersatzZeigen();
     // the first field takes the focus at each opening
     Edit_EK1->setFocus();
 }
@@ -165,6 +185,34 @@ TEKAngaben TEKDialog::Angaben() const
     a.KiSt = CheckBox_KiSt->isChecked();
     a.Bundesland = ComboBox_Bundesland->currentIndex();
     return a;
+}
+
+QString TEKDialog::SoliText(int jahr)
+{
+    const TSoliJahr& r = SoliRecht(jahr);
+    const QString satz = FormatN(r.SatzPromille / 10.0, 1) + QStringLiteral(" %");
+    // up to 2020 the saving carries the flat rate; from 2021 the surcharge is
+    // due only above the Freigrenze (§ 3 Abs. 3 SolZG)
+    if (!r.ErsparnisNachFreigrenze)
+        return QStringLiteral("Beitragsjahr %1: %2 der Einkommensteuer; die Ersparnis steigt um "
+                              "%2.")
+            .arg(jahr)
+            .arg(satz);
+    return QStringLiteral(
+               "Beitragsjahr %1: Zuschlag erst über %2 Euro Einkommensteuer (zusammen veranlagt "
+               "%3 Euro); darunter erspart der Haken nichts.")
+        .arg(jahr)
+        .arg(FormatN(r.FreigrenzeEinzel, 0), FormatN(r.FreigrenzeZusammen, 0));
+}
+
+void TEKDialog::KirchensteuersatzZeigen()
+{
+    const int land = ComboBox_Bundesland->currentIndex();
+    Label_KiStSatz->setText(
+        land < 0 ? QString()
+                 : QStringLiteral("Kirchensteuersatz %1 %")
+                       .arg(FormatN(100 * KiStSatzFuer(m_daten.Steuerjahr(), land), 0)));
+    Label_KiStSatz->adjustSize();
 }
 
 void TEKDialog::CheckBox_KiStClick()

@@ -42,17 +42,22 @@ public:
     QCheckBox* CheckBox_zvE_automatisch;
     TFloatEdit* Edit_zvE;
     QCheckBox* CheckBox_Soli;
+    QLabel* Label_Soli; // what the tick means in the year
     QCheckBox* CheckBox_KiSt;
     QComboBox* ComboBox_Bundesland;
+    QLabel* Label_KiStSatz; // the rate of the state chosen
     TColorButton* Button_OK;
     TColorButton* Button_Abbruch;
 
     static const QStringList& Bundeslaender();
+    // The solidarity surcharge's rule of a contribution year, in a sentence.
+    static QString SoliText(int jahr);
 
 private:
     void CheckBox_KiStClick();
     void CheckBox_zvE_automatischClick();
     void EinkommenChange();
+    void KirchensteuersatzZeigen();
 
     TZulagenDaten m_daten; // family status and children for the estimate
 };

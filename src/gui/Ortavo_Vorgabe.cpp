@@ -2,8 +2,10 @@
 #include "Ortavo_Vorgabe.h"
 
 #include "Bauteile.h"
+#include "Beitragsjahrwahl.h"
 #include "ColorButton.h"
 #include "FloatDlg.h"
+#include "Haushaltsrechnung.h"
 #include "MathUnit.h"
 #include "Schieberegler.h"
 #include "Schrift.h"
@@ -22,11 +24,15 @@
 
 namespace Fermalin {
 
-TSeiteVorgabe::TSeiteVorgabe(TSeitendienste& dienste, TJahrBereich gebJahrBereich, QWidget* parent)
-    : QWidget(parent), m_dienste(dienste), m_bereich(gebJahrBereich)
+TSeiteVorgabe::TSeiteVorgabe(TSeitendienste& dienste, int jahr, QWidget* parent)
+    : QWidget(parent), m_dienste(dienste), m_bereich(GebJahrBereichFuer(jahr))
 {
     setObjectName(QStringLiteral("TabSheet_Vorgabe"));
     Anlegen();
+    AnlegenFoerderung();
+    ComboBox_Beitragsjahr->setCurrentIndex(
+        std::max(0, static_cast<int>(WaehlbareBeitragsjahre().indexOf(jahr))));
+    JahrZeigen(Beitragsjahr());
     Verbinden();
 }
 
@@ -37,6 +43,18 @@ void TSeiteVorgabe::Anlegen()
                 "Button_Pruvex");
     Button_Pruvex->setFont(ProgrammSchrift(12));
     Button_Pruvex->setAusrichtung(Qt::AlignLeft | Qt::AlignVCenter);
+
+    // Whose law: over the input column, where the eligibility button leaves room.
+    beschriftung(this, QStringLiteral("Beitragsjahr"), 255, 19);
+    ComboBox_Beitragsjahr =
+        benannt(platziere(new QComboBox(this), 335, 15, 64, 24), "ComboBox_Beitragsjahr");
+    for (const int jahr : WaehlbareBeitragsjahre())
+        ComboBox_Beitragsjahr->addItem(QString::number(jahr), jahr);
+    ComboBox_Beitragsjahr->setMaxVisibleItems(ComboBox_Beitragsjahr->count());
+    ComboBox_Beitragsjahr->installEventFilter(this);
+    Label_Foerderrecht = benannt(beschriftung(this, QString(), 412, 12), "Label_Foerderrecht");
+    // the year's values not yet enacted; the sentences themselves in the tip
+    Label_Hinweise = benannt(beschriftung(this, QString(), 412, 30, false, 11), "Label_Hinweise");
 
     GroupBox_Anspruchsberechtigung =
         gruppe(this, QStringLiteral("Personendaten"), 10, 56, 658, 174, true);
@@ -90,12 +108,15 @@ void TSeiteVorgabe::Anlegen()
     Label_EKnr1->hide();
     Label_EKnr2->hide();
     regulaereSchrift(g);
+}
 
+void TSeiteVorgabe::AnlegenFoerderung()
+{
     GroupBox_Foerderung =
         benannt(gruppe(this, QStringLiteral("Darstellung der Förderung (Jahresbeträge) "), 10, 244,
                        658, 189, true),
                 "GroupBox_Foerderung");
-    g = GroupBox_Foerderung;
+    QGroupBox* g = GroupBox_Foerderung;
     beschriftung(g, QStringLiteral("Beitrag:"), 12, 33);
     CheckBox_minBeitrag =
         benannt(platziere(new QCheckBox(QStringLiteral("minimaler Eigenbeitrag"), g), 69, 33),
@@ -134,22 +155,32 @@ void TSeiteVorgabe::Anlegen()
         {&Edit_q, "Edit_q", 591, 49, "Förder-", "quote"},
     };
     for (const TSpalte& sp : spalten) {
-        *sp.feld = benannt(ergebnisfeld(g, sp.x, 138, sp.breite), sp.name);
+        *sp.feld = benannt(ergebnisfeld(g, sp.x, 122, sp.breite), sp.name);
         const auto ueber = [&](const char* text, int y) {
             QLabel* l = beschriftung(g, QString::fromUtf8(text), 0, y);
             l->move(sp.x + (sp.breite - l->width()) / 2, y);
         };
         if (sp.oben)
-            ueber(sp.oben, 104);
-        ueber(sp.unten, 120);
+            ueber(sp.oben, 88);
+        ueber(sp.unten, 104);
     }
-    beschriftung(g, QStringLiteral("+"), 170, 141);
-    beschriftung(g, QStringLiteral("+"), 270, 141);
-    beschriftung(g, QStringLiteral("="), 372, 141);
+    beschriftung(g, QStringLiteral("+"), 170, 125);
+    beschriftung(g, QStringLiteral("+"), 270, 125);
+    beschriftung(g, QStringLiteral("="), 372, 125);
     beschriftung(g,
                  QStringLiteral("*) Talven-Sparer unter 25 erhalten für das erste Beitragsjahr "
                                 "einmalig eine um bis zu 200 Euro erhöhte Grundzulage."),
-                 15, 168, false, 11);
+                 15, 150, false, 11);
+    // Under the footnote that explains it: whether the bonus is due this year, for
+    // each person who can have it (only a directly entitled one, § 84 S. 2 EStG).
+    beschriftung(g, QStringLiteral("Berufseinsteiger-Bonus in diesem Beitragsjahr:"), 15, 167);
+    CheckBox_Berufseinsteiger1 =
+        benannt(platziere(new QCheckBox(QStringLiteral("1. Person"), g), 326, 166),
+                "CheckBox_Berufseinsteiger1");
+    CheckBox_Berufseinsteiger2 =
+        benannt(platziere(new QCheckBox(QStringLiteral("2. Person"), g), 440, 166),
+                "CheckBox_Berufseinsteiger2");
+    CheckBox_Berufseinsteiger2->hide();
     regulaereSchrift(g);
 }
 
@@ -165,8 +196,11 @@ void TSeiteVorgabe::Verbinden()
             if (an)
                 Vorgabeaenderung(r);
         });
-    for (QCheckBox* c : {CheckBox_minBeitrag, CheckBox_tarMindBtr})
+    for (QCheckBox* c : {CheckBox_minBeitrag, CheckBox_tarMindBtr, CheckBox_Berufseinsteiger1,
+                         CheckBox_Berufseinsteiger2})
         connect(c, &QCheckBox::toggled, this, [this, c] { Vorgabeaenderung(c); });
+    connect(ComboBox_Beitragsjahr, &QComboBox::currentIndexChanged, this,
+            [this] { Vorgabeaenderung(ComboBox_Beitragsjahr); });
     connect(SpinEdit_Kinderzahl, &QSpinBox::valueChanged, this,
             [this] { Vorgabeaenderung(SpinEdit_Kinderzahl); });
     connect(TrackBar_gesB1, &QSlider::valueChanged, this,
@@ -181,6 +215,9 @@ void TSeiteVorgabe::Verbinden()
 
 bool TSeiteVorgabe::eventFilter(QObject* objekt, QEvent* event)
 {
+    // As with the number of children: a page scrolled past the year keeps it.
+    if (objekt == ComboBox_Beitragsjahr && event->type() == QEvent::Wheel)
+        return true;
     if (objekt == Edit_GebJahre) {
         if (event->type() == QEvent::FocusOut) {
             if (FokusWechselImFenster(static_cast<QFocusEvent*>(event)->reason()))
@@ -214,6 +251,13 @@ void TSeiteVorgabe::Vorgabeaenderung(QObject* sender)
         }
     } else if (sender == SpinEdit_Kinderzahl) {
         GebJahreAnzeigen();
+    } else if (sender == ComboBox_Beitragsjahr) {
+        // the children's years into the year's range first: the list shows them
+        // corrected and the computation never sees a year outside it
+        const int jahr = Beitragsjahr();
+        m_dienste.BeitragsjahrGewechselt(jahr);
+        JahrZeigen(jahr);
+        GebJahreAnzeigen();
     }
 
     // 2
@@ -232,7 +276,9 @@ void TSeiteVorgabe::Vorgabeaenderung(QObject* sender)
         nrZeigen(Label_EKnr2, m_details.EinkommenNR2);
         if (RadioButton_Doppelverdiener->isChecked()) {
             Edit_Einkommen2->setEnabled(true);
+            CheckBox_Berufseinsteiger2->show();
         } else {
+            CheckBox_Berufseinsteiger2->hide();
             Edit_Einkommen2->setEnabled(false);
             Edit_Einkommen2->WertSetzen(0);
         }
@@ -240,6 +286,7 @@ void TSeiteVorgabe::Vorgabeaenderung(QObject* sender)
         Label_EKnr2->hide();
         Edit_Einkommen2->hide();
         Label_Pers2->hide();
+        CheckBox_Berufseinsteiger2->hide();
     }
 
     // 3
@@ -317,6 +364,29 @@ void TSeiteVorgabe::BerechneZulagen()
 
 void TSeiteVorgabe::ErgebnisZeigen(const TZulagenDaten& d)
 {
+    // From 2027 the page says which rules its figures follow; contributions given
+    // for the comparison replace the slider and its boxes.
+    const QString recht = d.Beitragsjahr < ErstesBeitragsjahrNeu ? QString()
+                          : AngewandtesFoerderrecht(d) == TFoerderrecht::Neu
+                              ? QStringLiteral("nach neuem Recht (Vertrag ab 2027)")
+                              : QStringLiteral("nach bisherigem Recht (Bestandsvertrag)");
+    if (Label_Foerderrecht->text() != recht) {
+        Label_Foerderrecht->setText(recht);
+        Label_Foerderrecht->adjustSize();
+    }
+    const QString hinweise = HinweiseFuer(d).join(QLatin1Char('\n'));
+    if (Label_Hinweise->toolTip() != hinweise) {
+        Label_Hinweise->setText(hinweise.isEmpty()
+                                    ? QString()
+                                    : QStringLiteral("Hinweis: nicht verkündete Werte ersetzt"));
+        Label_Hinweise->setToolTip(hinweise);
+        Label_Hinweise->adjustSize();
+    }
+    const bool frei = !d.EigenbeitraegeVorgegeben();
+    for (QWidget* w :
+         {static_cast<QWidget*>(TrackBar_gesB1), static_cast<QWidget*>(CheckBox_minBeitrag),
+          static_cast<QWidget*>(CheckBox_tarMindBtr)})
+        w->setEnabled(frei);
     TrackBar_gesB1->setSelEnd(d.PositionVolleZulagen);
     ZeigeBetrag(Edit_k, 2, d.Kinderzulage1 + d.Kinderzulage2, Euro);
     ZeigeBetrag(Edit_g, 2, d.Grundzulage1 + d.Grundzulage2, Euro);
@@ -331,6 +401,7 @@ void TSeiteVorgabe::ErgebnisZeigen(const TZulagenDaten& d)
 
 void TSeiteVorgabe::EingabenLesen(TEingaben& e) const
 {
+    e.Beitragsjahr = Beitragsjahr();
     e.Verheiratet = RadioButton_verheiratet->isChecked();
     e.Doppelverdiener = RadioButton_Doppelverdiener->isChecked();
     e.Einkommen1 = Edit_Einkommen1->WertLesen();
@@ -344,6 +415,10 @@ void TSeiteVorgabe::EingabenLesen(TEingaben& e) const
     e.DeltazvE = m_details.DeltazvE;
     e.Soli = m_details.Soli;
     e.Bundesland = m_details.Bundesland;
+    // only a directly entitled person can have the bonus
+    e.Berufseinsteiger1 = CheckBox_Berufseinsteiger1->isChecked();
+    e.Berufseinsteiger2 =
+        e.Verheiratet && e.Doppelverdiener && CheckBox_Berufseinsteiger2->isChecked();
 }
 
 TSeiteVorgabe::TAnzeige TSeiteVorgabe::Anzeige() const
@@ -377,6 +452,16 @@ TSeiteVorgabe::TAnzeige TSeiteVorgabe::Anzeige() const
     a.EKnr2 = Label_EKnr2->text();
     a.EinkommenBeschriftung = Label_Einkommen->text();
     a.Details = m_details;
+    a.Beitragsjahr = Beitragsjahr();
+    for (int i = 0; i < ComboBox_Beitragsjahr->count(); ++i)
+        a.Jahre << ComboBox_Beitragsjahr->itemData(i).toInt();
+    a.Foerderrecht = Label_Foerderrecht->text();
+    a.Hinweise = Label_Hinweise->toolTip();
+    a.Berufseinsteiger1 = CheckBox_Berufseinsteiger1->isChecked();
+    a.Berufseinsteiger2 = CheckBox_Berufseinsteiger2->isChecked();
+    a.Berufseinsteiger1Sichtbar = !CheckBox_Berufseinsteiger1->isHidden();
+    a.Berufseinsteiger2Sichtbar = !CheckBox_Berufseinsteiger2->isHidden();
+    a.BeitragAktiv = TrackBar_gesB1->isEnabled();
     return a;
 }
 
@@ -425,6 +510,20 @@ void TSeiteVorgabe::MinBeitragSetzen(bool an)
     CheckBox_minBeitrag->setChecked(an);
 }
 
+void TSeiteVorgabe::BeitragsjahrSetzen(int jahr)
+{
+    // a year the program does not compute leaves the choice as it is
+    const int i = ComboBox_Beitragsjahr->findData(jahr);
+    if (i >= 0)
+        ComboBox_Beitragsjahr->setCurrentIndex(i);
+}
+
+void TSeiteVorgabe::BerufseinsteigerSetzen(bool person1, bool person2)
+{
+    CheckBox_Berufseinsteiger1->setChecked(person1);
+    CheckBox_Berufseinsteiger2->setChecked(person2);
+}
+
 void TSeiteVorgabe::Bereinigen()
 {
     // No family status, or no answer for a married couple, is what a user
@@ -445,6 +544,8 @@ void TSeiteVorgabe::EinstellungenSammeln(TEinstellungen& e) const
     e.verheiratet = RadioButton_verheiratet->isChecked();
     e.doppel = RadioButton_Doppelverdiener->isChecked();
     e.einzel = RadioButton_Einzelverdiener->isChecked();
+    // the box as ticked, even while a one-earner couple hides the second
+    e.Berufseinsteiger2 = CheckBox_Berufseinsteiger2->isChecked();
 }
 
 void TSeiteVorgabe::PruvexZeigen(bool sichtbar)
@@ -452,10 +553,18 @@ void TSeiteVorgabe::PruvexZeigen(bool sichtbar)
     Button_Pruvex->setVisible(sichtbar);
 }
 
-void TSeiteVorgabe::EinkommensjahrZeigen(int jahr)
+void TSeiteVorgabe::JahrZeigen(int jahr)
 {
-    Label_Einkommen->setText(QStringLiteral("Bruttoeinkommen %1 in Euro").arg(jahr));
+    // incomes of the year before the contribution year
+    Label_Einkommen->setText(
+        QStringLiteral("Bruttoeinkommen %1 in Euro").arg(EinkommensjahrFuer(jahr)));
     Label_Einkommen->adjustSize();
+    m_bereich = GebJahrBereichFuer(jahr);
+}
+
+int TSeiteVorgabe::Beitragsjahr() const
+{
+    return ComboBox_Beitragsjahr->currentData().toInt();
 }
 
 QWidget* TSeiteVorgabe::ErstesFeld() const

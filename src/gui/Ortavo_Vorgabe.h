@@ -10,6 +10,7 @@
 #include "Seitendienste.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,9 +57,17 @@ public:
         QString EKnr1, EKnr2;
         QString EinkommenBeschriftung;
         TDetailwerte Details;
+        int Beitragsjahr = 0;
+        QList<int> Jahre;     // the choice, top to bottom
+        QString Foerderrecht; // the rule set named beside the year; empty: none named
+        QString Hinweise;     // the notices of values not enacted, one a line
+        bool Berufseinsteiger1 = false, Berufseinsteiger2 = false;
+        bool Berufseinsteiger1Sichtbar = false, Berufseinsteiger2Sichtbar = false;
+        bool BeitragAktiv = false; // slider and contribution boxes take input
     };
 
-    TSeiteVorgabe(TSeitendienste& dienste, TJahrBereich gebJahrBereich, QWidget* parent = nullptr);
+    // jahr: the contribution year shown first
+    TSeiteVorgabe(TSeitendienste& dienste, int jahr, QWidget* parent = nullptr);
 
     // No computation before the settings are loaded.
     void setInitialisiert(bool an) { m_initialisiert = an; }
@@ -85,6 +94,8 @@ public:
     void BeitragSetzen(int position);
     void TarMindBtrSetzen(bool an);
     void MinBeitragSetzen(bool an);
+    void BeitragsjahrSetzen(int jahr);
+    void BerufseinsteigerSetzen(bool person1, bool person2);
     void DetailwerteSetzen(const TDetailwerte& w) { m_details = w; }
     // After loading: a file no run could have written is brought into line as a
     // user could have made it.
@@ -93,7 +104,6 @@ public:
     void EinstellungenSammeln(TEinstellungen& e) const;
 
     void PruvexZeigen(bool sichtbar);
-    void EinkommensjahrZeigen(int jahr);
     // The control that gets the keyboard focus when the page opens the program.
     QWidget* ErstesFeld() const;
 
@@ -102,8 +112,12 @@ protected:
 
 private:
     void Anlegen();
+    void AnlegenFoerderung();
     void Verbinden();
     void ErgebnisZeigen(const TZulagenDaten& d);
+    // The texts and ranges that name the contribution year.
+    void JahrZeigen(int jahr);
+    int Beitragsjahr() const;
 
     TSeitendienste& m_dienste;
     TJahrBereich m_bereich;
@@ -111,6 +125,9 @@ private:
     bool m_initialisiert = false;
 
     TColorButton* Button_Pruvex;
+    QComboBox* ComboBox_Beitragsjahr;
+    QLabel* Label_Foerderrecht;
+    QLabel* Label_Hinweise;
     QGroupBox* GroupBox_Anspruchsberechtigung;
     QRadioButton* RadioButton_ledig;
     QRadioButton* RadioButton_verheiratet;
@@ -136,6 +153,8 @@ private:
     QLineEdit* Edit_s;
     QLineEdit* Edit_z;
     QLineEdit* Edit_q;
+    QCheckBox* CheckBox_Berufseinsteiger1;
+    QCheckBox* CheckBox_Berufseinsteiger2;
 };
 
 } // namespace Fermalin

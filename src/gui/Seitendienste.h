@@ -27,6 +27,9 @@ public:
     virtual QList<int> GebJahre(int n) const = 0;
     virtual void GebJahreSetzen(const QList<int>& jahre) = 0;
     virtual void KinderZuPerson2() = 0;
+    // The input page's year changed: the children's years into its range, the
+    // comparison page shown exactly from 2027.
+    virtual void BeitragsjahrGewechselt(int jahr) = 0;
 
     // The input page after a computation; the chart page shows its figures.
     virtual void Berechnet(const TZulagenDaten& d) = 0;

@@ -1,5 +1,6 @@
 #include "Startfenster.h"
 
+#include "Beitragsjahrwahl.h"
 #include "ColorButton.h"
 #include "Schrift.h"
 
@@ -52,7 +53,7 @@ QFrame* NeuesQuadrat(QWidget* eltern, const char* name, int links, int oben)
 
 } // namespace
 
-TForm_Startfenster::TForm_Startfenster(QWidget* parent)
+TForm_Startfenster::TForm_Startfenster(int beitragsjahr, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
@@ -88,6 +89,20 @@ TForm_Startfenster::TForm_Startfenster(QWidget* parent)
 
     Shape1 = NeuesQuadrat(this, "Shape1", 29, 125);
     Shape2 = NeuesQuadrat(this, "Shape2", 29, 125 + 2 * Zeilenabstand);
+
+    // The years the program knows and the one it opens on, two pitches below.
+    const QList<int> jahre = WaehlbareBeitragsjahre();
+    const QString aktuell =
+        QStringLiteral("<p style=\"margin:0; line-height:%1px; -qt-line-height-type:fixed\">"
+                       "Aktueller: Das Recht der Beitragsjahre %2 bis %3, eingestellt ist %4"
+                       "</p>")
+            .arg(Zeilenabstand)
+            .arg(jahre.last())
+            .arg(jahre.first())
+            .arg(beitragsjahr);
+    JvHTLabelRR3 = NeuesLabel(this, "JvHTLabelRR3", aktuell, 45, 119 + 4 * Zeilenabstand, &gross,
+                              Qt::RichText);
+    Shape3 = NeuesQuadrat(this, "Shape3", 29, 125 + 4 * Zeilenabstand);
 
     CheckBox_HinweisWeg = new QCheckBox(this);
     CheckBox_HinweisWeg->setObjectName(QStringLiteral("CheckBox_HinweisWeg"));

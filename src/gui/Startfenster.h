@@ -1,5 +1,5 @@
-// The window shown before the main window: what is new in this version, and
-// the choice not to be shown again.
+// The window shown before the main window: what is new in this version, the
+// contribution year the main window opens on, and the choice not to be shown again.
 #pragma once
 
 #include <QDialog>
@@ -17,7 +17,8 @@ class TForm_Startfenster : public QDialog
     Q_OBJECT
 
 public:
-    explicit TForm_Startfenster(QWidget* parent = nullptr);
+    // beitragsjahr: the year whose law the main window shows
+    explicit TForm_Startfenster(int beitragsjahr, QWidget* parent = nullptr);
     ~TForm_Startfenster() override;
 
     // true unless "Diesen Hinweis nicht mehr anzeigen" is ticked
@@ -30,8 +31,10 @@ public:
     QLabel* Label_Ueberschrift;
     QLabel* JvHTLabelRR1;
     QLabel* JvHTLabelRR2;
+    QLabel* JvHTLabelRR3;
     QFrame* Shape1;
     QFrame* Shape2;
+    QFrame* Shape3;
     QCheckBox* CheckBox_HinweisWeg;
     QLabel* Label15;
     TColorButton* ColorButton_Abbruch;

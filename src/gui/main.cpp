@@ -41,7 +41,7 @@ int main(int argc, char** argv)
 
     // 6: the choice is written at once, beside whatever else the file holds
     if (startfenster) {
-        TForm_Startfenster fenster;
+        TForm_Startfenster fenster(hauptformular.EingabenLesen().Beitragsjahr);
         fenster.setWindowTitle(QApplication::applicationName());
         fenster.exec();
         startfenster = fenster.HinweisWiederAnzeigen();

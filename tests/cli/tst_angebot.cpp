@@ -40,7 +40,8 @@ QByteArray datei(const QByteArray& zeile)
     return o.value(QStringLiteral("Datei")).toString().toLatin1();
 }
 
-const char* const Paar = R"("Verheiratet": true, "Doppelverdiener": true, "Einkommen1": 30000,
+const char* const Paar =
+    R"("Beitragsjahr": 2010, "Verheiratet": true, "Doppelverdiener": true, "Einkommen1": 30000,
     "Einkommen2": 20000, "KindGebJahr": [2001, 2003, 2008, 2009], "KindPerson": [1, 2, 1, 2],
     "MinBeitrag": false, "BeitragsPosition": 40, "Verteilung": 25)";
 
@@ -80,25 +81,28 @@ void TstAngebot::dateiJeZeile_data()
                "Geburtsjahr3=2008\r\nKind3=0\r\nGeburtsjahr4=2009\r\nKind4=1\r\n"
                "EB_Typ=1\r\nEigenbeitrag=104200\r\n");
     QTest::newRow("ledig, ohne --person, minimaler Beitrag")
-        << QStringList() << QByteArray(R"({"Einkommen1": 30000})")
+        << QStringList() << QByteArray(R"({"Beitragsjahr": 2010, "Einkommen1": 30000})")
         << kopf0 + "Typ=1\r\nEinkommen=3000000\r\nKinder=0\r\nEB_Typ=2\r\n";
     // a single's children count for person 1 whatever KindPerson says
     QTest::newRow("ledig mit Kind für die 2. Person")
         << QStringList{QStringLiteral("--person"), QStringLiteral("1")}
-        << QByteArray(R"({"Einkommen1": 30000, "KindGebJahr": [2009], "KindPerson": [2],
+        << QByteArray(
+               R"({"Beitragsjahr": 2010, "Einkommen1": 30000, "KindGebJahr": [2009], "KindPerson": [2],
                           "MinBeitrag": false, "BeitragsPosition": 30})")
         << kopf0 + "Typ=1\r\nEinkommen=3000000\r\nKinder=1\r\nGeburtsjahr1=2009\r\nKind1=1\r\n"
                    "EB_Typ=1\r\nEigenbeitrag=80400\r\n";
     QTest::newRow("Einzelverdiener, 2. Person: tariflicher Mindestbeitrag 30")
         << QStringList{QStringLiteral("--person"), QStringLiteral("2")}
-        << QByteArray(R"({"Verheiratet": true, "Einkommen1": 40000, "KindGebJahr": [2005],
+        << QByteArray(
+               R"({"Beitragsjahr": 2010, "Verheiratet": true, "Einkommen1": 40000, "KindGebJahr": [2005],
                           "KindPerson": [2], "MinBeitrag": false, "BeitragsPosition": 50,
                           "Verteilung": 0})")
         << kopf0 + "Typ=3\r\nKinder=1\r\nGeburtsjahr1=2005\r\nKind1=1\r\nEB_Typ=1\r\n"
                    "Eigenbeitrag=3000\r\n";
     QTest::newRow("Einzelverdiener, 1. Person am Maximum: EB_Typ 1")
         << QStringList{QStringLiteral("--person"), QStringLiteral("1")}
-        << QByteArray(R"({"Verheiratet": true, "Einkommen1": 40000, "KindGebJahr": [2005],
+        << QByteArray(
+               R"({"Beitragsjahr": 2010, "Verheiratet": true, "Einkommen1": 40000, "KindGebJahr": [2005],
                           "KindPerson": [2], "MinBeitrag": false, "BeitragsPosition": 50,
                           "Verteilung": 0})")
         << kopf0 + "Typ=2\r\nEinkommen=4000000\r\nKinder=1\r\nGeburtsjahr1=2005\r\nKind1=0\r\n"

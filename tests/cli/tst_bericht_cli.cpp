@@ -60,7 +60,8 @@ QString fehlerText(const TLauf& l)
     return QJsonDocument::fromJson(l.aus).object().value(QStringLiteral("Fehler")).toString();
 }
 
-const QByteArray Haushalt = "{\"Einkommen1\":30000,\"Beratungsprotokoll\":true}\n";
+const QByteArray Haushalt =
+    "{\"Beitragsjahr\":2010,\"Einkommen1\":30000,\"Beratungsprotokoll\":true}\n";
 
 // A 24-bit bitmap header for w x h points with as many bytes of data as given.
 QByteArray bmp(qint32 w, qint32 h, qsizetype daten)
@@ -89,7 +90,8 @@ private slots:
     {
         const TLauf l =
             laufen({QStringLiteral("bericht")},
-                   "{\"Einkommen1\":30000}\n\n{\"Einkommen1\":30000,\"Beratungsprotokoll\":true,"
+                   "{\"Beitragsjahr\":2010,\"Einkommen1\":30000}\n\n{\"Beitragsjahr\":2010,"
+                   "\"Einkommen1\":30000,\"Beratungsprotokoll\":true,"
                    "\"Kundenname\":\"M\\u00fcller & <S\\u00f6hne>\"}\n{\"Kundenname\":3}\n");
         QCOMPARE(l.code, 1);
         const QList<QByteArray> zeilen = l.aus.trimmed().split('\n');
@@ -123,10 +125,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
-        const TLauf l = laufen({QStringLiteral("bericht"), QStringLiteral("--pdf"), pdf},
-                               "{\"Verheiratet\":true,\"Doppelverdiener\":true,\"Einkommen1\":"
-                               "42000,\"Einkommen2\":28000,\"Beratungsprotokoll\":true,"
-                               "\"MitGrafik\":true}\n");
+        const TLauf l = laufen(
+            {QStringLiteral("bericht"), QStringLiteral("--pdf"), pdf},
+            "{\"Beitragsjahr\":2010,\"Verheiratet\":true,\"Doppelverdiener\":true,\"Einkommen1\":"
+            "42000,\"Einkommen2\":28000,\"Beratungsprotokoll\":true,"
+            "\"MitGrafik\":true}\n");
         QCOMPARE(l.code, 0);
         const QJsonObject o = QJsonDocument::fromJson(l.aus).object();
         QCOMPARE(o.value(QStringLiteral("Seiten")).toInt(), 2);
@@ -224,7 +227,8 @@ void TstBerichtCli::pdfNurGanzGeschrieben()
 void TstBerichtCli::mitGrafikNurMitPdf()
 {
     const TLauf l = laufen({QStringLiteral("bericht")},
-                           "{\"Einkommen1\":30000}\n{\"Einkommen1\":30000,\"MitGrafik\":true}\n");
+                           "{\"Beitragsjahr\":2010,\"Einkommen1\":30000}\n{\"Beitragsjahr\":2010,"
+                           "\"Einkommen1\":30000,\"MitGrafik\":true}\n");
     QCOMPARE(l.code, 1);
     const QList<QByteArray> zeilen = l.aus.trimmed().split('\n');
     QCOMPARE(zeilen.size(), 2);
@@ -248,8 +252,9 @@ void TstBerichtCli::ohneTemporaeresVerzeichnis()
         env.insert(QStringLiteral("TMPDIR"), QStringLiteral("/gibt/es/nicht"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), laufzeit.path());
     };
-    const TLauf l = laufen({QStringLiteral("bericht"), QStringLiteral("--pdf"), pdf},
-                           "{\"Einkommen1\":30000,\"MitGrafik\":true}\n", art);
+    const TLauf l =
+        laufen({QStringLiteral("bericht"), QStringLiteral("--pdf"), pdf},
+               "{\"Beitragsjahr\":2010,\"Einkommen1\":30000,\"MitGrafik\":true}\n", art);
     QCOMPARE(l.code, 1);
     QCOMPARE(fehlerText(l),
              QStringLiteral("Zeile 1: \"MitGrafik\" geht nicht: Es gibt kein nutzbares Verzeichnis "
@@ -257,7 +262,7 @@ void TstBerichtCli::ohneTemporaeresVerzeichnis()
     QVERIFY(!QFileInfo::exists(pdf));
     // without the chart the PDF is made all the same
     const TLauf ohne = laufen({QStringLiteral("bericht"), QStringLiteral("--pdf"), pdf},
-                              "{\"Einkommen1\":30000}\n", art);
+                              "{\"Beitragsjahr\":2010,\"Einkommen1\":30000}\n", art);
     QCOMPARE(ohne.code, 0);
     QVERIFY(QFileInfo(pdf).isFile());
 }
@@ -318,8 +323,9 @@ void TstBerichtCli::logoFehler()
         }
     }
     TFifoWaechter waechter(QFile::encodeName(logoDatei), std::chrono::milliseconds(20000));
-    const TLauf l = laufen({QStringLiteral("bericht"), QStringLiteral("--pdf"), pdf},
-                           "{\"Einkommen1\":30000,\"Firmenlogo\":true}\n", art);
+    const TLauf l =
+        laufen({QStringLiteral("bericht"), QStringLiteral("--pdf"), pdf},
+               "{\"Beitragsjahr\":2010,\"Einkommen1\":30000,\"Firmenlogo\":true}\n", art);
     QVERIFY2(!waechter.beenden(), "blockierte auf dem FIFO");
     QCOMPARE(l.fehler, QByteArray());
     if (grund.isEmpty()) {

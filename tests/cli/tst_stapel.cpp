@@ -47,7 +47,8 @@ private slots:
 void TstStapel::ledigMitVorgaben()
 {
     bool fehler = true;
-    const QJsonObject o = berechne(R"({"Einkommen1": 30000, "TarMindBtr": false})", &fehler);
+    const QJsonObject o =
+        berechne(R"({"Beitragsjahr": 2010, "Einkommen1": 30000, "TarMindBtr": false})", &fehler);
     QVERIFY(!fehler);
     QCOMPARE(o.value(QStringLiteral("Eigenbeitrag")).toDouble(), 1046.0);
     QCOMPARE(o.value(QStringLiteral("Gesamtbeitrag")).toDouble(), 1200.0);
@@ -76,7 +77,8 @@ void TstStapel::ledigMitVorgaben()
 void TstStapel::doppelverdienerAufteilung()
 {
     // 30000/20000 without children: M1 1046, M2 646; at the right end E = 2 · 2100 − 308
-    const QJsonObject o = berechne(R"({"Verheiratet": true, "Doppelverdiener": true,
+    const QJsonObject o =
+        berechne(R"({"Beitragsjahr": 2010, "Verheiratet": true, "Doppelverdiener": true,
         "Einkommen1": 30000, "Einkommen2": 20000, "MinBeitrag": false, "BeitragsPosition": 50,
         "Verteilung": 50})");
     QCOMPARE(o.value(QStringLiteral("AnzahlFoerderberechtigte")).toInt(), 2);
@@ -91,13 +93,14 @@ void TstStapel::doppelverdienerAufteilung()
     QVERIFY(angebot.value(QStringLiteral("Hinweis")).isNull());
 
     // Position 29 wants 2436 in all: 2130 own, between the sums of minimums and maximums
-    const QJsonObject regler = berechne(R"({"Verheiratet": true, "Doppelverdiener": true,
+    const QJsonObject regler =
+        berechne(R"({"Beitragsjahr": 2010, "Verheiratet": true, "Doppelverdiener": true,
         "Einkommen1": 30000, "Einkommen2": 20000, "MinBeitrag": false, "BeitragsPosition": 29,
         "Verteilung": 0})")
-                                   .value(QStringLiteral("Aufteilung"))
-                                   .toObject()
-                                   .value(QStringLiteral("Bericht"))
-                                   .toObject();
+            .value(QStringLiteral("Aufteilung"))
+            .toObject()
+            .value(QStringLiteral("Bericht"))
+            .toObject();
     QCOMPARE(regler.value(QStringLiteral("Schieberegler")).toBool(), true);
     QCOMPARE(regler.value(QStringLiteral("Eigenbeitrag1")).toDouble(), 2130.0 - 646);
     QCOMPARE(regler.value(QStringLiteral("Hinweis")).toString(),
@@ -106,7 +109,8 @@ void TstStapel::doppelverdienerAufteilung()
 
 void TstStapel::eingabenWerdenAngeglichen()
 {
-    const QJsonObject o = berechne(R"({"Einkommen1": 30000, "Einkommen2": 20000,
+    const QJsonObject o =
+        berechne(R"({"Beitragsjahr": 2010, "Einkommen1": 30000, "Einkommen2": 20000,
         "KindGebJahr": [2009], "KindPerson": [2], "MinBeitrag": false, "BeitragsPosition": 1,
         "Bundesland": 1, "Soli": 0.055})");
     QCOMPARE(o.value(QStringLiteral("Einkommen2")).toDouble(), 0.0);
@@ -137,10 +141,11 @@ void TstStapel::fehlerhafteZeilen_data()
     QTest::newRow("zehn Kinder") << QByteArray(R"({"KindGebJahr": [1,2,3,4,5,6,7,8,9,10]})")
                                  << QStringLiteral("\"KindGebJahr\"");
     QTest::newRow("KindPerson zu kurz")
-        << QByteArray(R"({"KindGebJahr": [2001, 2002], "KindPerson": [1]})")
+        << QByteArray(R"({"Beitragsjahr": 2010, "KindGebJahr": [2001, 2002], "KindPerson": [1]})")
         << QStringLiteral("\"KindPerson\"");
-    QTest::newRow("KindPerson 3") << QByteArray(R"({"KindGebJahr": [2001], "KindPerson": [3]})")
-                                  << QStringLiteral("\"KindPerson\"");
+    QTest::newRow("KindPerson 3")
+        << QByteArray(R"({"Beitragsjahr": 2010, "KindGebJahr": [2001], "KindPerson": [3]})")
+        << QStringLiteral("\"KindPerson\"");
     QTest::newRow("Soli 0,05") << QByteArray(R"({"Soli": 0.05})")
                                << QStringLiteral("\"Soli\" muss 0 oder 0.055");
     QTest::newRow("Bundesland 16")
@@ -264,7 +269,8 @@ void TstStapel::programmUeberDatei()
 {
     QTemporaryFile datei;
     QVERIFY(datei.open());
-    datei.write("{\"Einkommen1\": 30000}\n\nkaputt\n{\"Einkommen1\": 40000}\n");
+    datei.write("{\"Beitragsjahr\": 2010, \"Einkommen1\": 30000}\n\nkaputt\n"
+                "{\"Beitragsjahr\": 2010, \"Einkommen1\": 40000}\n");
     datei.close();
     QProcess p;
     p.start(QStringLiteral(FERMALIN_CLI),

@@ -15,7 +15,7 @@
 
 namespace {
 
-const QByteArray Haushalt = R"({"Einkommen1": 30000})"
+const QByteArray Haushalt = R"({"Beitragsjahr": 2010, "Einkommen1": 30000})"
                             "\n";
 
 struct TLauf
@@ -89,7 +89,7 @@ void TstStapelStrom::antwortKommtSofortDurchEineRoehre_data()
     QTest::newRow("steuer") << QStringList{QStringLiteral("steuer")}
                             << QByteArray(R"({"Jahr": 2010, "Tabelle": 1, "zvE": 74500})"
                                           "\n")
-                            << QByteArray("{\"Einkommensteuer\":23118}");
+                            << QByteArray("{\"Einkommensteuer\":23118,");
 }
 
 // An offer program sends one household and waits for its answer before it sends

@@ -189,6 +189,8 @@ void TstHilfedatei::themen()
     QCOMPARE(HilfeThemenpfad(HilfeThema(THilfeSeite::Grafik)), QStringLiteral("/avmg/dialog2.htm"));
     QCOMPARE(HilfeThemenpfad(HilfeThema(THilfeSeite::Angebot)),
              QStringLiteral("/avmg/dialog3.htm"));
+    QCOMPARE(HilfeThemenpfad(HilfeThema(THilfeSeite::Vergleich)),
+             QStringLiteral("/avmg/dialog4.htm"));
 }
 
 QTEST_GUILESS_MAIN(TstHilfedatei)

@@ -19,7 +19,7 @@ using namespace Fermalin;
 namespace {
 
 const char* const Paar =
-    R"({"Verheiratet":true,"Doppelverdiener":true,"Einkommen1":14331,"Einkommen2":67463,)"
+    R"({"Beitragsjahr":2010,"Verheiratet":true,"Doppelverdiener":true,"Einkommen1":14331,"Einkommen2":67463,)"
     R"("KindGebJahr":[2005,2004,2001],"KindPerson":[2,1,2],"MinBeitrag":false,)"
     R"("TarMindBtr":true,"BeitragsPosition":32,"Soli":0.055,"Bundesland":8,"Verteilung":28})"
     "\n";
@@ -74,10 +74,12 @@ void TstStapelLesen::beideLeserLesenGleich_data()
                           "(ganze Zahlen von 0 bis 9999) sein.");
     QTest::newRow("von zwei unbekannten Schlüsseln der in Qt's Ordnung erste")
         << QByteArray(R"({"Zzz": 1, "Aaa": 2, "Einkommen1": 5})") << berechne
-        << QStringLiteral("Zeile 4: unbekannter Schlüssel \"Aaa\"; erlaubt sind Verheiratet, "
-                          "Doppelverdiener, Einkommen1, Einkommen2, EinkommenNR1, EinkommenNR2, "
-                          "KindGebJahr, KindPerson, MinBeitrag, TarMindBtr, BeitragsPosition, "
-                          "DeltazvE, Soli, Bundesland, Verteilung.");
+        << QStringLiteral("Zeile 4: unbekannter Schlüssel \"Aaa\"; erlaubt sind Beitragsjahr, "
+                          "Foerderrecht, Verheiratet, Doppelverdiener, Einkommen1, Einkommen2, "
+                          "EinkommenNR1, EinkommenNR2, KindGebJahr, KindPerson, "
+                          "Berufseinsteiger1, Berufseinsteiger2, MinBeitrag, TarMindBtr, "
+                          "BeitragsPosition, Eigenbeitrag1, Eigenbeitrag2, Vergleich, DeltazvE, "
+                          "Soli, Bundesland, Verteilung.");
     QTest::newRow("ein Schlüssel eines anderen Befehls")
         << QByteArray(R"({"Klassik1": 1})") << berechne
         << QStringLiteral("Zeile 4: unbekannter Schlüssel \"Klassik1\"");

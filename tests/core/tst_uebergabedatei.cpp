@@ -110,6 +110,33 @@ void TstUebergabedatei::zeilen_data()
         << kopf0 + QStringLiteral("Typ=1|Einkommen=2000000|Kinder=4|Geburtsjahr1=2001|Kind1=0|"
                                   "Geburtsjahr2=2003|Kind2=1|Geburtsjahr3=2008|Kind3=0|"
                                   "Geburtsjahr4=2009|Kind4=1|EB_Typ=1|Eigenbeitrag=120000");
+    // after 2010 the year and the rule set close the section
+    auto jahr = [](TZulagenDaten d, int beitragsjahr, TFoerderrecht recht) {
+        d.Beitragsjahr = beitragsjahr;
+        d.Foerderrecht = recht;
+        return d;
+    };
+    const auto ledig = haushalt(false, false, 30000, 0, {}, false, 12, 1234.5, 0);
+    QTest::newRow("2026: Beitragsjahr und bisheriges Förderrecht am Ende")
+        << jahr(ledig, 2026, TFoerderrecht::Bisher) << 1 << 0
+        << kopf0 + QStringLiteral("Typ=1|Einkommen=3000000|Kinder=0|EB_Typ=1|Eigenbeitrag=123450|"
+                                  "Beitragsjahr=2026|Foerderrecht=bisher");
+    QTest::newRow("2027 mit dem neuen Förderrecht, auch ohne Eigenbeitragszeile")
+        << jahr(haushalt(true, true, 30000, 20000, {}, true, 50, 1800, 1800), 2027,
+                TFoerderrecht::Neu)
+        << 2 << 0
+        << kopf0 + QStringLiteral("Typ=1|Einkommen=2000000|Kinder=0|EB_Typ=2|Beitragsjahr=2027|"
+                                  "Foerderrecht=neu");
+    auto vorgegeben = haushalt(false, false, 30000, 0, {}, true, 50, 500, 0);
+    vorgegeben.EigenbeitragVorgabe1 = 500;
+    QTest::newRow("ein gegebener Eigenbeitrag geht als Betrag über, trotz minimalem Beitrag")
+        << jahr(vorgegeben, 2027, TFoerderrecht::Neu) << 1 << 0
+        << kopf0 + QStringLiteral("Typ=1|Einkommen=3000000|Kinder=0|EB_Typ=1|Eigenbeitrag=50000|"
+                                  "Beitragsjahr=2027|Foerderrecht=neu");
+    QTest::newRow("2026 gilt nur das bisherige Recht, auch wenn das neue verlangt ist")
+        << jahr(ledig, 2026, TFoerderrecht::Neu) << 1 << 0
+        << kopf0 + QStringLiteral("Typ=1|Einkommen=3000000|Kinder=0|EB_Typ=1|Eigenbeitrag=123450|"
+                                  "Beitragsjahr=2026|Foerderrecht=bisher");
     QTest::newRow("Cent: Hälften zur geraden Zahl")
         << haushalt(true, true, 30000, 20000, {}, false, 30, 618.125, 381.875) << 1 << 0
         << kopf0 + QStringLiteral("Typ=1|Einkommen=3000000|Kinder=0|EB_Typ=1|Eigenbeitrag=61812");

@@ -26,6 +26,7 @@ struct TProgramm
 {
     QTemporaryDir dir;
     QStringList args;
+    // contribution year 2010, the first the program computes, whatever the clock says
     QDate heute = QDate(2009, 6, 1);
 
     QString pfad() const { return dir.filePath(QStringLiteral("fermalin")); }

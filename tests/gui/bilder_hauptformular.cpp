@@ -41,7 +41,7 @@ int main(int argc, char** argv)
         }
         f.SeiteZeigen(S::Vorgabe);
     }
-    TForm_Startfenster s;
+    TForm_Startfenster s(2026);
     s.show();
     QApplication::processEvents();
     s.grab().save(ziel + QStringLiteral("/startfenster.png"));

@@ -13,6 +13,7 @@
 #include "Ortavo_Dialog.h"
 #include "Ortavo_EKDialog.h"
 #include "Ortavo_Grafik.h"
+#include "Ortavo_Vergleich.h"
 #include "Ortavo_Vorgabe.h"
 #include "Schieberegler.h"
 #include "TestProgramm.h"
@@ -87,6 +88,12 @@ QString betrag(double wert)
     return wert == 0 ? QString() : FormatN(wert, 2) + Euro;
 }
 
+// as the comparison shows it: what a rule set does not pay as 0,00 €
+QString betragNull(double wert)
+{
+    return FormatN(wert, 2) + Euro;
+}
+
 // Where the window differs from the one computation over its inputs; empty
 // when it does not. The offer page is compared while it is shown, the pie
 // while it is shown or drawn for the report.
@@ -112,6 +119,20 @@ QString abweichung(const THauptformular& f)
     const S seite = f.Anzeige().Seite;
     if (seite == S::Grafik || e.Druck.MitGrafik)
         gleich(u"Torte"_s, f.Grafik().Anzeige().Stuecke, r.Torte);
+    if (seite == S::Vergleich) {
+        const TSeiteVergleich::TAnzeige a = f.Vergleich().Anzeige();
+        gleich(u"Vergleich vorhanden"_s, a.Vorhanden, r.Vergleich.has_value());
+        if (r.Vergleich) {
+            const TVergleich& v = *r.Vergleich;
+            gleich(u"Vergleich Zulagen bisher"_s, a.Zulagen[0],
+                   betragNull(v.Bisher.GewaehrteZulagen()));
+            gleich(u"Vergleich Zulagen neu"_s, a.Zulagen[1], betragNull(v.Neu.GewaehrteZulagen()));
+            gleich(u"Vergleich Steuerersparnis neu"_s, a.Steuerersparnis[1],
+                   betragNull(v.Neu.Steuerersparnis));
+            gleich(u"Vergleich Eigenbeitrag bisher"_s, a.Eigenbeitrag[0],
+                   betragNull(v.Bisher.Eigenbeitrag));
+        }
+    }
     if (seite == S::Angebot) {
         const TSeiteAngebot::TAnzeige a = f.Angebot().Anzeige();
         const TAufteilung& soll = r.Angebotsaufteilung;
@@ -131,11 +152,24 @@ QByteArray lesen(const QString& pfad)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
 }
 
-// A household as an adviser enters it.
-TEingaben zufallshaushalt(std::mt19937& z)
+// A household as an adviser enters it; with jahre in any contribution year,
+// from 2027 under either rule set, sometimes with the contributions given.
+TEingaben zufallshaushalt(std::mt19937& z, bool jahre = false)
 {
     const auto bis = [&z](int n) { return static_cast<int>(z() % static_cast<unsigned>(n)); };
     TEingaben e;
+    if (jahre) {
+        e.Beitragsjahr = bis(3) == 0 ? 2027 : 2011 + bis(17);
+        e.Berufseinsteiger1 = bis(4) == 0;
+        e.Berufseinsteiger2 = bis(4) == 0;
+        if (e.Beitragsjahr >= 2027) {
+            e.Foerderrecht = bis(2) ? TFoerderrecht::Neu : TFoerderrecht::Bisher;
+            if (bis(2)) {
+                e.EigenbeitragVorgabe1 = bis(3) == 0 ? 100 + bis(60) : bis(2500);
+                e.EigenbeitragVorgabe2 = bis(3) == 0 ? 100 + bis(60) : bis(2500);
+            }
+        }
+    }
     const int stand = bis(3);
     e.Verheiratet = stand > 0;
     e.Doppelverdiener = stand == 1;
@@ -144,7 +178,7 @@ TEingaben zufallshaushalt(std::mt19937& z)
     e.Einkommen2 = e.Doppelverdiener ? einkommen() : 0;
     e.Kinderzahl = bis(3) == 0 ? bis(10) : bis(3);
     for (size_t i = 0; i < MaxKinder; ++i) {
-        e.KindGebJahr[i] = 1990 + bis(20);
+        e.KindGebJahr[i] = jahre ? e.Beitragsjahr - 20 + bis(21) : 1990 + bis(20);
         e.KindPerson[i] = e.Verheiratet ? 1 + bis(2) : 1;
     }
     e.MinBeitrag = bis(4) == 0;
@@ -166,7 +200,12 @@ TEingaben zufallshaushalt(std::mt19937& z)
 void eingeben(THauptformular& f, const TEingaben& e)
 {
     TSeiteVorgabe& v = f.Vorgabe();
+    // the year first: the children's years are read into its range
+    v.BeitragsjahrSetzen(e.Beitragsjahr);
     v.FamilienstandSetzen(!e.Verheiratet, e.Verheiratet, e.Doppelverdiener, !e.Doppelverdiener);
+    v.BerufseinsteigerSetzen(e.Berufseinsteiger1, e.Berufseinsteiger2);
+    f.Vergleich().FoerderrechtSetzen(e.Foerderrecht);
+    f.Vergleich().BeitraegeSetzen(e.EigenbeitragVorgabe1, e.EigenbeitragVorgabe2);
     v.DetailwerteSetzen({e.EinkommenNR1, e.EinkommenNR2, e.DeltazvE, e.Soli, e.Bundesland});
     v.EinkommenSetzen(e.Einkommen1, e.Einkommen2);
     v.KinderzahlSetzen(e.Kinderzahl);
@@ -183,6 +222,113 @@ void eingeben(THauptformular& f, const TEingaben& e)
                                  k == TKlassik::Wachstumsorientiert, k == TKlassik::Risikobewusst);
     v.GebJahreAnzeigen();
     v.Vorgabeaenderung(nullptr);
+}
+
+// One event a user causes on the page shown, drawn at random; with jahre also
+// the year, the career-starter bonus, the rule set and the given contributions.
+// The event's name, or empty when the page had none to offer.
+QString ereignis(THauptformular& f, std::mt19937& z, bool jahre)
+{
+    const auto bis = [&z](int n) { return static_cast<int>(z() % static_cast<unsigned>(n)); };
+    QString was;
+    const S seite = f.Anzeige().Seite;
+    const bool druckgruppe = seite != S::Angebot;
+    switch (bis(jahre ? 10 : 8)) {
+    case 0:
+        if (druckgruppe && f.Druckgruppe().Anzeige().ProtokollAktiv) {
+            element<QCheckBox>(f, "CheckBox_Beratungsprotokol")->click();
+            was = u"Beratungsprotokoll"_s;
+        } else if (druckgruppe && f.Druckgruppe().Anzeige().GrafikAktiv) {
+            element<QCheckBox>(f, "CheckBox_MitGrafik")->click();
+            was = u"Mit grafischer Darstellung"_s;
+        }
+        break;
+    case 1:
+        if (druckgruppe && f.Druckgruppe().Anzeige().NameAktiv) {
+            element<QLineEdit>(f, "Edit_Druck_Name")
+                ->setText(bis(2) ? u"Müller & <Söhne>"_s : QString());
+            f.Druckgruppe().Edit_Druck_NameExit();
+            was = u"Name verlassen"_s;
+        }
+        break;
+    case 2:
+    case 3: {
+        S neu = static_cast<S>(bis(3));
+        if (jahre && bis(3) == 0 && f.Anzeige().VergleichsseiteSichtbar)
+            neu = S::Vergleich;
+        f.SeiteZeigen(neu);
+        was = u"Seite %1"_s.arg(static_cast<int>(neu));
+        break;
+    }
+    case 4:
+        if (seite == S::Vorgabe) {
+            element<TSchieberegler>(f, "TrackBar_gesB1")->setValue(bis(51));
+            was = u"Beitragsregler"_s;
+        } else if (seite == S::Grafik) {
+            element<TSchieberegler>(f, "TrackBar_gesB2")->setValue(bis(51));
+            was = u"Grafikregler"_s;
+        } else if (seite == S::Angebot && f.Angebot().Anzeige().Schieberegler) {
+            element<TSchieberegler>(f, "TrackBar_Verteilung")->setValue(bis(51));
+            was = u"Verteilungsregler"_s;
+        }
+        break;
+    case 5:
+        if (seite == S::Angebot && f.EingabenLesen().Verheiratet &&
+            f.EingabenLesen().Kinderzahl > 0) {
+            const int kind = 1 + bis(f.EingabenLesen().Kinderzahl);
+            const bool zuEins = f.EingabenLesen().KindPerson[kind - 1] == 2;
+            const QString name =
+                (zuEins ? u"RadioButton_1p"_s : u"RadioButton_2p"_s) + QString::number(kind);
+            f.findChild<QRadioButton*>(name)->click();
+            was = u"Kind %1 verschoben"_s.arg(kind);
+        }
+        break;
+    case 6:
+        if (seite == S::Vorgabe) {
+            const int aenderung = bis(4);
+            QTimer::singleShot(0, [&f, aenderung] {
+                TEKDialog& d = f.EKDialog();
+                if (aenderung == 0)
+                    d.CheckBox_Soli->click();
+                else if (aenderung == 1)
+                    d.Edit_EK1nr->WertSetzen(d.Edit_EK1nr->WertLesen() + 2500);
+                else if (aenderung == 2)
+                    d.CheckBox_KiSt->click();
+                d.Button_OK->click();
+            });
+            element<QPushButton>(f, "Button_Details")->click();
+            was = u"OK in Details"_s;
+        }
+        break;
+    case 8:
+        if (seite == S::Vorgabe) {
+            const int jahr = bis(3) == 0 ? 2027 : 2010 + bis(18);
+            auto* wahl = element<QComboBox>(f, "ComboBox_Beitragsjahr");
+            wahl->setCurrentIndex(wahl->findData(jahr));
+            was = u"Beitragsjahr %1"_s.arg(jahr);
+        } else if (seite == S::Vergleich) {
+            element<QCheckBox>(f, "CheckBox_Vorgabe")->click();
+            was = u"Eigenbeitrag vorgeben"_s;
+        }
+        break;
+    case 9:
+        if (seite == S::Vorgabe) {
+            element<QCheckBox>(f, "CheckBox_Berufseinsteiger1")->click();
+            was = u"Berufseinsteiger"_s;
+        } else if (seite == S::Vergleich) {
+            const bool bisher = f.Vergleich().Anzeige().Gewaehlt == TFoerderrecht::Bisher;
+            element<QRadioButton>(f, bisher ? "RadioButton_neu" : "RadioButton_bisher")->click();
+            was = bisher ? u"neues Recht"_s : u"bisheriges Recht"_s;
+        }
+        break;
+    default:
+        if (seite == S::Vorgabe) {
+            element<QCheckBox>(f, bis(2) ? "CheckBox_minBeitrag" : "CheckBox_tarMindBtr")->click();
+            was = u"Beitragsvorgabe"_s;
+        }
+        break;
+    }
+    return was;
 }
 
 } // namespace
@@ -205,9 +351,13 @@ private slots:
     }
     void cleanup() { setzeFehleranzeige({}); }
     void derHaushaltDerMeldungKlickFuerKlick();
-    void zufaelligeFolgenGebenDieZahlenDesStapelprogramms();
+    void zufaelligeFolgenGebenDieZahlenDesStapelprogramms() { zufaelligeFolgen(false); }
+    void inJedemJahrUndNachBeidenRechtenEbenso() { zufaelligeFolgen(true); }
 
 private:
+    // With jahre the households of every contribution year and, from 2027, of
+    // both rule sets; without, those of 2010 drawn by every case of the split.
+    void zufaelligeFolgen(bool jahre);
     QStringList m_fehler;
 };
 
@@ -276,11 +426,11 @@ void TstEineRechnung::derHaushaltDerMeldungKlickFuerKlick()
     QCOMPARE(m_fehler, QStringList());
 }
 
-void TstEineRechnung::zufaelligeFolgenGebenDieZahlenDesStapelprogramms()
+void TstEineRechnung::zufaelligeFolgen(bool jahre)
 {
     // A failure names the seed, the household and the event: set them here to
     // replay it.
-    const unsigned saat = 20100101;
+    const unsigned saat = jahre ? 20270101 : 20100101;
     std::mt19937 z(saat);
     const auto bis = [&z](int n) { return static_cast<int>(z() % static_cast<unsigned>(n)); };
     constexpr int proFall = 12;
@@ -288,17 +438,22 @@ void TstEineRechnung::zufaelligeFolgenGebenDieZahlenDesStapelprogramms()
     std::map<QString, int> gezogen;
     int haushalte = 0;
     for (int versuch = 0; versuch < 20000 && haushalte < 400; ++versuch) {
-        const TEingaben h = zufallshaushalt(z);
+        const TEingaben h = zufallshaushalt(z, jahre);
         // Drawn by the case the household gives, so that every case of the
         // split gets its share; the window is made only for a drawn one.
         const TRechnung r = Rechnen(h, 0);
         const QString fall = fallVon(h, r.Angebotsaufteilung);
         const QString bericht = fallVon(h, r.Berichtsaufteilung);
-        if (fall.isEmpty() || bericht.isEmpty())
+        if (!jahre && (fall.isEmpty() || bericht.isEmpty()))
             QFAIL(qPrintable(u"kein Fall für "_s + r.Angebotsaufteilung.Info + u" / "_s +
                              r.Berichtsaufteilung.Info));
-        if (gezogen[u"Angebot "_s + fall] >= proFall && gezogen[u"Bericht "_s + bericht] >= proFall)
+        if (jahre && haushalte >= 150)
+            break;
+        if (!jahre && gezogen[u"Angebot "_s + fall] >= proFall &&
+            gezogen[u"Bericht "_s + bericht] >= proFall)
             continue;
+        if (h.Beitragsjahr >= 2027)
+            ++gezogen[QString::fromLatin1(FoerderrechtText(h.Foerderrecht))];
         ++gezogen[u"Angebot "_s + fall];
         ++gezogen[u"Bericht "_s + bericht];
         ++haushalte;
@@ -311,82 +466,7 @@ void TstEineRechnung::zufaelligeFolgenGebenDieZahlenDesStapelprogramms()
         QVERIFY2(abweichung(*f).isEmpty(), qPrintable(wo + u": eingegeben "_s + abweichung(*f)));
 
         for (int n = 0; n < ereignisse; ++n) {
-            QString was;
-            const S seite = f->Anzeige().Seite;
-            const bool druckgruppe = seite != S::Angebot;
-            switch (bis(8)) {
-            case 0:
-                if (druckgruppe && f->Druckgruppe().Anzeige().ProtokollAktiv) {
-                    element<QCheckBox>(*f, "CheckBox_Beratungsprotokol")->click();
-                    was = u"Beratungsprotokoll"_s;
-                } else if (druckgruppe && f->Druckgruppe().Anzeige().GrafikAktiv) {
-                    element<QCheckBox>(*f, "CheckBox_MitGrafik")->click();
-                    was = u"Mit grafischer Darstellung"_s;
-                }
-                break;
-            case 1:
-                if (druckgruppe && f->Druckgruppe().Anzeige().NameAktiv) {
-                    element<QLineEdit>(*f, "Edit_Druck_Name")
-                        ->setText(bis(2) ? u"Müller & <Söhne>"_s : QString());
-                    f->Druckgruppe().Edit_Druck_NameExit();
-                    was = u"Name verlassen"_s;
-                }
-                break;
-            case 2:
-            case 3: {
-                const S neu = static_cast<S>(bis(3));
-                f->SeiteZeigen(neu);
-                was = u"Seite %1"_s.arg(static_cast<int>(neu));
-                break;
-            }
-            case 4:
-                if (seite == S::Vorgabe) {
-                    element<TSchieberegler>(*f, "TrackBar_gesB1")->setValue(bis(51));
-                    was = u"Beitragsregler"_s;
-                } else if (seite == S::Grafik) {
-                    element<TSchieberegler>(*f, "TrackBar_gesB2")->setValue(bis(51));
-                    was = u"Grafikregler"_s;
-                } else if (f->Angebot().Anzeige().Schieberegler) {
-                    element<TSchieberegler>(*f, "TrackBar_Verteilung")->setValue(bis(51));
-                    was = u"Verteilungsregler"_s;
-                }
-                break;
-            case 5:
-                if (seite == S::Angebot && f->EingabenLesen().Verheiratet &&
-                    f->EingabenLesen().Kinderzahl > 0) {
-                    const int kind = 1 + bis(f->EingabenLesen().Kinderzahl);
-                    const bool zuEins = f->EingabenLesen().KindPerson[kind - 1] == 2;
-                    const QString name = (zuEins ? u"RadioButton_1p"_s : u"RadioButton_2p"_s) +
-                                         QString::number(kind);
-                    f->findChild<QRadioButton*>(name)->click();
-                    was = u"Kind %1 verschoben"_s.arg(kind);
-                }
-                break;
-            case 6:
-                if (seite == S::Vorgabe) {
-                    const int aenderung = bis(4);
-                    QTimer::singleShot(0, [&f, aenderung] {
-                        TEKDialog& d = f->EKDialog();
-                        if (aenderung == 0)
-                            d.CheckBox_Soli->click();
-                        else if (aenderung == 1)
-                            d.Edit_EK1nr->WertSetzen(d.Edit_EK1nr->WertLesen() + 2500);
-                        else if (aenderung == 2)
-                            d.CheckBox_KiSt->click();
-                        d.Button_OK->click();
-                    });
-                    element<QPushButton>(*f, "Button_Details")->click();
-                    was = u"OK in Details"_s;
-                }
-                break;
-            default:
-                if (seite == S::Vorgabe) {
-                    element<QCheckBox>(*f, bis(2) ? "CheckBox_minBeitrag" : "CheckBox_tarMindBtr")
-                        ->click();
-                    was = u"Beitragsvorgabe"_s;
-                }
-                break;
-            }
+            const QString was = ereignis(*f, z, jahre);
             if (was.isEmpty())
                 continue;
             const QString anders = abweichung(*f);
@@ -405,6 +485,11 @@ void TstEineRechnung::zufaelligeFolgenGebenDieZahlenDesStapelprogramms()
                  qPrintable(wo + u": Übergabedatei der %1. Person"_s.arg(person)));
     }
     QCOMPARE(m_fehler, QStringList());
+    if (jahre) {
+        // 2027 households under both rule sets among them
+        QVERIFY(gezogen[u"neu"_s] > 20 && gezogen[u"bisher"_s] > 20);
+        return;
+    }
     QVERIFY2(haushalte >= 200, qPrintable(QString::number(haushalte)));
     // every case of the split was drawn, for the offer page or the report
     for (const QString& fall : alleFaelle())

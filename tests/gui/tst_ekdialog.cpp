@@ -28,6 +28,7 @@
 #include <memory>
 
 using namespace Fermalin;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -107,6 +108,8 @@ private slots:
     void cleanup() { MeldungsHakenSetzen({}); }
     void aufbau();
     void oeffnenFuelltAusDemDatensatz();
+    void texteFolgenDemBeitragsjahr_data();
+    void texteFolgenDemBeitragsjahr();
     void manuellesZvEUndSpaetereLohnerhoehung();
     void okOhneAenderungMisstVomGerundetenZvE();
     void automatischSetztZurueck();
@@ -125,8 +128,6 @@ void TstEKDialog::aufbau()
     TUmfeld u;
     TEKDialog& d = u.d();
     QCOMPARE(d.windowTitle(), QStringLiteral("Detailangaben zum Einkommen"));
-    QCOMPARE(d.Label_EK->text(), QStringLiteral("Bruttoeinkommen 2009 in Euro:"));
-    QCOMPARE(d.Label_EKnr->text(), QStringLiteral("Bruttoeinkommen 2009 in Euro:"));
     // the client area ends 10 pixels beyond the OK button
     QCOMPARE(d.height(), d.Button_OK->geometry().bottom() + 1 + 10);
     QVERIFY(d.width() >= d.Button_OK->geometry().right() + 1 + 10);
@@ -176,6 +177,56 @@ void TstEKDialog::oeffnenFuelltAusDemDatensatz()
         [](TEKDialog& d) {
             QVERIFY(d.Edit_EK2->isVisible());
             QVERIFY(!d.Edit_EK2->isEnabled());
+        },
+        false);
+}
+
+void TstEKDialog::texteFolgenDemBeitragsjahr_data()
+{
+    QTest::addColumn<int>("jahr");
+    QTest::addColumn<QString>("einkommen");
+    QTest::addColumn<QString>("soli");
+    QTest::newRow("2010: Einkommen 2009, der Zuschlag als fester Satz")
+        << 2010 << u"Bruttoeinkommen 2009 in Euro:"_s
+        << u"Beitragsjahr 2010: 5,5 % der Einkommensteuer; die Ersparnis steigt um 5,5 %."_s;
+    QTest::newRow("2021: die erste Freigrenze nach dem Rückführungsgesetz")
+        << 2021 << u"Bruttoeinkommen 2020 in Euro:"_s
+        << u"Beitragsjahr 2021: Zuschlag erst über 16.956 Euro Einkommensteuer (zusammen veranlagt "
+           u"33.912 "
+           "Euro); darunter erspart der Haken nichts."_s;
+    QTest::newRow("2026: Einkommen 2025, Freigrenze 20 350 Euro")
+        << 2026 << u"Bruttoeinkommen 2025 in Euro:"_s
+        << u"Beitragsjahr 2026: Zuschlag erst über 20.350 Euro Einkommensteuer (zusammen veranlagt "
+           u"40.700 "
+           "Euro); darunter erspart der Haken nichts."_s;
+}
+
+// The dialog opened in another contribution year names that year's incomes and
+// its surcharge rule, without reopening the window.
+void TstEKDialog::texteFolgenDemBeitragsjahr()
+{
+    QFETCH(int, jahr);
+    QFETCH(QString, einkommen);
+    QFETCH(QString, soli);
+    TUmfeld u;
+    u.f().Vorgabe().BeitragsjahrSetzen(jahr);
+    details(u.f(), [](TDetailwerte& w) { w.Bundesland = 1; });
+    imDialog(
+        u,
+        [&](TEKDialog& d) {
+            QCOMPARE(d.Label_EK->text(), einkommen);
+            QCOMPARE(d.Label_EKnr->text(), einkommen);
+            QCOMPARE(d.Label_Soli->text(), soli);
+            QCOMPARE(d.Label_KiStSatz->text(), u"Kirchensteuersatz 8 %"_s);
+            d.ComboBox_Bundesland->setCurrentIndex(4);
+            QCOMPARE(d.Label_KiStSatz->text(), u"Kirchensteuersatz 9 %"_s);
+            // nothing cut off at the dialog's right or bottom edge
+            for (QWidget* w :
+                 {static_cast<QWidget*>(d.Label_Soli), static_cast<QWidget*>(d.Label_KiStSatz)})
+                QVERIFY(d.rect().contains(w->geometry()));
+            // the rule's lines whole, above the church-tax box
+            QVERIFY(d.Label_Soli->height() >= d.Label_Soli->heightForWidth(d.Label_Soli->width()));
+            QVERIFY(d.Label_Soli->geometry().bottom() < d.CheckBox_KiSt->y());
         },
         false);
 }
@@ -286,7 +337,7 @@ void TstEKDialog::soliUndBayernWieDasStapelprogramm()
     THauptformular& f = u.f();
     einkommen(f, 1)->WertSetzen(30000);
     const QString ohne = ohneBlanks(f.Vorgabe().Anzeige().Steuerersparnis);
-    const QJsonObject erwartetOhne = berechne(R"({"Einkommen1": 30000})");
+    const QJsonObject erwartetOhne = berechne(R"({"Beitragsjahr": 2010, "Einkommen1": 30000})");
     QVERIFY2(!erwartetOhne.isEmpty(),
              "fermalin-cli is built beside the program (target fermalin-cli)");
     QCOMPARE(ohne, FormatN(erwartetOhne.value(QStringLiteral("Steuerersparnis")).toDouble(), 2) +
@@ -303,7 +354,7 @@ void TstEKDialog::soliUndBayernWieDasStapelprogramm()
         },
         true);
     const QJsonObject erwartet =
-        berechne(R"({"Einkommen1": 30000, "Soli": 0.055, "Bundesland": 1})");
+        berechne(R"({"Beitragsjahr": 2010, "Einkommen1": 30000, "Soli": 0.055, "Bundesland": 1})");
     const double steuer = erwartet.value(QStringLiteral("Steuerersparnis")).toDouble();
     QVERIFY(steuer > erwartetOhne.value(QStringLiteral("Steuerersparnis")).toDouble());
     QCOMPARE(f.Daten().Steuerersparnis, steuer);

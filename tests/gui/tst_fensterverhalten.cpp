@@ -116,9 +116,9 @@ void TstFensterverhalten::geburtsjahreNurBeimVerlassen_data()
     QTest::newRow("die Menüleiste")
         << int(Qt::MenuBarFocusReason) << QStringLiteral("2001 19") << 1;
     QTest::newRow("Tab zum nächsten Feld")
-        << int(Qt::TabFocusReason) << QStringLiteral("2001; 1984") << 2;
+        << int(Qt::TabFocusReason) << QStringLiteral("2001; 1985") << 2;
     QTest::newRow("Mausklick in ein anderes Feld")
-        << int(Qt::MouseFocusReason) << QStringLiteral("2001; 1984") << 2;
+        << int(Qt::MouseFocusReason) << QStringLiteral("2001; 1985") << 2;
 }
 
 // A half-typed list stays as it is until the user leaves the field.
@@ -382,12 +382,14 @@ void TstFensterverhalten::jederSchluesselDurchDasFenster()
         "doppel=1\r\neinzel=0\r\nKinder=3\r\nEinkommen1=3500055\r\nEinkommen2=2000000\r\n"
         "minimal=0\r\nindivBeitrag=40\r\ntarMindBtr=0\r\nEinkommenNR1=123450\r\n"
         "EinkommenNR2=9900\r\nDeltazvE=-25025\r\nSoli=550\r\nBundesland=4\r\n"
-        "[Angebot]\r\nKind_GJ1=2001\r\nKind_1P1=1\r\nKind_2P1=0\r\nKind_GJ2=2005\r\n"
+        "Berufseinsteiger1=1\r\nBerufseinsteiger2=1\r\nEigenbeitrag1=50000\r\n"
+        "Eigenbeitrag2=30050\r\n"
+        "[Angebot]\r\nKind_GJ1=2003\r\nKind_1P1=1\r\nKind_2P1=0\r\nKind_GJ2=2005\r\n"
         "Kind_1P2=0\r\nKind_2P2=1\r\nKind_GJ3=2008\r\nKind_1P3=1\r\nKind_2P3=0\r\n"
         "Verteilung=17\r\nkonservativ1=0\r\nwachstum1=1\r\nrisiko1=0\r\nkonservativ2=0\r\n"
         "wachstum2=0\r\nrisiko2=1\r\n"
         "[Sonstige Daten]\r\nFirmenlogo=1\r\nFirmenlogoDateipfad=/home/berater/Logo f\xFCr "
-        "Kunden.bmp\r\n"
+        "Kunden.bmp\r\nBeitragsjahr=2027\r\nFoerderrecht=bisher\r\n"
         "[Startfenster]\r\nStartfenster-anzeigen=0\r\n";
     const TEinstellungen e = EinstellungenLesen(TIniDatei::ausBytes(datei), 0, 0);
     const TEinstellungen vorgaben;

@@ -104,8 +104,8 @@ void TstHauptformular::ersterStart()
     // income 0: minimum 60 own contribution, the tariff minimum 120 wins
     QCOMPARE(f->Daten().Eigenbeitrag, 120.0);
     QVERIFY(v.Eigenbeitrag.contains(QStringLiteral("120,00 (mtl. 10,00)  \u20AC")));
-    QCOMPARE(zahlfeld(*f, "FloatEdit_Kind1")->MinWert(), 1984.0);
-    QCOMPARE(zahlfeld(*f, "FloatEdit_Kind1")->MaxWert(), 2009.0);
+    QCOMPARE(zahlfeld(*f, "FloatEdit_Kind1")->MinWert(), 1985.0);
+    QCOMPARE(zahlfeld(*f, "FloatEdit_Kind1")->MaxWert(), 2010.0);
 }
 
 void TstHauptformular::einstellungenHinUndZurueck()
@@ -165,7 +165,7 @@ void TstHauptformular::windowsDateiVonHand()
         QCOMPARE(f->width(), f->StartBreite);
         QCOMPARE(f->height(), f->StartHoehe);
         QVERIFY(f->Vorgabe().Anzeige().Verheiratet);
-        QCOMPARE(f->Vorgabe().Anzeige().GebJahre, QStringLiteral("1984; 2009; 2005"));
+        QCOMPARE(f->Vorgabe().Anzeige().GebJahre, QStringLiteral("1985; 2010; 2005"));
         QVERIFY(knopf(*f, "RadioButton_2p1")->isChecked());
         QVERIFY(knopf(*f, "RadioButton_1p3")->isChecked());
         QCOMPARE(f->Daten().KiStSatz, 0.09);
@@ -176,7 +176,7 @@ void TstHauptformular::windowsDateiVonHand()
     const QByteArray neu = p.iniLesen();
     QVERIFY(neu.startsWith("[Fremd]\r\nName=M\xFCller\r\n"));
     QVERIFY(!neu.contains("Kind_GJ4"));
-    QVERIFY(neu.contains("\r\nKind_GJ1=1984\r\n"));
+    QVERIFY(neu.contains("\r\nKind_GJ1=1985\r\n"));
     QVERIFY(neu.contains("\r\nSoli=550\r\n"));
 }
 
@@ -236,7 +236,7 @@ void TstHauptformular::geburtsjahreLesen_data()
     QTest::newRow("Kommas und Schrägstriche")
         << 2 << QStringLiteral("1999,2004/2007") << 3 << QStringLiteral("1999; 2004; 2007");
     QTest::newRow("123456 ergibt zwei Kinder")
-        << 0 << QStringLiteral("123456") << 2 << QStringLiteral("2009; 1984");
+        << 0 << QStringLiteral("123456") << 2 << QStringLiteral("2010; 1985");
     QTest::newRow("zehn Jahre: neun bleiben")
         << 1 << QStringLiteral("2000 2001 2002 2003 2004 2005 2006 2007 2008 2009") << 9
         << QStringLiteral("2000; 2001; 2002; 2003; 2004; 2005; 2006; 2007; 2008");

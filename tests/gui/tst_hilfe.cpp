@@ -33,7 +33,7 @@ class TstHilfe : public QObject
 private slots:
     void init() { QVERIFY2(QFile::exists(gebauteHilfe()), "the build made no help file"); }
     void cleanup() { HtmlHilfeFreigeben(); }
-    void dateiEnthaeltDieDreiThemen();
+    void dateiEnthaeltJedesThema();
     void keineHilfedatei();
     void angebotsthemaMindestbeitraegeImmer();
     void themaMitBildUndStil();
@@ -47,7 +47,7 @@ private slots:
     void oeffnetNebenDemFensterDasFragt();
 };
 
-void TstHilfe::dateiEnthaeltDieDreiThemen()
+void TstHilfe::dateiEnthaeltJedesThema()
 {
     TChmDatei datei;
     QVERIFY(datei.oeffnen(gebauteHilfe()));
@@ -55,6 +55,7 @@ void TstHilfe::dateiEnthaeltDieDreiThemen()
         {QStringLiteral("/avmg/dialog1.htm"), QStringLiteral("Detailangaben zum Einkommen")},
         {QStringLiteral("/avmg/dialog2.htm"), QStringLiteral("Tortenstücke")},
         {QStringLiteral("/avmg/dialog3.htm"), QStringLiteral("Aufteilung des Eigenbeitrags")},
+        {QStringLiteral("/avmg/dialog4.htm"), QStringLiteral("§ 7d AltZertG")},
     };
     for (const auto& [pfad, text] : themen) {
         const std::optional<QByteArray> seite = datei.lesen(pfad);
@@ -63,7 +64,7 @@ void TstHilfe::dateiEnthaeltDieDreiThemen()
     }
     // names inside the file ignore case, as the help viewer's do
     QVERIFY(datei.lesen(QStringLiteral("/AVMG/Dialog2.HTM")));
-    QVERIFY(!datei.lesen(QStringLiteral("/avmg/dialog4.htm")));
+    QVERIFY(!datei.lesen(QStringLiteral("/avmg/dialog5.htm")));
 }
 
 // The offer page applies the tariff minimums whether or not the input page's

@@ -75,7 +75,7 @@ void TstStartfenster::initTestCase()
 
 void TstStartfenster::startfenster_Fenster()
 {
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     QCOMPARE(f.windowTitle(), QStringLiteral("Fermalin"));
     QCOMPARE(f.size(), QSize(690, 317));
     QCOMPARE(f.minimumSize(), QSize(690, 317));
@@ -119,6 +119,11 @@ void TstStartfenster::startfenster_Texte_data()
                           "Steuerersparnis möglich\n\nAnschaulicher: Verbesserte grafische "
                           "Darstellung der Talven-Förderung")
         << 15 << false;
+    QTest::newRow("the years the program computes and the one it opens on")
+        << QStringLiteral("JvHTLabelRR3")
+        << QStringLiteral("Aktueller: Das Recht der Beitragsjahre 2010 bis 2027, eingestellt ist "
+                          "2026")
+        << 15 << false;
     QTest::newRow("the check box's label")
         << QStringLiteral("Label15") << QStringLiteral("Diesen Hinweis nicht mehr anzeigen") << 13
         << false;
@@ -131,7 +136,7 @@ void TstStartfenster::startfenster_Texte()
     QFETCH(int, pixel);
     QFETCH(bool, fett);
 
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     auto* label = f.findChild<QLabel*>(name);
     QVERIFY(label);
     QString ist = Klartext(label);
@@ -154,6 +159,7 @@ void TstStartfenster::startfenster_Lage_data()
     QTest::newRow("paragraphs") << QStringLiteral("JvHTLabelRR2") << QRect(45, 119, 0, 0);
     QTest::newRow("first square") << QStringLiteral("Shape1") << QRect(29, 125, 7, 7);
     QTest::newRow("second square") << QStringLiteral("Shape2") << QRect(29, 161, 7, 7);
+    QTest::newRow("third square") << QStringLiteral("Shape3") << QRect(29, 197, 7, 7);
     QTest::newRow("check box") << QStringLiteral("CheckBox_HinweisWeg") << QRect(27, 264, 0, 0);
     QTest::newRow("button") << QStringLiteral("ColorButton_Abbruch") << QRect(288, 259, 118, 27);
 }
@@ -163,7 +169,7 @@ void TstStartfenster::startfenster_Lage()
     QFETCH(QString, name);
     QFETCH(QRect, lage);
 
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     auto* w = f.findChild<QWidget*>(name);
     QVERIFY(w);
     QCOMPARE(w->pos(), lage.topLeft());
@@ -173,7 +179,7 @@ void TstStartfenster::startfenster_Lage()
 
 void TstStartfenster::startfenster_QuadrateNebenErsterZeile()
 {
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     const QLabel* label = f.JvHTLabelRR2;
 
     // lay the text out as the label does (no document margin, no wrapping)
@@ -216,7 +222,7 @@ void TstStartfenster::startfenster_QuadrateNebenErsterZeile()
 
 void TstStartfenster::startfenster_NichtsAbgeschnitten()
 {
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     const QRect innen = f.rect();
@@ -239,7 +245,7 @@ void TstStartfenster::startfenster_NichtsAbgeschnitten()
 
 void TstStartfenster::startfenster_LabelKlickSchaltet()
 {
-    TForm_Startfenster f;
+    TForm_Startfenster f(2026);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QSignalSpy spy(f.CheckBox_HinweisWeg, &QCheckBox::toggled);
@@ -281,7 +287,7 @@ void TstStartfenster::startfenster_Schliessen()
     QFETCH(QString, wie);
     QFETCH(bool, ankreuzen);
 
-    QPointer<TForm_Startfenster> f = new TForm_Startfenster;
+    QPointer<TForm_Startfenster> f = new TForm_Startfenster(2026);
     ModalBeantworten(
         [wie, ankreuzen](QWidget* w) {
             auto* fenster = qobject_cast<TForm_Startfenster*>(w);
