@@ -103,6 +103,10 @@ std::vector<TFeld> haushalt(TZufall& z, const std::string& befehl)
         if (!z.je(auslassen))
             f.push_back({name, std::move(wert)});
     };
+    // Mostly a year the program computes, now and then one outside; without it
+    // the line takes today's year.
+    const int beitragsjahr = z.je(30) ? 2000 + z.bis(40) : 2010 + z.bis(18);
+    dazu("Beitragsjahr", ganz(z, beitragsjahr), 4);
     dazu("Verheiratet", verheiratet ? "true" : "false");
     dazu("Doppelverdiener", doppel ? "true" : "false");
     dazu("Einkommen1", ganz(z, einkommen(z)));
@@ -112,7 +116,7 @@ std::vector<TFeld> haushalt(TZufall& z, const std::string& befehl)
     const int kinder = z.je(3) ? 0 : z.bis(10);
     std::string jahre = "[", personen = "[";
     for (int k = 0; k < kinder; ++k) {
-        const int jahr = z.je(20) ? z.bis(10000) : 1985 + z.bis(45);
+        const int jahr = z.je(20) ? z.bis(10000) : beitragsjahr - 26 + z.bis(28);
         jahre += (k ? "," : "") + std::to_string(jahr);
         personen += (k ? "," : "") + std::to_string(verheiratet ? 1 + z.bis(2) : 1);
     }
@@ -127,6 +131,22 @@ std::vector<TFeld> haushalt(TZufall& z, const std::string& befehl)
     dazu("Soli", z.bis(2) ? "0.055" : "0", 3);
     dazu("Bundesland", ganz(z, z.bis(17) - 1), 3);
     dazu("Verteilung", ganz(z, z.je(3) ? 50 * z.bis(2) : z.bis(51)), 3);
+    // Mostly what the year and household allow, now and then what they refuse.
+    const bool reform = beitragsjahr >= 2027;
+    dazu("Berufseinsteiger1", wahr(z), 2);
+    if (doppel || z.je(20))
+        dazu("Berufseinsteiger2", wahr(z), 2);
+    if (z.je(30))
+        dazu("Foerderrecht", "\"alt\"", 1 << 30);
+    else if (reform || z.je(20))
+        dazu("Foerderrecht", z.bis(2) ? "\"neu\"" : "\"bisher\"", 2);
+    if (z.je(4)) {
+        dazu("Eigenbeitrag1", z.je(10) ? betrag(z) : ganz(z, z.bis(7000)), 5);
+        if (verheiratet || z.je(20))
+            dazu("Eigenbeitrag2", ganz(z, z.bis(3000)), 2);
+    }
+    if (reform || z.je(10))
+        dazu("Vergleich", wahr(z), 3);
     if (befehl == "angebot") {
         dazu("Klassik1", ganz(z, z.bis(3)), 2);
         dazu("Klassik2", ganz(z, z.bis(3)), 2);

@@ -314,10 +314,9 @@ void TstStapelJahre::hilfeNenntDieJahre()
     p.start(QStringLiteral(FERMALIN_CLI), {QStringLiteral("--help")});
     QVERIFY(p.waitForFinished(30000));
     const QString hilfe = QString::fromUtf8(p.readAllStandardOutput());
-    for (const char* teil :
-         {"Beitragsjahr", "eine ganze Zahl von 2010 bis 2027", "Foerderrecht",
-          "\"bisher\" oder \"neu\"", "Berufseinsteiger2", "Eigenbeitrag1",
-          "Vergleich", "Solidaritaetszuschlag", "SoliMinderung"})
+    for (const char* teil : {"Beitragsjahr", "eine ganze Zahl von 2010 bis 2027", "Foerderrecht",
+                             "\"bisher\" oder \"neu\"", "Berufseinsteiger2", "Eigenbeitrag1",
+                             "Vergleich", "Solidaritaetszuschlag", "SoliMinderung"})
         QVERIFY2(hilfe.contains(QString::fromUtf8(teil)), teil);
 }
 

@@ -6,8 +6,8 @@
 #include "Hilfefenster.h"
 #include "Ortavo_Dialog.h"
 #include "Ortavo_Vorgabe.h"
-#include "TestProgramm.h"
 #include "Seitenreiter.h"
+#include "TestProgramm.h"
 
 #include <QApplication>
 #include <QCheckBox>
