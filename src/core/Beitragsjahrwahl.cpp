@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <mutex>
 
 namespace Fermalin {
 
@@ -32,6 +33,9 @@ int HeutigesBeitragsjahr()
     thread_local int jahr = 0;
     const std::time_t jetzt = std::time(nullptr);
     if (jetzt != gelesenUm) {
+        // the local date reads the time zone, which batch threads must not do at once
+        static std::mutex zeitzone;
+        const std::lock_guard<std::mutex> sperre(zeitzone);
         jahr = VorgabeBeitragsjahr(QDate::currentDate());
         gelesenUm = jetzt;
     }
