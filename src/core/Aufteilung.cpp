@@ -23,20 +23,6 @@ QString euro(double betrag)
     return FormatN(betrag, 0);
 }
 
-// Inner slider positions snap to a grid that fits the step per position, so
-// that moving the slider by one gives round amounts.
-double aufRaster(double e1, double schritt)
-{
-    double g = 0.01;
-    if (schritt > 10)
-        g = 10;
-    else if (schritt > 5)
-        g = 5;
-    else if (schritt > 1)
-        g = 1;
-    return runden(0, e1 / g) * g;
-}
-
 TAufteilung fuerLedige(const TZulagenDaten& d, double e, double t1)
 {
     TAufteilung a;
@@ -207,7 +193,7 @@ TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TZulagenJahr& r,
             a.Hinweis = QStringLiteral("Mindesteigenbeitrag für 2. Person erreicht");
     } else {
         a.Hinweis = QString();
-        e1 = aufRaster(e1, (oben - unten) / n);
+        e1 = AufRaster(e1, (oben - unten) / n);
     }
     e2 = e - e1;
     return a;
@@ -300,7 +286,7 @@ TAufteilung fuerEinzelverdiener(const TZulagenDaten& d, const TZulagenJahr& r,
                             : QStringLiteral("Mindesteigenbeitrag für 1. Person erreicht");
         } else {
             a.Hinweis = QString();
-            e1 = aufRaster(e1, (dd - t2 - aa) / n);
+            e1 = AufRaster(e1, (dd - t2 - aa) / n);
         }
     }
     e2 = dd - e1;
@@ -308,6 +294,18 @@ TAufteilung fuerEinzelverdiener(const TZulagenDaten& d, const TZulagenJahr& r,
 }
 
 } // namespace
+
+double AufRaster(double e1, double schritt)
+{
+    double g = 0.01;
+    if (schritt > 10)
+        g = 10;
+    else if (schritt > 5)
+        g = 5;
+    else if (schritt > 1)
+        g = 1;
+    return runden(0, e1 / g) * g;
+}
 
 TFamilienstand FamilienstandVon(const TZulagenDaten& d)
 {

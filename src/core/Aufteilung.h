@@ -48,6 +48,10 @@ TAufteilung EigenbeitragAufteilen(const TZulagenDaten& d, const TAufteilungsVorg
 // The split under the old rules.
 TAufteilung EigenbeitragAufteilenBisher(const TZulagenDaten& d, const TAufteilungsVorgabe& v);
 
+// Inner slider positions snap to a grid that fits the step per position, so
+// that moving the slider by one gives round amounts (both rule sets).
+double AufRaster(double e1, double schritt);
+
 // The split's settings as the record's own switches give them, with the
 // distribution slider at position (0..positionMax).
 TAufteilungsVorgabe AufteilungsVorgabeFuer(const TZulagenDaten& d, int position, bool fuerAngebot,

@@ -38,20 +38,6 @@ QString euroGenau(double betrag)
     return FormatN(betrag, runden(0, betrag) == betrag ? 0 : 2);
 }
 
-// Inner slider positions snap to a grid that fits the step per position, as under
-// the old rules.
-double aufRaster(double e1, double schritt)
-{
-    double g = 0.01;
-    if (schritt > 10)
-        g = 10;
-    else if (schritt > 5)
-        g = 5;
-    else if (schritt > 1)
-        g = 1;
-    return runden(0, e1 / g) * g;
-}
-
 int kinderVon(const TZulagenDaten& d, int person)
 {
     int n = 0;
@@ -204,7 +190,7 @@ TAufteilung fuerDoppelverdiener(const TZulagenDaten& d, const TAufteilungsVorgab
     } else if (pos == 0) {
         a.Hinweis = e - w.Von2 > w.Bis1 ? hinweisFuer(r, 1, w.Bis1) : hinweisFuer(r, 2, w.Von2);
     } else {
-        e1 = aufRaster(e1, (w.Oben - w.Unten) / n);
+        e1 = AufRaster(e1, (w.Oben - w.Unten) / n);
     }
     e2 = e - e1;
     return a;

@@ -164,21 +164,6 @@ QByteArray SteuerZeile(QByteArrayView zeile, bool& fehler, qint64 nummer)
     return aus;
 }
 
-bool LeereZeile(QByteArrayView zeile)
-{
-    // Only blanks and tabs before the line end make a blank line; any other
-    // byte, a control byte too, gets its output line.
-    qsizetype n = zeile.size();
-    if (n > 0 && zeile[n - 1] == '\n')
-        --n;
-    if (n > 0 && zeile[n - 1] == '\r')
-        --n;
-    for (qsizetype i = 0; i < n; ++i)
-        if (zeile[i] != ' ' && zeile[i] != '\t')
-            return false;
-    return true;
-}
-
 int StapelLaufen(const TZeilenFunktion& funktion, TZeilenLeser& ein, TStapelAusgabe& aus)
 {
     if (const int faeden = StapelFaeden(); faeden > 1)

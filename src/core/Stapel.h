@@ -24,9 +24,6 @@ QByteArray SteuerZeile(QByteArrayView zeile, bool& fehler, qint64 zeilennummer =
 // One input line to one output object; sets fehler when the line was refused.
 using TZeilenFunktion = std::function<QByteArray(QByteArrayView, bool& fehler, qint64 nummer)>;
 
-// True for a line of nothing but blanks and tabs (and its line end).
-bool LeereZeile(QByteArrayView zeile);
-
 class TZeilenLeser;
 class TStapelAusgabe;
 

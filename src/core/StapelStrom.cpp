@@ -15,17 +15,6 @@ namespace {
 
 constexpr qsizetype AusgabeBlock = 256 * 1024;
 
-bool NurLeerzeichen(QByteArrayView zeile)
-{
-    qsizetype n = zeile.size() - 1; // without the LF
-    if (n > 0 && zeile[n - 1] == '\r')
-        --n;
-    for (qsizetype i = 0; i < n; ++i)
-        if (zeile[i] != ' ' && zeile[i] != '\t')
-            return false;
-    return true;
-}
-
 } // namespace
 
 TZeilenLeser::TZeilenLeser(int fd, qsizetype hoechstlaenge, qsizetype block)
@@ -76,6 +65,21 @@ bool TZeilenLeser::nachlesen(const std::function<void()>& vorDemWarten)
     return true;
 }
 
+bool LeereZeile(QByteArrayView zeile)
+{
+    // Only blanks and tabs before the line end make a blank line; any other
+    // byte, a control byte too, gets its output line.
+    qsizetype n = zeile.size();
+    if (n > 0 && zeile[n - 1] == '\n')
+        --n;
+    if (n > 0 && zeile[n - 1] == '\r')
+        --n;
+    for (qsizetype i = 0; i < n; ++i)
+        if (zeile[i] != ' ' && zeile[i] != '\t')
+            return false;
+    return true;
+}
+
 TZeilenLeser::TErgebnis TZeilenLeser::naechste(QByteArrayView& zeile,
                                                const std::function<void()>& vorDemWarten)
 {
@@ -88,8 +92,8 @@ TZeilenLeser::TErgebnis TZeilenLeser::naechste(QByteArrayView& zeile,
             zeile = QByteArrayView(anfang + m_anfang, laenge);
             m_anfang += laenge;
             m_gesucht = m_anfang;
-            return laenge - 1 > m_hoechstlaenge && !NurLeerzeichen(zeile) ? TErgebnis::ZuLang
-                                                                          : TErgebnis::Zeile;
+            return laenge - 1 > m_hoechstlaenge && !LeereZeile(zeile) ? TErgebnis::ZuLang
+                                                                      : TErgebnis::Zeile;
         }
         m_gesucht = m_ende;
         if (m_ende - m_anfang > m_hoechstlaenge)

@@ -13,6 +13,9 @@
 
 namespace Fermalin {
 
+// True for a line of nothing but blanks and tabs (and its line end).
+bool LeereZeile(QByteArrayView zeile);
+
 // The lines of a file descriptor.
 class TZeilenLeser
 {
